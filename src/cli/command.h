@@ -1,0 +1,23 @@
+// The subcommands of the batch tool.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace qv::cli {
+
+struct Command {
+    const char* name;
+    const char* summary;
+    // The full help text, shown by "--help" and after a usage error.
+    const char* usage;
+    int (*run)(const std::vector<std::string>& args);
+};
+
+const std::vector<Command>& Commands();
+
+int RunInfo(const std::vector<std::string>& args);
+int RunPersons(const std::vector<std::string>& args);
+int RunKekule(const std::vector<std::string>& args);
+
+}  // namespace qv::cli

@@ -1,0 +1,22 @@
+// The family file and the persons a command works on.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "cli/arguments.h"
+#include "data/ahnen_data.h"
+
+namespace qv::cli {
+
+// Options shared by every command that reads a family file.
+inline const OptionSpec kExampleOption{"--example", false};
+
+// FILE (the first positional argument) or the embedded example with --example; prints the
+// data object's warnings on stderr.
+std::unique_ptr<TAhnenData> LoadData(const Arguments& args);
+
+// "I12" is a GEDCOM id, "#5" person index 5; usage error when no such person exists.
+int64_t ResolvePerson(const TAhnenData& data, const std::string& text);
+
+}  // namespace qv::cli

@@ -1,0 +1,96 @@
+// quilvane-cli: every output of Quilvane without a window.
+#include <cstring>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/arguments.h"
+#include "cli/command.h"
+#include "data/error.h"
+
+namespace qv::cli {
+namespace {
+
+constexpr const char* kFileHelp =
+    "DATEI ist eine GEDCOM-Datei (.ged); --example nimmt die eingebaute Beispielfamilie.\n"
+    "PERSON ist eine GEDCOM-Kennung wie I12 oder #N für den Personenindex N.\n";
+
+void PrintOverview()
+{
+    std::cout << "Aufruf: quilvane-cli BEFEHL [OPTIONEN]\n\nBefehle:\n";
+    for (const Command& c : Commands()) std::cout << "  " << c.name << "\t" << c.summary << '\n';
+    std::cout << "\n" << kFileHelp << "quilvane-cli BEFEHL --help zeigt die Optionen eines Befehls.\n";
+}
+
+void PrintUsage(const Command& command, std::ostream& out)
+{
+    out << "Aufruf: quilvane-cli " << command.usage << '\n' << kFileHelp;
+}
+
+bool WantsHelp(const std::vector<std::string>& args)
+{
+    for (const std::string& a : args)
+        if (a == "--help" || a == "-h") return true;
+    return false;
+}
+
+int Run(const std::vector<std::string>& args)
+{
+    if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        PrintOverview();
+        return args.empty() ? 2 : 0;
+    }
+    for (const Command& command : Commands()) {
+        if (args[0] != command.name) continue;
+        std::vector<std::string> rest(args.begin() + 1, args.end());
+        if (WantsHelp(rest)) {
+            PrintUsage(command, std::cout);
+            return 0;
+        }
+        try {
+            return command.run(rest);
+        } catch (const UsageError& e) {
+            std::cerr << "quilvane-cli " << command.name << ": " << e.what() << '\n';
+            PrintUsage(command, std::cerr);
+            return 2;
+        }
+    }
+    std::cerr << "quilvane-cli: unbekannter Befehl: " << args[0] << '\n';
+    PrintOverview();
+    return 2;
+}
+
+}  // namespace
+
+const std::vector<Command>& Commands()
+{
+    static const std::vector<Command> commands = {
+        {"info", "Personen, Familien, Zeichensatz und Warnungen einer Datei",
+         "info (DATEI | --example) [--json]", RunInfo},
+        {"persons", "die Personenliste, gefiltert und sortiert wie im Hauptfenster",
+         "persons (DATEI | --example) [--filter SPALTE=TEXT]... [--sort SPALTE]... [--json]\n"
+         "SPALTE: Ident.-Nr., Nachname, Vorname, Geburtsdatum, Geburtsort, Sterbedatum,\n"
+         "Sterbeort (oder id, surname, given, birthdate, birthplace, deathdate, deathplace).\n"
+         "Jedes --sort wirkt wie ein Klick auf den Sortierknopf der Spalte (nur die ersten drei).",
+         RunPersons},
+        {"kekule", "alle Vorfahren einer Person mit ihren Kekule-Nummern",
+         "kekule (DATEI | --example) --root PERSON [--json]", RunKekule},
+    };
+    return commands;
+}
+
+}  // namespace qv::cli
+
+int main(int argc, char** argv)
+{
+    std::vector<std::string> args(argv + 1, argv + argc);
+    try {
+        return qv::cli::Run(args);
+    } catch (const qv::Error& e) {
+        std::cerr << "quilvane-cli: " << e.what() << '\n';
+        return 1;
+    } catch (const std::exception& e) {
+        std::cerr << "quilvane-cli: " << e.what() << '\n';
+        return 1;
+    }
+}

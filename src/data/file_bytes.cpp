@@ -1,0 +1,33 @@
+// Whole-file reading through stdio, so the system's reason can be reported.
+#include "data/file_bytes.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#include "data/error.h"
+
+namespace qv {
+namespace {
+
+[[noreturn]] void ThrowCannotOpen(const std::string& path, int error)
+{
+    throw Error("Datei " + path + " kann nicht geöffnet werden. " + std::strerror(error));
+}
+
+}  // namespace
+
+std::string ReadFileBytes(const std::string& path)
+{
+    std::unique_ptr<FILE, decltype(&std::fclose)> file(std::fopen(path.c_str(), "rb"), &std::fclose);
+    if (!file) ThrowCannotOpen(path, errno);
+    std::string bytes;
+    char buffer[1 << 16];
+    size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) bytes.append(buffer, got);
+    if (std::ferror(file.get())) ThrowCannotOpen(path, errno);
+    return bytes;
+}
+
+}  // namespace qv

@@ -1,0 +1,23 @@
+// Conversions between the character encodings of family files and UTF-8.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace qv {
+
+enum class SingleByteCodePage { Windows1252, Cp437, Latin1 };
+
+// Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF, nothing cut off.
+bool IsValidUtf8(std::string_view text);
+std::string Utf8FromSingleByte(std::string_view bytes, SingleByteCodePage codePage);
+// UTF-16 code units as bytes; lone surrogates become U+FFFD, an odd last byte is dropped.
+std::string Utf8FromUtf16Bytes(std::string_view bytes, bool bigEndian);
+void AppendUtf8(std::string& out, char32_t codePoint);
+
+// The text as UTF-16; malformed UTF-8 gives the empty text.
+std::u16string Utf16FromUtf8(std::string_view text);
+// UTF-16 as UTF-8; lone surrogates become U+FFFD.
+std::string Utf8FromUtf16(std::u16string_view text);
+
+}  // namespace qv
