@@ -11,24 +11,47 @@
 namespace qv {
 namespace {
 
-int64_t LookUp(const std::unordered_map<std::string, int64_t>& index, const std::string& id)
+template <typename Key>
+int64_t LookUp(const std::unordered_map<Key, int64_t>& index, std::string_view id)
 {
-    auto it = index.find(id);
+    auto it = index.find(Key(id));
     return it == index.end() ? -1 : it->second;
 }
 
 // Keeps the first index per id, so a look-up returns the first match in array order.
-template <typename Record>
-void IndexIds(const std::vector<Record>& records, std::unordered_map<std::string, int64_t>& index)
+template <typename Key, typename Record>
+void IndexIds(const std::vector<Record>& records, std::unordered_map<Key, int64_t>& index)
 {
     index.clear();
     index.reserve(records.size());
-    for (size_t i = 0; i < records.size(); ++i) index.try_emplace(records[i].Id, i);
+    for (size_t i = 0; i < records.size(); ++i) index.try_emplace(Key(records[i].Id), i);
 }
 
 std::string OrQuestionMark(const std::string& text)
 {
     return text.find_first_not_of(' ') == std::string::npos ? "?" : text;
+}
+
+// The arrays are public and chart code edits its copies, so a hit is verified and a miss is
+// confirmed by a linear search (misses are rare after building).
+template <typename Record>
+int64_t FindById(const std::vector<Record>& records, std::unordered_map<std::string, int64_t>& index,
+                 size_t& indexedSize, const std::string& id)
+{
+    if (indexedSize != records.size()) {
+        IndexIds(records, index);
+        indexedSize = records.size();
+    }
+    int64_t hit = LookUp(index, id);
+    if (hit >= 0 && hit < static_cast<int64_t>(records.size()) && records[hit].Id == id)
+        return hit;
+    for (size_t i = 0; i < records.size(); ++i) {
+        if (records[i].Id == id) {
+            IndexIds(records, index);
+            return static_cast<int64_t>(i);
+        }
+    }
+    return -1;
 }
 
 }  // namespace
@@ -51,44 +74,27 @@ TAhnenData::TAhnenData(const TGedcom& gedcom, std::string fileName)
 
 void TAhnenData::ResolveLinks()
 {
-    RebuildIdIndex();
+    // Views into the records' own ids: cheaper than the owning index FindPerson keeps, and
+    // safe because nothing changes the arrays while links are resolved.
+    std::unordered_map<std::string_view, int64_t> persons, families;
+    IndexIds(Persons, persons);
+    IndexIds(Families, families);
     for (TFamilie& f : Families) {
-        f.Husband = LookUp(m_personIndex, f.HusbandId);
-        f.Wife = LookUp(m_personIndex, f.WifeId);
+        f.Husband = LookUp(persons, f.HusbandId);
+        f.Wife = LookUp(persons, f.WifeId);
     }
     for (TPerson& p : Persons)
-        p.ParentFamily = static_cast<int32_t>(LookUp(m_familyIndex, p.ParentFamilyId));
-}
-
-void TAhnenData::RebuildIdIndex() const
-{
-    IndexIds(Persons, m_personIndex);
-    IndexIds(Families, m_familyIndex);
-    m_indexedPersons = Persons.size();
-    m_indexedFamilies = Families.size();
+        p.ParentFamily = static_cast<int32_t>(LookUp(families, p.ParentFamilyId));
 }
 
 int64_t TAhnenData::FindPerson(const std::string& id) const
 {
-    // The arrays are public; re-index when they changed size or the hit is stale.
-    int64_t hit = LookUp(m_personIndex, id);
-    if (m_indexedPersons != Persons.size() ||
-        (hit >= 0 && (hit >= static_cast<int64_t>(Persons.size()) || Persons[hit].Id != id))) {
-        RebuildIdIndex();
-        hit = LookUp(m_personIndex, id);
-    }
-    return hit;
+    return FindById(Persons, m_personIndex, m_indexedPersons, id);
 }
 
 int64_t TAhnenData::FindFamily(const std::string& id) const
 {
-    int64_t hit = LookUp(m_familyIndex, id);
-    if (m_indexedFamilies != Families.size() ||
-        (hit >= 0 && (hit >= static_cast<int64_t>(Families.size()) || Families[hit].Id != id))) {
-        RebuildIdIndex();
-        hit = LookUp(m_familyIndex, id);
-    }
-    return hit;
+    return FindById(Families, m_familyIndex, m_indexedFamilies, id);
 }
 
 int64_t TAhnenData::ParentOf(int64_t person, bool mother) const

@@ -65,7 +65,6 @@ public:
 
 private:
     void ResolveLinks();
-    void RebuildIdIndex() const;
     int64_t ParentOf(int64_t person, bool mother) const;
 
     mutable std::unordered_map<std::string, int64_t> m_personIndex;

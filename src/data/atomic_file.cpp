@@ -24,7 +24,10 @@ namespace {
 AtomicFile::AtomicFile(std::string target) : m_target(std::move(target))
 {
     std::filesystem::path path(m_target);
-    std::string pattern = (path.parent_path() / ("." + path.filename().string() + ".XXXXXX")).string();
+    std::filesystem::path hidden = path.parent_path() / ".";
+    hidden += path.filename();
+    hidden += ".XXXXXX";
+    std::string pattern = hidden.string();
     int fd = ::mkstemp(pattern.data());
     if (fd < 0) ThrowCannotWrite(m_target, errno);
     ::close(fd);

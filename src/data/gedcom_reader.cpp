@@ -1,6 +1,8 @@
 // Encoding detection, line splitting, tree building and conversion to UTF-8.
 #include "data/gedcom_reader.h"
 
+#include <algorithm>
+#include <array>
 #include <cctype>
 #include <charconv>
 #include <string_view>
@@ -39,51 +41,61 @@ bool StartsLikeLevelLine(std::string_view text)
     return digits > 0 && digits < text.size() && text[digits] == ' ';
 }
 
+// The next CR or LF at or after from (find_first_of tests every byte against the set).
+size_t FindLineEnd(std::string_view text, size_t from)
+{
+    for (size_t i = from; i < text.size(); ++i)
+        if (text[i] == '\n' || text[i] == '\r') return i;
+    return std::string_view::npos;
+}
+
+// Reserving the node array once saves copying it while a large file is read.
+size_t EstimatedLineCount(std::string_view text)
+{
+    auto lineFeeds = static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
+    if (lineFeeds > 0) return lineFeeds + 2;
+    return static_cast<size_t>(std::count(text.begin(), text.end(), '\r')) + 2;
+}
+
+// Calls addLine for each line until it returns false; returns the number of lines seen.
 // Lines end at CR, LF or CR LF. In a file whose lines end with CR LF, a bare LF followed by
 // text that is no level line is a line break inside a value (multi-line HTML notes of some
 // exporters), not the start of a malformed line.
-std::vector<std::string_view> SplitEightBitLines(std::string_view text)
+template <typename AddLine>
+size_t ForEachEightBitLine(std::string_view text, AddLine addLine)
 {
-    std::vector<std::string_view> lines;
-    lines.reserve(text.size() / 24);
-    size_t firstEnd = text.find_first_of("\r\n");
+    if (text.starts_with(kUtf8Bom)) text.remove_prefix(kUtf8Bom.size());
+    size_t firstEnd = FindLineEnd(text, 0);
     bool crLfFile = firstEnd != std::string_view::npos && text.substr(firstEnd, 2) == "\r\n";
-    size_t start = 0, searchFrom = 0;
+    size_t start = 0, searchFrom = 0, count = 0;
     while (start < text.size()) {
-        size_t end = text.find_first_of("\r\n", searchFrom);
-        if (end == std::string_view::npos) {
-            lines.push_back(text.substr(start));
-            break;
-        }
-        bool bareLf = text[end] == '\n' && (end == 0 || text[end - 1] != '\r');
+        size_t end = FindLineEnd(text, searchFrom);
+        if (end == std::string_view::npos) end = text.size();
+        bool bareLf = end < text.size() && text[end] == '\n' && (end == 0 || text[end - 1] != '\r');
         if (crLfFile && bareLf && !StartsLikeLevelLine(text.substr(end + 1))) {
             searchFrom = end + 1;
             continue;
         }
-        lines.push_back(text.substr(start, end - start));
-        start = end + ((text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n') ? 2 : 1);
+        ++count;
+        if (!addLine(text.substr(start, end - start))) break;
+        start = end + ((end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n') ? 2 : 1);
         searchFrom = start;
     }
-    if (!lines.empty() && lines[0].starts_with(kUtf8Bom)) lines[0].remove_prefix(kUtf8Bom.size());
-    return lines;
+    return count;
 }
 
 // Lines end at LF; one CR before it belongs to the line end.
-std::vector<std::string_view> SplitUtf16Lines(std::string_view text)
+template <typename AddLine>
+void ForEachUtf16Line(std::string_view text, AddLine addLine)
 {
-    std::vector<std::string_view> lines;
-    size_t start = 0;
-    while (start <= text.size()) {
-        size_t end = text.find('\n', start);
-        std::string_view line = text.substr(start, end == std::string_view::npos ? end : end - start);
+    if (text.starts_with(kUtf8Bom)) text.remove_prefix(kUtf8Bom.size());
+    for (size_t start = 0; start < text.size();) {
+        size_t end = std::min(text.find('\n', start), text.size());
+        std::string_view line = text.substr(start, end - start);
         if (line.ends_with('\r')) line.remove_suffix(1);
-        lines.push_back(line);
-        if (end == std::string_view::npos) break;
+        if (!addLine(line)) break;
         start = end + 1;
     }
-    if (lines.size() == 1 && lines[0].empty()) lines.clear();
-    if (!lines.empty() && lines[0].starts_with(kUtf8Bom)) lines[0].remove_prefix(kUtf8Bom.size());
-    return lines;
 }
 
 std::string_view TrimmedWhite(std::string_view s)
@@ -119,24 +131,49 @@ int8_t ParseLevel(std::string_view line)
     return static_cast<int8_t>(level);
 }
 
-void BuildTree(TGedcom& tree, const std::vector<std::string_view>& lines, bool trimEndTest)
-{
-    // lastAtLevel[L + 1] is the last node seen at level L; entry 0 is the root.
-    std::vector<int32_t> lastAtLevel(kLevelCount + 1, -1);
-    lastAtLevel[0] = TGedcom::kRoot;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        std::string_view line = lines[i];
-        if ((trimEndTest ? TrimmedWhite(line) : line) == "0 TRLR") break;
-        if (line.empty()) continue;
+// Builds the tree line by line, attaching each line to the last line seen one level up.
+class TreeBuilder {
+public:
+    TreeBuilder(TGedcom& tree, bool trimEndTest) : m_tree(tree), m_trimEndTest(trimEndTest)
+    {
+        m_lastAtLevel[0] = TGedcom::kRoot;
+    }
+
+    // False once the trailer ends reading.
+    bool operator()(std::string_view line)
+    {
+        bool first = m_first;
+        m_first = false;
+        if ((m_trimEndTest ? TrimmedWhite(line) : line) == "0 TRLR") return false;
+        if (line.empty()) return true;
         // The first line is level 0 whatever it says, so stray bytes before "0 HEAD" do no harm.
-        int8_t level = i == 0 ? 0 : ParseLevel(line);
-        int32_t parent = lastAtLevel[level];
+        int8_t level = first ? 0 : ParseLevel(line);
         // A line that skips levels before any line of the level above it was seen has no
         // parent to attach to; it hangs from the root, where no record rule reads it.
-        if (parent < 0) parent = TGedcom::kRoot;
-        lastAtLevel[level + 1] = tree.AddNode(parent, level, line);
+        int slot = m_lastAtLevel[level] < 0 ? 0 : level;
+        int32_t node = m_tree.AddNode(m_lastAtLevel[slot], m_lastChildAt[slot], level, line);
+        m_lastChildAt[slot] = node;
+        m_lastAtLevel[level + 1] = node;
+        m_lastChildAt[level + 1] = -1;
+        return true;
     }
-}
+
+private:
+    TGedcom& m_tree;
+    bool m_trimEndTest;
+    bool m_first = true;
+    // Entry L + 1 is the last node seen at level L, entry 0 the root; children only ever
+    // attach to these nodes, so their last children are all the builder must remember.
+    std::array<int32_t, kLevelCount + 1> m_lastAtLevel = MakeUnset();
+    std::array<int32_t, kLevelCount + 1> m_lastChildAt = MakeUnset();
+
+    static std::array<int32_t, kLevelCount + 1> MakeUnset()
+    {
+        std::array<int32_t, kLevelCount + 1> unset;
+        unset.fill(-1);
+        return unset;
+    }
+};
 
 bool IsAscii(std::string_view text)
 {
@@ -161,7 +198,7 @@ void ConvertEightBitLines(TGedcom& tree)
     const std::string charSet = tree.GetCharSet();
     bool invalidUtf8 = false;
     for (int32_t i = 1; i < tree.NodeCount(); ++i) {
-        std::string_view line = tree.Node(i).Line;
+        std::string_view line = tree.Node(i).Line();
         if (IsAscii(line)) continue;
         if (charSet == "ANSEL") {
             tree.ReplaceLine(i, Utf8FromAnsel(line));
@@ -186,13 +223,14 @@ TGedcom LoadGedcomBytes(std::string bytes)
     Encoding encoding = DetectEncoding(bytes);
     if (encoding != Encoding::EightBit) {
         TGedcom tree(Utf8FromUtf16Bytes(bytes, encoding == Encoding::Utf16Be));
-        BuildTree(tree, SplitUtf16Lines(tree.Bytes()), true);
+        tree.Reserve(EstimatedLineCount(tree.Bytes()));
+        ForEachUtf16Line(tree.Bytes(), TreeBuilder(tree, true));
         return tree;
     }
     TGedcom tree(std::move(bytes));
-    std::vector<std::string_view> lines = SplitEightBitLines(tree.Bytes());
-    if (lines.empty()) throw Error("Listenindex überschreitet das Maximum (0)");
-    BuildTree(tree, lines, false);
+    tree.Reserve(EstimatedLineCount(tree.Bytes()));
+    if (ForEachEightBitLine(tree.Bytes(), TreeBuilder(tree, false)) == 0)
+        throw Error("Listenindex überschreitet das Maximum (0)");
     ConvertEightBitLines(tree);
     return tree;
 }

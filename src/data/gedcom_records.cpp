@@ -32,9 +32,8 @@ std::string_view TrimControl(std::string_view s)
 std::string_view RecordId(const TGedcomNode& node, std::string_view kind)
 {
     if (node.Level != 0) return {};
-    std::string_view tag = LineTag(node.Line);
+    auto [tag, value] = SplitLine(node.Line());
     if (tag.size() < 3 || tag.front() != '@' || tag.back() != '@') return {};
-    std::string_view value = LineValue(node.Line);
     if (value.substr(0, value.find(' ')) != kind) return {};
     return XrefId(tag);
 }
@@ -42,9 +41,8 @@ std::string_view RecordId(const TGedcomNode& node, std::string_view kind)
 bool IsPrimary(const TGedcom& tree, int32_t node)
 {
     for (int32_t child : tree.Children(node)) {
-        std::string_view line = tree.Node(child).Line;
-        std::string_view tag = LineTag(line);
-        if ((tag == "_PRIM" || tag == "_PRIMARY") && LineValue(line) == "Y") return true;
+        auto [tag, value] = SplitLine(tree.Node(child).Line());
+        if ((tag == "_PRIM" || tag == "_PRIMARY") && value == "Y") return true;
     }
     return false;
 }
@@ -54,10 +52,9 @@ TOrtDatum ReadEvent(const TGedcom& tree, int32_t event)
     TOrtDatum result;
     PrimaryLock date, place;
     for (int32_t child : tree.Children(event)) {
-        std::string_view line = tree.Node(child).Line;
-        std::string_view tag = LineTag(line);
-        if (tag == "DATE" && date.Take(IsPrimary(tree, child))) result.Date = LineValue(line);
-        if (tag == "PLAC" && place.Take(IsPrimary(tree, child))) result.Place = LineValue(line);
+        auto [tag, value] = SplitLine(tree.Node(child).Line());
+        if (tag == "DATE" && date.Take(IsPrimary(tree, child))) result.Date = value;
+        if (tag == "PLAC" && place.Take(IsPrimary(tree, child))) result.Place = value;
     }
     return result;
 }
@@ -73,7 +70,7 @@ std::string JoinTrimmed(std::string_view a, std::string_view b)
 void ReadName(const TGedcom& tree, int32_t name, TPerson& person)
 {
     std::vector<std::string_view> parts;
-    std::string_view value = LineValue(tree.Node(name).Line);
+    std::string_view value = LineValue(tree.Node(name).Line());
     for (size_t start = 0;;) {
         size_t slash = value.find('/', start);
         parts.push_back(TrimControl(value.substr(start, slash == value.npos ? slash : slash - start)));
@@ -89,9 +86,9 @@ void ReadName(const TGedcom& tree, int32_t name, TPerson& person)
         person.GivenNames = parts[0];
     }
     for (int32_t child : tree.Children(name)) {
-        std::string_view line = tree.Node(child).Line;
-        if (LineTag(line) == "SURN") person.Surname = LineValue(line);
-        if (LineTag(line) == "GIVN") person.GivenNames = LineValue(line);
+        auto [tag, value] = SplitLine(tree.Node(child).Line());
+        if (tag == "SURN") person.Surname = value;
+        if (tag == "GIVN") person.GivenNames = value;
     }
 }
 
@@ -105,44 +102,38 @@ TOrtDatum* EventField(TPerson& person, std::string_view tag, int& kind)
     return nullptr;
 }
 
-TPerson ReadPerson(const TGedcom& tree, int32_t record, std::string_view id)
+void ReadPerson(const TGedcom& tree, int32_t record, std::string_view id, TPerson& person)
 {
-    TPerson person;
     person.Id = id;
     bool nameSeen = false;
     PrimaryLock events[4], famc;
     for (int32_t child : tree.Children(record)) {
-        std::string_view line = tree.Node(child).Line;
-        std::string_view tag = LineTag(line);
+        auto [tag, value] = SplitLine(tree.Node(child).Line());
         int kind = 0;
         if (tag == "NAME" && !nameSeen) {
             nameSeen = true;
             ReadName(tree, child, person);
         } else if (tag == "SEX") {
-            if (!LineValue(line).empty()) person.Sex = LineValue(line).front();
+            if (!value.empty()) person.Sex = value.front();
         } else if (tag == "FAMC") {
-            if (famc.Take(IsPrimary(tree, child))) person.ParentFamilyId = XrefId(LineValue(line));
+            if (famc.Take(IsPrimary(tree, child))) person.ParentFamilyId = XrefId(value);
         } else if (TOrtDatum* field = EventField(person, tag, kind)) {
             if (events[kind].Take(IsPrimary(tree, child))) *field = ReadEvent(tree, child);
         }
     }
-    return person;
 }
 
-TFamilie ReadFamily(const TGedcom& tree, int32_t record, std::string_view id)
+void ReadFamily(const TGedcom& tree, int32_t record, std::string_view id, TFamilie& family)
 {
-    TFamilie family;
     family.Id = id;
     PrimaryLock marriage;
     for (int32_t child : tree.Children(record)) {
-        std::string_view line = tree.Node(child).Line;
-        std::string_view tag = LineTag(line);
-        if (tag == "HUSB") family.HusbandId = XrefId(LineValue(line));
-        if (tag == "WIFE") family.WifeId = XrefId(LineValue(line));
+        auto [tag, value] = SplitLine(tree.Node(child).Line());
+        if (tag == "HUSB") family.HusbandId = XrefId(value);
+        if (tag == "WIFE") family.WifeId = XrefId(value);
         if (tag == "MARR" && marriage.Take(IsPrimary(tree, child)))
             family.Marriage = ReadEvent(tree, child);
     }
-    return family;
 }
 
 }  // namespace
@@ -150,18 +141,28 @@ TFamilie ReadFamily(const TGedcom& tree, int32_t record, std::string_view id)
 void ReadGedcomRecords(const TGedcom& tree, std::vector<TPerson>& persons,
                        std::vector<TFamilie>& families)
 {
-    size_t personCount = 0, familyCount = 0;
+    struct Record {
+        int32_t node;
+        bool person;
+        std::string_view id;
+    };
+    std::vector<Record> records;
+    size_t personCount = 0;
     for (int32_t top : tree.Children(TGedcom::kRoot)) {
-        personCount += !RecordId(tree.Node(top), "INDI").empty();
-        familyCount += !RecordId(tree.Node(top), "FAM").empty();
+        if (std::string_view id = RecordId(tree.Node(top), "INDI"); !id.empty()) {
+            records.push_back({top, true, id});
+            ++personCount;
+        } else if (std::string_view fid = RecordId(tree.Node(top), "FAM"); !fid.empty()) {
+            records.push_back({top, false, fid});
+        }
     }
-    persons.reserve(personCount);
-    families.reserve(familyCount);
-    for (int32_t top : tree.Children(TGedcom::kRoot)) {
-        if (std::string_view id = RecordId(tree.Node(top), "INDI"); !id.empty())
-            persons.push_back(ReadPerson(tree, top, id));
-        else if (std::string_view fid = RecordId(tree.Node(top), "FAM"); !fid.empty())
-            families.push_back(ReadFamily(tree, top, fid));
+    persons.reserve(persons.size() + personCount);
+    families.reserve(families.size() + records.size() - personCount);
+    for (const Record& r : records) {
+        if (r.person)
+            ReadPerson(tree, r.node, r.id, persons.emplace_back());
+        else
+            ReadFamily(tree, r.node, r.id, families.emplace_back());
     }
 }
 

@@ -12,12 +12,24 @@
 
 namespace qv {
 
+// 24 bytes: a large file has over a million of them.
 struct TGedcomNode {
-    int8_t Level = -1;
     // The whole line, converted to UTF-8 once the reader has finished.
-    std::string_view Line;
+    std::string_view Line() const { return {m_text, m_size}; }
+    void SetLine(std::string_view line)
+    {
+        m_text = line.data();
+        m_size = static_cast<uint32_t>(line.size());
+    }
+
+private:
+    const char* m_text = nullptr;
+    uint32_t m_size = 0;
+
+public:
     int32_t FirstChild = -1;
     int32_t NextSibling = -1;
+    int8_t Level = -1;
 };
 
 // Iterates the child node indexes of one node in file order.
@@ -71,7 +83,9 @@ public:
 
     // The raw bytes the tree was read from; lines view into them until replaced.
     std::string_view Bytes() const { return *m_bytes; }
-    int32_t AddNode(int32_t parent, int8_t level, std::string_view line);
+    void Reserve(size_t nodes);
+    // Appends a node as the child of parent that follows previousSibling (-1: the first).
+    int32_t AddNode(int32_t parent, int32_t previousSibling, int8_t level, std::string_view line);
     void ReplaceLine(int32_t index, std::string text);
 
     // What the reader noticed without failing, for the user to see once.
@@ -80,7 +94,6 @@ public:
 private:
     std::unique_ptr<std::string> m_bytes;
     std::vector<TGedcomNode> m_nodes;
-    std::vector<int32_t> m_lastChild;
     std::deque<std::string> m_ownedLines;
     mutable std::string m_charSet;
 };
