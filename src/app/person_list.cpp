@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <numeric>
+#include <string_view>
+#include <unordered_map>
 
 #include <QCollator>
 #include <QString>
@@ -28,13 +30,23 @@ std::vector<int32_t> RanksOf(size_t count, Less less)
     return rank;
 }
 
+// Names repeat a lot, so each distinct text is collated once.
 std::vector<int32_t> CollationRanks(const TAhnenData& data, int column, const QCollator& collator)
 {
+    std::unordered_map<std::string_view, int32_t> distinct;
+    std::vector<int32_t> textOf(data.Persons.size());
     std::vector<QCollatorSortKey> keys;
-    keys.reserve(data.Persons.size());
-    for (const TPerson& p : data.Persons)
-        keys.push_back(collator.sortKey(QStringFromUtf8(PersonColumnText(p, column))));
-    return RanksOf(keys.size(), [&](int64_t a, int64_t b) { return keys[a].compare(keys[b]) < 0; });
+    for (size_t p = 0; p < data.Persons.size(); ++p) {
+        const std::string& text = PersonColumnText(data.Persons[p], column);
+        auto [it, added] = distinct.try_emplace(text, static_cast<int32_t>(keys.size()));
+        if (added) keys.push_back(collator.sortKey(QStringFromUtf8(text)));
+        textOf[p] = it->second;
+    }
+    std::vector<int32_t> textRank =
+        RanksOf(keys.size(), [&](int64_t a, int64_t b) { return keys[a].compare(keys[b]) < 0; });
+    std::vector<int32_t> rank(data.Persons.size());
+    for (size_t p = 0; p < rank.size(); ++p) rank[p] = textRank[textOf[p]];
+    return rank;
 }
 
 size_t DigitRunEnd(const std::string& s, size_t i)

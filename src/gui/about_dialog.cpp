@@ -1,0 +1,32 @@
+// About box contents.
+#include "gui/about_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace qv {
+
+QString ProgramVersion() { return QStringLiteral(QV_VERSION); }
+
+QString ProgramIdentification() { return "Quilvane " + ProgramVersion() + " by Veldrin"; }
+
+AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle("Info");
+    auto* layout = new QVBoxLayout(this);
+    auto* name = new QLabel("<b>Quilvane</b>", this);
+    name->setAlignment(Qt::AlignCenter);
+    QFont large = name->font();
+    large.setPointSizeF(large.pointSizeF() * 1.6);
+    name->setFont(large);
+    layout->addWidget(name);
+    layout->addWidget(new QLabel("Version: " + ProgramVersion(), this));
+    layout->addWidget(new QLabel("Grafik u. Berechnungsprogramm", this));
+    layout->addWidget(new QLabel("zur Messung und Darstellung von Ahnenimplex", this));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    layout->addWidget(buttons);
+}
+
+}  // namespace qv

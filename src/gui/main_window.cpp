@@ -1,0 +1,229 @@
+// Main window construction, opening files and the person-level commands.
+#include "gui/main_window.h"
+
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "app/qt_text.h"
+#include "app/recent_files.h"
+#include "data/data_file.h"
+#include "data/error.h"
+#include "data/example_family.h"
+#include "gui/about_dialog.h"
+#include "gui/person_grid.h"
+#include "gui/progress_line.h"
+#include "gui/reference_panel.h"
+#include "gui/selection_page.h"
+
+namespace qv {
+
+MainWindow::MainWindow(const QString& programDirectory, QWidget* parent)
+    : QMainWindow(parent), m_example(LoadExampleFamily(Utf8FromQString(programDirectory)))
+{
+    m_showMessage = [this](const QString& text, bool error) {
+        if (error)
+            QMessageBox::critical(this, "Quilvane", text);
+        else
+            QMessageBox::warning(this, "Quilvane", text);
+    };
+    setWindowTitle("Quilvane");
+    BuildLayout();
+    BuildMenus();
+    resize(1100, 700);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::BuildLayout()
+{
+    auto* splitter = new QSplitter(this);
+    m_leftPages = new QTabWidget(splitter);
+    m_grid = new PersonGrid(m_leftPages);
+    m_leftPages->addTab(m_grid, "Personenliste (0)");
+
+    auto* right = new QWidget(splitter);
+    auto* rightLayout = new QVBoxLayout(right);
+    rightLayout->setContentsMargins(0, 0, 0, 0);
+    m_rightPages = new QTabWidget(right);
+    m_references = new ReferencePanel(m_rightPages);
+    m_selected = new SelectionPage(m_selection, m_rightPages);
+    m_rightPages->addTab(m_references, "Bezugspersonen");
+    m_rightPages->addTab(m_selected, "Ausgewählte");
+    // The mini ancestor table's place; it is hidden while the selection list is shown.
+    m_miniAncestors = new QFrame(right);
+    m_miniAncestors->setFrameShape(QFrame::StyledPanel);
+    rightLayout->addWidget(m_rightPages);
+    rightLayout->addWidget(m_miniAncestors, 1);
+    splitter->addWidget(m_leftPages);
+    splitter->addWidget(right);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 1);
+
+    m_progress = new ProgressLine(this);
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->addWidget(splitter, 1);
+    layout->addWidget(m_progress);
+    setCentralWidget(central);
+
+    connect(m_rightPages, &QTabWidget::currentChanged, this,
+            [this](int page) { m_miniAncestors->setVisible(page == 0); });
+    connect(&m_grid->Model(), &PersonTableModel::Refilled, this, &MainWindow::UpdateListCaption);
+    connect(m_grid, &PersonGrid::PersonDoubleClicked, this, &MainWindow::OnGridDoubleClick);
+    connect(m_grid, &PersonGrid::PersonContextMenu, this, &MainWindow::ShowGridMenu);
+    connect(m_selected, &SelectionPage::SelectionChanged, this, &MainWindow::UpdateSelectionCaption);
+}
+
+void MainWindow::BuildMenus()
+{
+    m_openMenu = menuBar()->addMenu("Datei öffnen");
+    m_openMenu->addAction("GEDCOM", this, [this] { ChooseAndOpen("Gedcom-Datei (*.ged)"); });
+    menuBar()->addMenu("Ausgabe");
+    QMenu* help = menuBar()->addMenu("Hilfe");
+    help->addAction("Info", this, [this] { AboutDialog(this).exec(); });
+}
+
+void MainWindow::ChooseAndOpen(const QString& filter)
+{
+    QString path = QFileDialog::getOpenFileName(this, QString(), m_openDirectory, filter);
+    if (path.isEmpty()) return;
+    m_openDirectory = QFileInfo(path).absolutePath();
+    OpenDataFile(path);
+}
+
+void MainWindow::RebuildRecentMenu()
+{
+    for (QAction* action : m_recentActions) {
+        m_openMenu->removeAction(action);
+        action->deleteLater();
+    }
+    m_recentActions.clear();
+    if (m_recentFiles.empty()) return;
+    m_recentActions.push_back(m_openMenu->addSeparator());
+    for (const std::string& path : m_recentFiles) {
+        QString file = QStringFromUtf8(path);
+        m_recentActions.push_back(m_openMenu->addAction(
+            QStringFromUtf8(RecentFileCaption(path)), this, [this, file] { OpenDataFile(file); }));
+    }
+}
+
+void MainWindow::ResetSelection()
+{
+    m_selection.ProbandIndex = -1;
+    m_selection.KekuleOneIndex = -1;
+    m_references->ShowProband(nullptr, -1);
+    m_references->ShowKekuleOne(nullptr, -1);
+    for (int c = 0; c < kPersonColumnCount; ++c) {
+        QSignalBlocker block(m_grid->FilterEdit(c));
+        m_grid->FilterEdit(c)->clear();
+        m_grid->FilterEdit(c)->hide();
+    }
+    m_selected->Clear();
+}
+
+void MainWindow::OpenDataFile(const QString& path)
+{
+    if (!QFileInfo(path).isFile()) return;
+    ResetSelection();
+    m_grid->Model().SetPersons(nullptr);
+    m_data.reset();
+    std::string file = Utf8FromQString(path);
+    try {
+        m_data = qv::OpenDataFile(file);
+    } catch (const Error& e) {
+        m_showMessage(QStringFromUtf8(e.what()), true);
+        return;
+    }
+    m_selection.Selected.assign(m_data->Persons.size(), false);
+    m_grid->Model().SetPersons(m_data.get());
+    setWindowTitle("Quilvane - " + path);
+    RecordRecentFile(m_recentFiles, file);
+    RebuildRecentMenu();
+    for (const std::string& warning : m_data->Warnings) m_showMessage(QStringFromUtf8(warning), false);
+}
+
+void MainWindow::SetProband(int64_t person)
+{
+    m_selection.ProbandIndex = person;
+    m_references->ShowProband(m_data.get(), person);
+}
+
+void MainWindow::SetKekuleOne(int64_t person)
+{
+    m_selection.KekuleOneIndex = person;
+    m_references->ShowKekuleOne(m_data.get(), m_selection.GetKekuleOne());
+}
+
+void MainWindow::AddToSelection(const std::vector<int64_t>& persons)
+{
+    if (!m_data) return;
+    for (int64_t person : persons) m_selected->AddPerson(*m_data, person);
+}
+
+void MainWindow::ShowGridMenu(int64_t person, const QPoint& globalPosition)
+{
+    if (!m_data || m_busy) return;
+    QMenu menu(this);
+    menu.addAction("als Proband wählen", this, [this, person] { SetProband(person); })
+        ->setEnabled(person >= 0);
+    menu.addAction("als Kekulenr. 1 festlegen", this, [this, person] { SetKekuleOne(person); })
+        ->setEnabled(person >= 0);
+    QMenu* add = menu.addMenu("Personen zur Auswahlliste hinzufügen");
+    add->addAction("Markierte", this, [this] { AddToSelection(m_grid->SelectedPersons()); });
+    menu.exec(globalPosition);
+}
+
+void MainWindow::OnGridDoubleClick(int64_t person)
+{
+    if (!m_data || m_busy || person < 0) return;
+    if (m_rightPages->currentIndex() == 0) {
+        SetProband(person);
+        SetKekuleOne(person);
+    } else {
+        AddToSelection({person});
+    }
+}
+
+void MainWindow::UpdateSelectionCaption(int count)
+{
+    m_rightPages->setTabText(1, count == 0 ? QString("Ausgewählte")
+                                           : QString("Ausgewählte (%1)").arg(count));
+}
+
+void MainWindow::UpdateListCaption(int count)
+{
+    m_leftPages->setTabText(0, QString("Personenliste (%1)").arg(count));
+}
+
+void MainWindow::EnterBusy()
+{
+    m_busy = true;
+    menuBar()->setEnabled(false);
+    m_rightPages->setEnabled(false);
+    m_progress->SetCancelVisible(true);
+}
+
+void MainWindow::LeaveBusy()
+{
+    m_busy = false;
+    menuBar()->setEnabled(true);
+    m_rightPages->setEnabled(true);
+    m_progress->SetCancelVisible(false);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    m_progress->CancelRequested = true;
+    QMainWindow::closeEvent(event);
+}
+
+}  // namespace qv

@@ -1,0 +1,183 @@
+// The main window driven as a user would: open, filter, sort, choose persons, select.
+#include "gui/main_window.h"
+
+#include <filesystem>
+#include <fstream>
+
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include "data/example_family.h"
+#include "gui/person_grid.h"
+#include "gui/progress_line.h"
+#include "gui/reference_panel.h"
+#include "gui/selection_page.h"
+#include "qt_printers.h"
+
+namespace qv {
+namespace {
+
+namespace fs = std::filesystem;
+
+class MainWindowTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_dir = fs::temp_directory_path() / ("qv-gui-" + std::to_string(::getpid()));
+        fs::create_directories(m_dir);
+        m_example = Write("beispiel.ged", std::string(ExampleGedcomBytes()));
+        m_window = std::make_unique<MainWindow>(QString::fromStdString(m_dir.string()));
+        m_window->SetMessageHandler([this](const QString& text, bool error) {
+            m_messages.push_back((error ? "E: " : "W: ") + text);
+        });
+        m_window->resize(1000, 600);
+        m_window->show();
+    }
+    void TearDown() override
+    {
+        m_window.reset();
+        fs::remove_all(m_dir);
+    }
+    QString Write(const std::string& name, const std::string& bytes)
+    {
+        std::ofstream(m_dir / name, std::ios::binary) << bytes;
+        return QString::fromStdString((m_dir / name).string());
+    }
+    QString ListCaption() const
+    {
+        return m_window->findChild<QTabWidget*>()->tabText(0);
+    }
+    int RowOf(const char* id)
+    {
+        PersonTableModel& model = m_window->Grid().Model();
+        for (int row = 0; row < model.ListedCount(); ++row)
+            if (m_window->Data()->Persons[model.PersonAt(row)].Id == id) return row;
+        return -1;
+    }
+    void DoubleClickRow(int row)
+    {
+        PersonGrid& grid = m_window->Grid();
+        QModelIndex index = grid.model()->index(row, 1);
+        grid.scrollTo(index);
+        QPoint centre = grid.visualRect(index).center();
+        // A double click arrives after the press of its first click.
+        QTest::mousePress(grid.viewport(), Qt::LeftButton, {}, centre);
+        QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, centre);
+        QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, centre);
+    }
+
+    fs::path m_dir;
+    QString m_example;
+    std::unique_ptr<MainWindow> m_window;
+    std::vector<QString> m_messages;
+};
+
+TEST_F(MainWindowTest, OpeningAFileFillsGridTitleAndRecentMenu)
+{
+    m_window->OpenDataFile(m_example);
+    ASSERT_NE(m_window->Data(), nullptr);
+    EXPECT_EQ(ListCaption(), "Personenliste (34)");
+    EXPECT_EQ(m_window->windowTitle(), "Quilvane - " + m_example);
+    EXPECT_EQ(m_window->RecentFiles().size(), 1u);
+    QStringList captions;
+    for (QAction* action : m_window->RecentMenu().actions()) captions << action->text();
+    EXPECT_EQ(captions.last(), m_example);
+    EXPECT_EQ(m_window->Grid().currentIndex().row(), 0) << "the first row is selected";
+    EXPECT_TRUE(m_messages.empty());
+}
+
+TEST_F(MainWindowTest, MissingPathChangesNothingAndBadFileIsReported)
+{
+    m_window->OpenDataFile(m_example);
+    m_window->SetProband(18);
+    m_window->OpenDataFile(QString::fromStdString((m_dir / "gone.ged").string()));
+    EXPECT_EQ(m_window->Selection().ProbandIndex, 18);
+    EXPECT_NE(m_window->Data(), nullptr);
+
+    m_window->OpenDataFile(Write("bad.ged", "0 HEAD\nBROKEN\n"));
+    EXPECT_EQ(m_window->Data(), nullptr);
+    EXPECT_EQ(m_window->Selection().ProbandIndex, -1);
+    EXPECT_EQ(ListCaption(), "Personenliste (0)");
+    ASSERT_EQ(m_messages.size(), 1u);
+    EXPECT_EQ(m_messages[0], "E: 'BROKEN' ist kein gültiger Integerwert");
+}
+
+TEST_F(MainWindowTest, WarningsOfTheReaderAreShownOnce)
+{
+    m_window->OpenDataFile(Write("latin.ged", "0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 NAME J\xFCrgen\n"));
+    ASSERT_EQ(m_messages.size(), 1u);
+    EXPECT_TRUE(m_messages[0].startsWith("W: Die Datei weist Fehler in der UTF-8-Kodierung auf."));
+}
+
+TEST_F(MainWindowTest, FilterEditsAndSortButtonsRefillTheGrid)
+{
+    m_window->OpenDataFile(m_example);
+    PersonGrid& grid = m_window->Grid();
+    grid.ShowFilterEdit(1);
+    EXPECT_TRUE(grid.FilterEdit(1)->isVisible());
+    EXPECT_FALSE(grid.FilterEdit(0)->isVisible());
+    QTest::keyClicks(grid.FilterEdit(1), "MÜL");
+    EXPECT_EQ(ListCaption(), "Personenliste (7)");
+    grid.ShowFilterEdit(4);
+    QTest::keyClicks(grid.FilterEdit(4), "leip");
+    EXPECT_EQ(ListCaption(), "Personenliste (3)");
+    QTest::mouseClick(grid.SortButton(2), Qt::LeftButton);
+    const TAhnenData& data = *m_window->Data();
+    EXPECT_EQ(data.Persons[grid.Model().PersonAt(0)].GivenNames, "Felix");
+    EXPECT_EQ(data.Persons[grid.Model().PersonAt(2)].GivenNames, "Lena Sophie");
+    EXPECT_EQ(grid.Model().Priorities(), (SortPriorities{5, 4, 6, 3, 2, 1, 0}));
+
+    m_window->OpenDataFile(m_example);
+    EXPECT_EQ(ListCaption(), "Personenliste (34)") << "opening a file clears the filters";
+    EXPECT_TRUE(grid.FilterEdit(4)->text().isEmpty());
+}
+
+TEST_F(MainWindowTest, DoubleClickChoosesProbandOrAddsToSelection)
+{
+    m_window->OpenDataFile(m_example);
+    m_window->SetKekuleOne(3);
+    DoubleClickRow(RowOf("I19"));
+    EXPECT_EQ(m_window->Selection().ProbandIndex, 18);
+    EXPECT_EQ(m_window->Selection().KekuleOneIndex, 18) << "a double click replaces the Kekule-1 person";
+    EXPECT_TRUE(m_window->References().ProbandText().startsWith("I19 Müller"));
+
+    m_window->RightPages().setCurrentIndex(1);
+    DoubleClickRow(RowOf("I7"));
+    DoubleClickRow(RowOf("I7"));
+    DoubleClickRow(RowOf("I1"));
+    EXPECT_EQ(m_window->SelectedList().count(), 2);
+    EXPECT_EQ(m_window->SelectedList().item(0)->text(), "I7 - Weiß, Otto");
+    EXPECT_EQ(m_window->RightPages().tabText(1), "Ausgewählte (2)");
+    EXPECT_TRUE(m_window->Selection().IsSelected(6));
+
+    m_window->SelectedList().item(0)->setSelected(true);
+    QTest::keyClick(&m_window->SelectedList(), Qt::Key_Delete);
+    EXPECT_EQ(m_window->SelectedList().count(), 1);
+    EXPECT_FALSE(m_window->Selection().IsSelected(6));
+    EXPECT_EQ(m_window->RightPages().tabText(1), "Ausgewählte (1)");
+}
+
+TEST_F(MainWindowTest, BusyModeIgnoresDoubleClicksAndCancelSetsTheFlag)
+{
+    m_window->OpenDataFile(m_example);
+    m_window->EnterBusy();
+    DoubleClickRow(0);
+    EXPECT_EQ(m_window->Selection().ProbandIndex, -1);
+    ProgressLine& progress = m_window->Progress();
+    EXPECT_TRUE(progress.CancelButton()->isVisible());
+    EXPECT_FALSE(progress.Report("Berechne <gb>", 1, 2));
+    EXPECT_EQ(progress.Text(), "Berechne <gb>");
+    QTest::mouseClick(progress.CancelButton(), Qt::LeftButton);
+    EXPECT_TRUE(progress.Report("Berechne <gb>", 2, 2));
+    m_window->LeaveBusy();
+    EXPECT_FALSE(progress.CancelButton()->isVisible());
+}
+
+}  // namespace
+}  // namespace qv
