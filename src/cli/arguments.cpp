@@ -30,6 +30,7 @@ Arguments::Arguments(const std::vector<std::string>& args, const std::vector<Opt
             throw UsageError("Option " + name + " nimmt keinen Wert");
         }
         m_values[name].push_back(value);
+        m_inOrder.emplace_back(name, value);
     }
 }
 

@@ -4,6 +4,7 @@
 #include <map>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace qv::cli {
@@ -32,10 +33,13 @@ public:
     std::vector<std::string> Values(const std::string& name) const;
     // The value of a required option.
     std::string Required(const std::string& name) const;
+    // Every option with its value, in command-line order (for options that add up together).
+    const std::vector<std::pair<std::string, std::string>>& InOrder() const { return m_inOrder; }
 
 private:
     std::vector<std::string> m_positional;
     std::map<std::string, std::vector<std::string>> m_values;
+    std::vector<std::pair<std::string, std::string>> m_inOrder;
 };
 
 }  // namespace qv::cli

@@ -19,5 +19,6 @@ const std::vector<Command>& Commands();
 int RunInfo(const std::vector<std::string>& args);
 int RunPersons(const std::vector<std::string>& args);
 int RunKekule(const std::vector<std::string>& args);
+int RunConfig(const std::vector<std::string>& args);
 
 }  // namespace qv::cli

@@ -75,6 +75,11 @@ const std::vector<Command>& Commands()
          RunPersons},
         {"kekule", "alle Vorfahren einer Person mit ihren Kekule-Nummern",
          "kekule (DATEI | --example) --root PERSON [--json]", RunKekule},
+        {"config", "die geltenden Einstellungen in der Form von config.ini",
+         "config [--config DATEI] [--set SCHLÜSSEL=WERT]...\n"
+         "--config liest eine Einstellungsdatei (Form von config.ini), jedes --set setzt danach\n"
+         "einen Schlüssel wie eine Zeile der Datei; Listen ersetzt das erste --set eines Schlüssels.",
+         RunConfig},
     };
     return commands;
 }

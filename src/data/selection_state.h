@@ -18,6 +18,11 @@ struct SelectionState {
     // The person who carries Kekule number 1 in every calculation.
     int64_t GetKekuleOne() const;
     bool IsSelected(int64_t person) const;
+    // Grows Selected with unselected entries as needed; negative indexes are ignored.
+    void SetSelected(int64_t person, bool selected);
+    // Unselects everybody; the length of Selected is kept.
+    void ClearSelection();
+    int64_t SelectedCount() const;
 };
 
 }  // namespace qv
