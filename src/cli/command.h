@@ -20,5 +20,6 @@ int RunInfo(const std::vector<std::string>& args);
 int RunPersons(const std::vector<std::string>& args);
 int RunKekule(const std::vector<std::string>& args);
 int RunConfig(const std::vector<std::string>& args);
+int RunSelect(const std::vector<std::string>& args);
 
 }  // namespace qv::cli

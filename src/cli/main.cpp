@@ -77,9 +77,18 @@ const std::vector<Command>& Commands()
          "kekule (DATEI | --example) --root PERSON [--json]", RunKekule},
         {"config", "die geltenden Einstellungen in der Form von config.ini",
          "config [--config DATEI] [--set SCHLÜSSEL=WERT]...\n"
-         "--config liest eine Einstellungsdatei (Form von config.ini), jedes --set setzt danach\n"
-         "einen Schlüssel wie eine Zeile der Datei; Listen ersetzt das erste --set eines Schlüssels.",
+         "--config liest eine Einstellungsdatei (Form von config.ini), jedes --set setzt\n"
+         "danach einen Schlüssel wie eine Zeile der Datei; eine Liste ersetzt das erste --set\n"
+         "ihres Schlüssels.",
          RunConfig},
+        {"select", "die Auswahlliste, die Verwandtschaftsabfragen füllen",
+         "select (DATEI | --example) --query NAME --from PERSON,... [--json]\n"
+         "        quilvane-cli select (DATEI | --example)\n"
+         "            (--select PERSON,... | --query NAME:PERSON,...)... [--json]\n"
+         "NAME: markierte, vorfahren, nachfahren, spitzenahnen, blutsverwandte, x-vorfahren,\n"
+         "x-nachfahren, x-verwandte. Mehrere --select/--query ergänzen die Liste in ihrer\n"
+         "Reihenfolge.",
+         RunSelect},
     };
     return commands;
 }
