@@ -13,6 +13,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/config_location.h"
 #include "app/qt_text.h"
 #include "app/recent_files.h"
 #include "data/data_file.h"
@@ -27,7 +28,9 @@
 namespace qv {
 
 MainWindow::MainWindow(const QString& programDirectory, QWidget* parent)
-    : QMainWindow(parent), m_example(LoadExampleFamily(Utf8FromQString(programDirectory)))
+    : QMainWindow(parent),
+      m_programDirectory(programDirectory),
+      m_example(LoadExampleFamily(Utf8FromQString(programDirectory)))
 {
     m_showMessage = [this](const QString& text, bool error) {
         if (error)
@@ -55,7 +58,7 @@ void MainWindow::BuildLayout()
     rightLayout->setContentsMargins(0, 0, 0, 0);
     m_rightPages = new QTabWidget(right);
     m_references = new ReferencePanel(m_rightPages);
-    m_selected = new SelectionPage(m_selection, m_rightPages);
+    m_selected = new SelectionPage(m_selectionList, m_rightPages);
     m_rightPages->addTab(m_references, "Bezugspersonen");
     m_rightPages->addTab(m_selected, "Ausgewählte");
     // The mini ancestor table's place; it is hidden while the selection list is shown.
@@ -81,6 +84,7 @@ void MainWindow::BuildLayout()
     connect(m_grid, &PersonGrid::PersonDoubleClicked, this, &MainWindow::OnGridDoubleClick);
     connect(m_grid, &PersonGrid::PersonContextMenu, this, &MainWindow::ShowGridMenu);
     connect(m_selected, &SelectionPage::SelectionChanged, this, &MainWindow::UpdateSelectionCaption);
+    // Selecting a row is where the mini ancestor table will follow the person.
 }
 
 void MainWindow::BuildMenus()
@@ -94,9 +98,10 @@ void MainWindow::BuildMenus()
 
 void MainWindow::ChooseAndOpen(const QString& filter)
 {
-    QString path = QFileDialog::getOpenFileName(this, QString(), m_openDirectory, filter);
+    QString path = QFileDialog::getOpenFileName(
+        this, QString(), QStringFromUtf8(m_settings.OpenDirectory), filter);
     if (path.isEmpty()) return;
-    m_openDirectory = QFileInfo(path).absolutePath();
+    m_settings.OpenDirectory = Utf8FromQString(QFileInfo(path).absolutePath());
     OpenDataFile(path);
 }
 
@@ -107,9 +112,9 @@ void MainWindow::RebuildRecentMenu()
         action->deleteLater();
     }
     m_recentActions.clear();
-    if (m_recentFiles.empty()) return;
+    if (m_settings.MostRecentlyUsed.empty()) return;
     m_recentActions.push_back(m_openMenu->addSeparator());
-    for (const std::string& path : m_recentFiles) {
+    for (const std::string& path : m_settings.MostRecentlyUsed) {
         QString file = QStringFromUtf8(path);
         m_recentActions.push_back(m_openMenu->addAction(
             QStringFromUtf8(RecentFileCaption(path)), this, [this, file] { OpenDataFile(file); }));
@@ -118,8 +123,8 @@ void MainWindow::RebuildRecentMenu()
 
 void MainWindow::ResetSelection()
 {
-    m_selection.ProbandIndex = -1;
-    m_selection.KekuleOneIndex = -1;
+    m_settings.ProbandIndex = -1;
+    m_settings.KekuleOneIndex = -1;
     m_references->ShowProband(nullptr, -1);
     m_references->ShowKekuleOne(nullptr, -1);
     for (int c = 0; c < kPersonColumnCount; ++c) {
@@ -127,7 +132,8 @@ void MainWindow::ResetSelection()
         m_grid->FilterEdit(c)->clear();
         m_grid->FilterEdit(c)->hide();
     }
-    m_selected->Clear();
+    m_selectionList.Clear();
+    m_selected->Refresh(nullptr);
 }
 
 void MainWindow::OpenDataFile(const QString& path)
@@ -143,30 +149,31 @@ void MainWindow::OpenDataFile(const QString& path)
         m_showMessage(QStringFromUtf8(e.what()), true);
         return;
     }
-    m_selection.Selected.assign(m_data->Persons.size(), false);
     m_grid->Model().SetPersons(m_data.get());
+    m_selected->Refresh(m_data.get());
     setWindowTitle("Quilvane - " + path);
-    RecordRecentFile(m_recentFiles, file);
+    RecordRecentFile(m_settings.MostRecentlyUsed, file);
     RebuildRecentMenu();
     for (const std::string& warning : m_data->Warnings) m_showMessage(QStringFromUtf8(warning), false);
 }
 
 void MainWindow::SetProband(int64_t person)
 {
-    m_selection.ProbandIndex = person;
+    m_settings.ProbandIndex = person;
     m_references->ShowProband(m_data.get(), person);
 }
 
 void MainWindow::SetKekuleOne(int64_t person)
 {
-    m_selection.KekuleOneIndex = person;
-    m_references->ShowKekuleOne(m_data.get(), m_selection.GetKekuleOne());
+    m_settings.KekuleOneIndex = person;
+    m_references->ShowKekuleOne(m_data.get(), m_settings.GetKekuleOne());
 }
 
-void MainWindow::AddToSelection(const std::vector<int64_t>& persons)
+void MainWindow::AddToSelection(RelationshipQuery query, const std::vector<int64_t>& starts)
 {
     if (!m_data) return;
-    for (int64_t person : persons) m_selected->AddPerson(*m_data, person);
+    m_selectionList.AddRelatives(*m_data, query, starts);
+    m_selected->Refresh(m_data.get());
 }
 
 void MainWindow::ShowGridMenu(int64_t person, const QPoint& globalPosition)
@@ -178,7 +185,20 @@ void MainWindow::ShowGridMenu(int64_t person, const QPoint& globalPosition)
     menu.addAction("als Kekulenr. 1 festlegen", this, [this, person] { SetKekuleOne(person); })
         ->setEnabled(person >= 0);
     QMenu* add = menu.addMenu("Personen zur Auswahlliste hinzufügen");
-    add->addAction("Markierte", this, [this] { AddToSelection(m_grid->SelectedPersons()); });
+    static const std::pair<const char*, RelationshipQuery> kQueries[] = {
+        {"Markierte", RelationshipQuery::Marked},
+        {"Vorfahren", RelationshipQuery::Ancestors},
+        {"Nachfahren", RelationshipQuery::Descendants},
+        {"Spitzenahnen", RelationshipQuery::TopAncestors},
+        {"alle Blutsverwandten", RelationshipQuery::BloodRelatives},
+        {"X-chrom. rel. Vorfahren", RelationshipQuery::XAncestors},
+        {"X-chrom. rel. Nachfahren", RelationshipQuery::XDescendants},
+        {"alle X-chrom. Verwandten", RelationshipQuery::XRelatives},
+    };
+    for (const auto& [caption, query] : kQueries) {
+        add->addAction(caption, this,
+                       [this, query] { AddToSelection(query, m_grid->SelectedPersons()); });
+    }
     menu.exec(globalPosition);
 }
 
@@ -189,14 +209,13 @@ void MainWindow::OnGridDoubleClick(int64_t person)
         SetProband(person);
         SetKekuleOne(person);
     } else {
-        AddToSelection({person});
+        AddToSelection(RelationshipQuery::Marked, {person});
     }
 }
 
-void MainWindow::UpdateSelectionCaption(int count)
+void MainWindow::UpdateSelectionCaption()
 {
-    m_rightPages->setTabText(1, count == 0 ? QString("Ausgewählte")
-                                           : QString("Ausgewählte (%1)").arg(count));
+    m_rightPages->setTabText(1, QStringFromUtf8(m_selectionList.Caption()));
 }
 
 void MainWindow::UpdateListCaption(int count)
@@ -220,9 +239,20 @@ void MainWindow::LeaveBusy()
     m_progress->SetCancelVisible(false);
 }
 
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (m_configLoaded) return;
+    m_configLoaded = true;
+    LoadConfigIni(m_settings, Utf8FromQString(m_programDirectory));
+    RebuildRecentMenu();
+}
+
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     m_progress->CancelRequested = true;
+    // Unwritable settings are not worth a message at shut-down.
+    SaveConfigIni(m_settings, Utf8FromQString(m_programDirectory));
     QMainWindow::closeEvent(event);
 }
 

@@ -8,8 +8,10 @@
 
 #include <QMainWindow>
 
+#include "app/image_settings.h"
+#include "app/relationship_query.h"
+#include "app/selection_list.h"
 #include "data/ahnen_data.h"
-#include "data/selection_state.h"
 
 class QFrame;
 class QMenu;
@@ -34,12 +36,14 @@ public:
     void OpenDataFile(const QString& path);
     const TAhnenData* Data() const { return m_data.get(); }
     const TAhnenData& ExampleData() const { return m_example; }
-    SelectionState& Selection() { return m_selection; }
-    const std::vector<std::string>& RecentFiles() const { return m_recentFiles; }
+    TImageSettings& Settings() { return m_settings; }
+    const SelectionState& Selection() const { return m_settings; }
+    const std::vector<std::string>& RecentFiles() const { return m_settings.MostRecentlyUsed; }
 
     void SetProband(int64_t person);
     void SetKekuleOne(int64_t person);
-    void AddToSelection(const std::vector<int64_t>& persons);
+    // Adds what the query reaches from the start persons to the selection list.
+    void AddToSelection(RelationshipQuery query, const std::vector<int64_t>& starts);
     void EnterBusy();
     void LeaveBusy();
 
@@ -55,6 +59,7 @@ public:
     void SetMessageHandler(MessageHandler handler) { m_showMessage = std::move(handler); }
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -65,14 +70,15 @@ private:
     void ChooseAndOpen(const QString& filter);
     void ShowGridMenu(int64_t person, const QPoint& globalPosition);
     void OnGridDoubleClick(int64_t person);
-    void UpdateSelectionCaption(int count);
+    void UpdateSelectionCaption();
     void UpdateListCaption(int count);
 
+    QString m_programDirectory;
     std::unique_ptr<TAhnenData> m_data;
     TAhnenData m_example;
-    SelectionState m_selection;
-    std::vector<std::string> m_recentFiles;
-    QString m_openDirectory;
+    TImageSettings m_settings;
+    SelectionList m_selectionList{m_settings};
+    bool m_configLoaded = false;
     bool m_busy = false;
     MessageHandler m_showMessage;
 

@@ -1,39 +1,33 @@
-// The "Ausgewählte" page: the persons selected for outputs, in the order they were added.
+// The "Ausgewählte" page: a view of the selection list, which keeps the items in order.
 #pragma once
 
 #include <QListWidget>
 
-#include "data/selection_state.h"
+#include "app/selection_list.h"
 
 namespace qv {
-
-class TAhnenData;
 
 class SelectionPage : public QListWidget {
     Q_OBJECT
 
 public:
-    SelectionPage(SelectionState& state, QWidget* parent = nullptr);
+    SelectionPage(SelectionList& list, QWidget* parent = nullptr);
 
-    // False when the person is already selected.
-    bool AddPerson(const TAhnenData& data, int64_t person);
-    // Removes the marked items ("Entfernen").
+    // Shows the list's items again (after additions, removals or a new file).
+    void Refresh(const TAhnenData* data);
+    // "Entfernen": removes the marked items.
     void RemoveMarked();
-    void Clear();
-    std::vector<int64_t> Persons() const;
 
 signals:
-    void SelectionChanged(int count);
+    void SelectionChanged();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    SelectionState& m_state;
+    SelectionList& m_list;
+    const TAhnenData* m_data = nullptr;
 };
-
-// "I12 - Müller, Hans": blank names show as "?".
-QString SelectionItemText(const TAhnenData& data, int64_t person);
 
 }  // namespace qv

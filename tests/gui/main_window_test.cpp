@@ -163,6 +163,29 @@ TEST_F(MainWindowTest, DoubleClickChoosesProbandOrAddsToSelection)
     EXPECT_EQ(m_window->RightPages().tabText(1), "Ausgewählte (1)");
 }
 
+TEST_F(MainWindowTest, QueriesFillTheSelectionList)
+{
+    m_window->OpenDataFile(m_example);
+    m_window->AddToSelection(RelationshipQuery::Ancestors, {18});
+    EXPECT_EQ(m_window->SelectedList().count(), 19);
+    EXPECT_EQ(m_window->SelectedList().item(0)->text(), "I19 - Müller, Lena Sophie");
+    EXPECT_EQ(m_window->RightPages().tabText(1), "Ausgewählte (19)");
+    m_window->AddToSelection(RelationshipQuery::Descendants, {18});
+    EXPECT_EQ(m_window->SelectedList().count(), 21) << "Mia and Paul are new";
+}
+
+TEST_F(MainWindowTest, SettingsAndRecentFilesSurviveARestart)
+{
+    m_window->OpenDataFile(m_example);
+    m_window->Settings().Tree.Alignment = 3;
+    m_window->close();
+    MainWindow second(QString::fromStdString(m_dir.string()));
+    second.show();
+    EXPECT_EQ(second.Settings().Tree.Alignment, 3);
+    ASSERT_EQ(second.RecentFiles().size(), 1u);
+    EXPECT_EQ(second.RecentMenu().actions().last()->text(), m_example);
+}
+
 TEST_F(MainWindowTest, BusyModeIgnoresDoubleClicksAndCancelSetsTheFlag)
 {
     m_window->OpenDataFile(m_example);
