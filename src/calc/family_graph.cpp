@@ -1,0 +1,97 @@
+// Building the flat link arrays and ordering ancestries and descendancies.
+#include "calc/family_graph.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+
+#include "data/ahnen_data.h"
+#include "data/error.h"
+
+namespace qv {
+namespace {
+
+int32_t LinkOrNone(int64_t person, size_t count)
+{
+    return person >= 0 && static_cast<uint64_t>(person) < count ? static_cast<int32_t>(person) : -1;
+}
+
+// Reverse post-order of a depth-first search along next(person): every person comes
+// before the persons it leads to, and each person appears once.
+template <typename Next>
+std::vector<int32_t> ReversePostOrder(int32_t start, std::vector<uint8_t>& seen, Next next)
+{
+    std::vector<int32_t> order;
+    if (start < 0 || start >= static_cast<int32_t>(seen.size())) return order;
+    struct Frame {
+        int32_t person;
+        size_t next;
+    };
+    std::vector<Frame> stack{{start, 0}};
+    seen[start] = 1;
+    while (!stack.empty()) {
+        Frame& top = stack.back();
+        std::span<const int32_t> neighbours = next(top.person);
+        if (top.next == neighbours.size()) {
+            order.push_back(top.person);
+            stack.pop_back();
+            continue;
+        }
+        int32_t n = neighbours[top.next++];
+        if (n < 0 || seen[n]) continue;
+        seen[n] = 1;
+        stack.push_back({n, 0});
+    }
+    std::reverse(order.begin(), order.end());
+    for (int32_t p : order) seen[p] = 0;
+    return order;
+}
+
+}  // namespace
+
+FamilyGraph::FamilyGraph(const TAhnenData& data)
+{
+    size_t count = data.Persons.size();
+    if (count >= static_cast<size_t>(std::numeric_limits<int32_t>::max()))
+        throw Error("Zu viele Personen für die Berechnung: " + std::to_string(count));
+    m_father.assign(count, -1);
+    m_mother.assign(count, -1);
+    m_male.assign(count, 0);
+    m_childStart.assign(count + 1, 0);
+    for (size_t p = 0; p < count; ++p) {
+        const TPerson& person = data.Persons[p];
+        int32_t f = person.ParentFamily;
+        if (f >= 0 && static_cast<size_t>(f) < data.Families.size()) {
+            m_father[p] = LinkOrNone(data.Families[f].Husband, count);
+            m_mother[p] = LinkOrNone(data.Families[f].Wife, count);
+        }
+        m_male[p] = person.Sex == 'M';
+        for (int64_t c : person.Children)
+            if (LinkOrNone(c, count) >= 0) m_children.push_back(static_cast<int32_t>(c));
+        m_childStart[p + 1] = static_cast<uint32_t>(m_children.size());
+    }
+}
+
+std::vector<int32_t> AncestorsChildrenFirst(const FamilyGraph& graph, int32_t start)
+{
+    std::vector<uint8_t> seen(graph.Size(), 0);
+    return AncestorsChildrenFirst(graph, start, seen);
+}
+
+std::vector<int32_t> AncestorsChildrenFirst(const FamilyGraph& graph, int32_t start,
+                                            std::vector<uint8_t>& seen)
+{
+    std::array<int32_t, 2> parents{};
+    return ReversePostOrder(start, seen, [&](int32_t p) {
+        parents = {graph.Father(p), graph.Mother(p)};
+        return std::span<const int32_t>(parents);
+    });
+}
+
+std::vector<int32_t> DescendantsParentsFirst(const FamilyGraph& graph, int32_t start)
+{
+    std::vector<uint8_t> seen(graph.Size(), 0);
+    return ReversePostOrder(start, seen, [&](int32_t p) { return graph.Children(p); });
+}
+
+}  // namespace qv

@@ -1,0 +1,119 @@
+// Enumerating simple up-then-down paths one by one: an explicit stack, no allocation per step.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "calc/family_graph.h"
+#include "data/progress.h"
+
+namespace qv {
+
+// One person on the current path. next: 0 = father still to try, 1 = mother, 2 + i = child i.
+struct WalkFrame {
+    int32_t person;
+    int32_t length;
+    // The person where the path turned downward; -1 while it still goes up.
+    int32_t turn;
+    uint32_t next;
+};
+
+// The on-path flags and the stack, sized once: a simple path holds each person at most once.
+struct WalkScratch {
+    explicit WalkScratch(int32_t persons) : onPath(persons, 0) { stack.reserve(persons + 1); }
+
+    std::vector<uint8_t> onPath;
+    std::vector<WalkFrame> stack;
+};
+
+// Asks the progress callback every quarter million steps (a few milliseconds) whether to stop. The
+// position is either fixed (per-person loops) or an estimate of the share of the walk done.
+class WalkGuard {
+public:
+    // Never stops: for values computed on demand, without progress.
+    WalkGuard() = default;
+    WalkGuard(const ProgressCallback& progress, std::string text)
+        : m_progress(&progress), m_text(std::move(text))
+    {
+    }
+    WalkGuard(const ProgressCallback& progress, std::string text, int64_t position, int64_t maximum)
+        : m_progress(&progress), m_text(std::move(text)), m_position(position), m_maximum(maximum)
+    {
+    }
+    // True when the walk is to stop.
+    bool Tick(const FamilyGraph& graph, const std::vector<WalkFrame>& stack)
+    {
+        return ++m_steps % kStepsPerCheck == 0 && m_progress && *m_progress && Check(graph, stack);
+    }
+
+private:
+    static constexpr uint64_t kStepsPerCheck = 1u << 18;
+    bool Check(const FamilyGraph& graph, const std::vector<WalkFrame>& stack) const;
+
+    const ProgressCallback* m_progress = nullptr;
+    std::string m_text;
+    int64_t m_position = -1;
+    int64_t m_maximum = 100;
+    uint64_t m_steps = 0;
+};
+
+constexpr uint32_t kWalkFather = 0;
+constexpr uint32_t kWalkMother = 1;
+constexpr uint32_t kWalkChildren = 2;
+constexpr uint32_t kWalkDone = UINT32_MAX;
+
+// Walks every simple path that starts at start (going up, or down when startDown) and
+// consists of up steps followed by down steps. Rules decides (all inline, called per step):
+//   bool Enter(person, length, turn)  - the path reaches person; false: do not go on from it
+//   int Up(person, toMother)          - length added by the step to that parent, -1: not taken
+//   bool MayTurn(person)              - whether the path may turn downward at person
+//   int Down(parent, child)           - length added by that step, -1: not taken
+// Persons already flagged on the path (by the caller) are never entered. Returns false when
+// the guard stopped the walk; the flags are clean again either way.
+template <typename Rules>
+bool WalkPaths(const FamilyGraph& graph, WalkScratch& scratch, Rules& rules, int32_t start,
+               int32_t length, bool startDown, WalkGuard& guard)
+{
+    std::vector<uint8_t>& onPath = scratch.onPath;
+    std::vector<WalkFrame>& stack = scratch.stack;
+    if (onPath[start] || !rules.Enter(start, length, startDown ? start : -1)) return true;
+    onPath[start] = 1;
+    stack.push_back(
+        {start, length, startDown ? start : -1, startDown ? kWalkChildren : kWalkFather});
+    while (!stack.empty()) {
+        WalkFrame& top = stack.back();
+        int32_t next = -1, weight = -1, turn = top.turn;
+        if (top.next == kWalkFather) {
+            top.next = kWalkMother;
+            next = graph.Father(top.person);
+            if (next >= 0) weight = rules.Up(top.person, false);
+        } else if (top.next == kWalkMother) {
+            top.next = rules.MayTurn(top.person) ? kWalkChildren : kWalkDone;
+            next = graph.Mother(top.person);
+            if (next >= 0) weight = rules.Up(top.person, true);
+        } else if (top.next != kWalkDone &&
+                   top.next - kWalkChildren < graph.Children(top.person).size()) {
+            next = graph.Children(top.person)[top.next++ - kWalkChildren];
+            weight = rules.Down(top.person, next);
+            if (turn < 0) turn = top.person;
+        } else {
+            onPath[top.person] = 0;
+            stack.pop_back();
+            continue;
+        }
+        if (weight < 0 || onPath[next]) continue;
+        int32_t nextLength = top.length + weight;
+        if (!rules.Enter(next, nextLength, turn)) continue;
+        if (guard.Tick(graph, stack)) {
+            for (const WalkFrame& f : stack) onPath[f.person] = 0;
+            stack.clear();
+            return false;
+        }
+        onPath[next] = 1;
+        stack.push_back({next, nextLength, turn, turn < 0 ? kWalkFather : kWalkChildren});
+    }
+    return true;
+}
+
+}  // namespace qv
