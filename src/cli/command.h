@@ -21,5 +21,7 @@ int RunPersons(const std::vector<std::string>& args);
 int RunKekule(const std::vector<std::string>& args);
 int RunConfig(const std::vector<std::string>& args);
 int RunSelect(const std::vector<std::string>& args);
+int RunMetrics(const std::vector<std::string>& args);
+int RunGenerations(const std::vector<std::string>& args);
 
 }  // namespace qv::cli

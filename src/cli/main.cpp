@@ -89,6 +89,18 @@ const std::vector<Command>& Commands()
          "x-nachfahren, x-verwandte. Mehrere --select/--query ergänzen die Liste in ihrer\n"
          "Reihenfolge.",
          RunSelect},
+        {"metrics", "Kennwerte je Person (Pfadzahlen, Implex, f, fw, fx, c …)",
+         "metrics (DATEI | --example) --root PERSON [--kekule-one PERSON] [--person PERSON]...\n"
+         "        [--names NAME,...] [--json]\n"
+         "NAME: einer der 60 Kennwerte (gb, gbs, z, b, g'b, g''b, je auch mit (d), (s), x1, x1(d),\n"
+         "x1(s), x2, x2(d), x2(s); kmin, f, fw, fx, c, gc) oder kekule-min; ohne --names alle.\n"
+         "Ohne --person alle Personen mit einem Wert. Strg+C bricht ab (Status 130).",
+         RunMetrics},
+        {"generations", "Kennwerte je Generation (ik, apk, a'tk(v), ntk …)",
+         "generations (DATEI | --example) --root PERSON [--json]\n"
+         "Eine Zeile je Generation, von den Nachkommen bis zu den Vorfahren. Strg+C bricht ab\n"
+         "(Status 130).",
+         RunGenerations},
     };
     return commands;
 }

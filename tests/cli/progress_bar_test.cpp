@@ -1,0 +1,59 @@
+// The progress line appears only on a terminal, shows the engine's texts and is cleared.
+#include <poll.h>
+#include <stdlib.h>
+#include <csignal>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include "cli_runner.h"
+#include "long_work.h"
+
+namespace qv {
+namespace {
+
+// Everything the child wrote to the terminal until it closed it.
+std::string ReadTerminal(int master)
+{
+    std::string text;
+    char buffer[4096];
+    pollfd waiting{master, POLLIN, 0};
+    while (poll(&waiting, 1, 5000) > 0) {
+        ssize_t n = read(master, buffer, sizeof buffer);
+        if (n <= 0) break;
+        text.append(buffer, n);
+    }
+    return text;
+}
+
+TEST(CliProgressBar, DrawsTheEngineTextsOnATerminal)
+{
+    auto dir = std::filesystem::temp_directory_path() / ("qv-progress-" + std::to_string(getpid()));
+    std::filesystem::create_directories(dir);
+    std::ofstream(dir / "collapse.ged") << test::SiblingMarriages();
+    int master = posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(master, 0);
+    ASSERT_EQ(grantpt(master), 0);
+    ASSERT_EQ(unlockpt(master), 0);
+    int terminal = open(ptsname(master), O_RDWR | O_NOCTTY);
+    pid_t child = test::SpawnCli(
+        {"metrics", (dir / "collapse.ged").string(), "--root", "I79", "--names", "z"},
+        (dir / "out").string(), terminal);
+    close(terminal);
+    ASSERT_GT(child, 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(700));
+    kill(child, SIGINT);
+    std::string shown = ReadTerminal(master);
+    EXPECT_EQ(test::WaitForExit(child), 130);
+    close(master);
+    EXPECT_NE(shown.find("\r\x1b[KBerechne <gb> ["), std::string::npos) << shown;
+    EXPECT_NE(shown.find("%\r\x1b[KAbgebrochen."), std::string::npos) << shown;
+    std::filesystem::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace qv
