@@ -1,19 +1,20 @@
 // Formatting doubles the way every metric text shows them.
 #include "calc/number_format.h"
 
+#include <array>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <vector>
 
 namespace qv {
 namespace {
 
-std::string Printed(const char* format, int precision, double x)
+// Fixed-point with the given decimals; large enough for any finite double.
+std::string Printed(double x, int decimals)
 {
-    int length = std::snprintf(nullptr, 0, format, precision, x);
-    std::vector<char> buffer(length + 1);
-    std::snprintf(buffer.data(), buffer.size(), format, precision, x);
-    return std::string(buffer.data(), length);
+    std::array<char, 400> buffer;
+    auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
+                                std::chars_format::fixed, decimals);
+    return std::string(buffer.data(), result.ptr);
 }
 
 }  // namespace
@@ -22,7 +23,7 @@ std::string FormatTruncated(int digits, double x)
 {
     if (std::isinf(x)) return "INF";
     if (std::isnan(x)) return "NaN";
-    std::string text = Printed("%.*f", 18, x);
+    std::string text = Printed(x, 18);
     size_t point = text.find('.');
     if (digits < 18) text.resize(point + 1 + digits);
     while (text.back() == '0' && text.find('.') != std::string::npos) text.pop_back();
@@ -42,8 +43,8 @@ std::string FormatFraction(double x)
         x *= 2;
         denominator *= 2;
     }
-    if (denominator == 1) return Printed("%.*f", 0, x);
-    return Printed("%.*f", 0, x) + "/" + Printed("%.*f", 0, denominator);
+    if (denominator == 1) return Printed(x, 0);
+    return Printed(x, 0) + "/" + Printed(denominator, 0);
 }
 
 }  // namespace qv

@@ -63,6 +63,38 @@ constexpr uint32_t kWalkMother = 1;
 constexpr uint32_t kWalkChildren = 2;
 constexpr uint32_t kWalkDone = UINT32_MAX;
 
+// The next step from the top frame: where it leads (-1: nowhere), the length it adds (-1:
+// the rules close it) and the path's turning person; end when the frame has no branch left.
+struct WalkStep {
+    bool end = false;
+    int32_t person = -1;
+    int32_t weight = -1;
+    int32_t turn = -1;
+};
+
+template <typename Rules>
+WalkStep NextStep(const FamilyGraph& graph, WalkFrame& top, Rules& rules)
+{
+    WalkStep step{false, -1, -1, top.turn};
+    if (top.next == kWalkFather) {
+        top.next = kWalkMother;
+        step.person = graph.Father(top.person);
+        if (step.person >= 0) step.weight = rules.Up(top.person, false);
+    } else if (top.next == kWalkMother) {
+        top.next = rules.MayTurn(top.person) ? kWalkChildren : kWalkDone;
+        step.person = graph.Mother(top.person);
+        if (step.person >= 0) step.weight = rules.Up(top.person, true);
+    } else if (top.next != kWalkDone &&
+               top.next - kWalkChildren < graph.Children(top.person).size()) {
+        step.person = graph.Children(top.person)[top.next++ - kWalkChildren];
+        step.weight = rules.Down(top.person, step.person);
+        if (step.turn < 0) step.turn = top.person;
+    } else {
+        step.end = true;
+    }
+    return step;
+}
+
 // Walks every simple path that starts at start (going up, or down when startDown) and
 // consists of up steps followed by down steps. Rules decides (all inline, called per step):
 //   bool Enter(person, length, turn)  - the path reaches person; false: do not go on from it
@@ -77,41 +109,29 @@ bool WalkPaths(const FamilyGraph& graph, WalkScratch& scratch, Rules& rules, int
 {
     std::vector<uint8_t>& onPath = scratch.onPath;
     std::vector<WalkFrame>& stack = scratch.stack;
-    if (onPath[start] || !rules.Enter(start, length, startDown ? start : -1)) return true;
+    int32_t startTurn = startDown ? start : -1;
+    if (onPath[start] || !rules.Enter(start, length, startTurn)) return true;
     onPath[start] = 1;
-    stack.push_back(
-        {start, length, startDown ? start : -1, startDown ? kWalkChildren : kWalkFather});
+    stack.push_back({start, length, startTurn, startDown ? kWalkChildren : kWalkFather});
     while (!stack.empty()) {
         WalkFrame& top = stack.back();
-        int32_t next = -1, weight = -1, turn = top.turn;
-        if (top.next == kWalkFather) {
-            top.next = kWalkMother;
-            next = graph.Father(top.person);
-            if (next >= 0) weight = rules.Up(top.person, false);
-        } else if (top.next == kWalkMother) {
-            top.next = rules.MayTurn(top.person) ? kWalkChildren : kWalkDone;
-            next = graph.Mother(top.person);
-            if (next >= 0) weight = rules.Up(top.person, true);
-        } else if (top.next != kWalkDone &&
-                   top.next - kWalkChildren < graph.Children(top.person).size()) {
-            next = graph.Children(top.person)[top.next++ - kWalkChildren];
-            weight = rules.Down(top.person, next);
-            if (turn < 0) turn = top.person;
-        } else {
+        WalkStep step = NextStep(graph, top, rules);
+        if (step.end) {
             onPath[top.person] = 0;
             stack.pop_back();
             continue;
         }
-        if (weight < 0 || onPath[next]) continue;
-        int32_t nextLength = top.length + weight;
-        if (!rules.Enter(next, nextLength, turn)) continue;
+        if (step.weight < 0 || onPath[step.person]) continue;
+        int32_t nextLength = top.length + step.weight;
+        if (!rules.Enter(step.person, nextLength, step.turn)) continue;
         if (guard.Tick(graph, stack)) {
             for (const WalkFrame& f : stack) onPath[f.person] = 0;
             stack.clear();
             return false;
         }
-        onPath[next] = 1;
-        stack.push_back({next, nextLength, turn, turn < 0 ? kWalkFather : kWalkChildren});
+        onPath[step.person] = 1;
+        uint32_t first = step.turn < 0 ? kWalkFather : kWalkChildren;
+        stack.push_back({step.person, nextLength, step.turn, first});
     }
     return true;
 }

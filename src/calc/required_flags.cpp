@@ -16,8 +16,11 @@ std::vector<std::string> PathPlaceholders(const std::vector<std::string>& suffix
 {
     std::vector<std::string> list;
     for (const std::string& suffix : suffixes)
-        for (const char* base : {"z", "b", "gb", "g'b", "g''b", "gbs"})
-            list.push_back("<" + std::string(base) + suffix + ">");
+        for (const char* base : {"z", "b", "gb", "g'b", "g''b", "gbs"}) {
+            std::string placeholder = "<";
+            placeholder.append(base).append(suffix).append(">");
+            list.push_back(placeholder);
+        }
     return list;
 }
 

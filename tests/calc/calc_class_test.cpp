@@ -1,6 +1,8 @@
 // The engine: values by name for the classic cases, caching, Calculate's order and cancel.
 #include "calc/calc_class.h"
 
+#include <sstream>
+
 #include <gtest/gtest.h>
 
 #include "calc/metric_names.h"
@@ -17,14 +19,15 @@ namespace {
 using test::PedigreeBuilder;
 using test::Sup;
 
-struct Expected {
-    const char* name;
-    std::string text;
-};
-
-void ExpectValues(TCalcClass& calc, int64_t person, std::initializer_list<Expected> values)
+// values: "name=text" pairs separated by blanks, superscripts written as in Sup.
+void ExpectValues(TCalcClass& calc, int64_t person, const std::string& values)
 {
-    for (const Expected& e : values) EXPECT_EQ(calc.GetValueText(e.name, person), e.text) << e.name;
+    std::istringstream pairs(values);
+    for (std::string pair; pairs >> pair;) {
+        size_t equals = pair.find('=');
+        std::string name = pair.substr(0, equals);
+        EXPECT_EQ(calc.GetValueText(name, person), Sup(pair.substr(equals + 1))) << name;
+    }
 }
 
 // The root (index 8) is the child of first cousins: its grandmothers 2 and 3 are sisters,
@@ -50,47 +53,15 @@ TEST(CalcClass, ChildOfFirstCousins)
     EXPECT_EQ(calc.GetDirectPaths(family.gf), (TArrayOfInt64{0, 0, 0, 2}));
     EXPECT_EQ(calc.GetKekuleNumbers(family.gf), (TArrayOfInt64{10, 14}));
     ExpectValues(calc, family.gf,
-                 {{"z(d)", "2"},
-                  {"gb(d)", Sup("3[2]")},
-                  {"b(d)", "1/4"},
-                  {"kmin", "-3"},
-                  {"kekule-min", "10"},
-                  {"gbs(d)", "3"},
-                  {"g'b(d)", "2"},
-                  {"zx1(d)", "1"}});
+                 "z(d)=2 gb(d)=3[2] b(d)=1/4 kmin=-3 kekule-min=10 gbs(d)=3 g'b(d)=2 zx1(d)=1");
     ExpectValues(calc, family.root,
-                 {{"f", "0.0625"},
-                  {"fw", "0.0625"},
-                  {"fx", "0.1875"},
-                  {"z(d)", "1"},
-                  {"gb(d)", Sup("0[1]")},
-                  {"b(d)", "1"},
-                  {"g'b(d)", "0"},
-                  {"kmin", "0"},
-                  {"kekule-min", "1"},
-                  {"c", "1"},
-                  {"gc", "0"},
-                  {"z", "1"}});
+                 "f=0.0625 fw=0.0625 fx=0.1875 z(d)=1 gb(d)=0[1] b(d)=1 g'b(d)=0 kmin=0 "
+                 "kekule-min=1 c=1 gc=0 z=1");
     ExpectValues(calc, family.sibling,
-                 {{"gb", Sup("2[2]6[4]")},
-                  {"z(d)", "0"},
-                  {"gb(d)", "NaN"},
-                  {"kmin", ""},
-                  {"kekule-min", ""},
-                  {"gb(s)", Sup("2[2]6[4]")},
-                  {"fx", "1"}});
-    ExpectValues(calc, family.child, {{"gb(d)", Sup("1[1]")}, {"kmin", "1"}});
+                 "gb=2[2]6[4] z(d)=0 gb(d)=NaN kmin= kekule-min= gb(s)=2[2]6[4] fx=1");
+    ExpectValues(calc, family.child, "gb(d)=1[1] kmin=1");
     ExpectValues(calc, family.stranger,
-                 {{"z", "0"},
-                  {"gb", "NaN"},
-                  {"gbs", "NaN"},
-                  {"b", "0"},
-                  {"g'b", "INF"},
-                  {"g''b", "NaN"},
-                  {"kmin", ""},
-                  {"kekule-min", ""},
-                  {"c", "0"},
-                  {"gc", "INF"}});
+                 "z=0 gb=NaN gbs=NaN b=0 g'b=INF g''b=NaN kmin= kekule-min= c=0 gc=INF");
     EXPECT_EQ(calc.GetValueInt("kmin", family.stranger), kNoKmin);
     EXPECT_EQ(calc.GetValueInt("z(d)", family.gf), 2);
     EXPECT_EQ(calc.GetValueReal("b(d)", family.gf), 0.25);
@@ -107,9 +78,9 @@ TEST(CalcClass, ChildOfHalfSiblings)
     TAhnenData data = b.Build();
     TCalcClass calc(data);
     calc.SetProband(root);
-    ExpectValues(calc, root, {{"f", "0.125"}, {"fw", "0.125"}, {"fx", "0"}, {"c", "1"}});
-    ExpectValues(calc, shared, {{"gb(d)", Sup("2[2]")}, {"kekule-min", "4"}});
-    ExpectValues(calc, halfSibling, {{"gb", Sup("2[1]4[1]")}, {"c", "3/8"}});
+    ExpectValues(calc, root, "f=0.125 fw=0.125 fx=0 c=1");
+    ExpectValues(calc, shared, "gb(d)=2[2] kekule-min=4");
+    ExpectValues(calc, halfSibling, "gb=2[1]4[1] c=3/8");
 }
 
 TEST(CalcClass, HalfSiblingSharesAQuarterOfTheFounders)
@@ -120,8 +91,8 @@ TEST(CalcClass, HalfSiblingSharesAQuarterOfTheFounders)
     TAhnenData data = b.Build();
     TCalcClass calc(data);
     calc.SetProband(root);
-    ExpectValues(calc, halfSibling, {{"c", "1/4"}, {"gc", "2"}, {"gb", Sup("2[1]")}});
-    ExpectValues(calc, root, {{"c", "1"}, {"f", "0"}, {"fx", "1"}});
+    ExpectValues(calc, halfSibling, "c=1/4 gc=2 gb=2[1]");
+    ExpectValues(calc, root, "c=1 f=0 fx=1");
 }
 
 TEST(CalcClass, EveryNameHasATextForEveryKindOfPerson)
@@ -147,12 +118,11 @@ TEST(CalcClass, PersonsOutsideTheDataReadAsUnrelated)
     TCalcClass calc(family.data);
     calc.SetProband(family.root);
     for (int64_t outside : {int64_t{-1}, calc.PersonCount(), int64_t{1} << 40}) {
-        ExpectValues(calc, outside,
-                     {{"z", "0"}, {"gb(d)", "NaN"}, {"kmin", ""}, {"f", "0"}, {"c", "0"}});
+        ExpectValues(calc, outside, "z=0 gb(d)=NaN kmin= f=0 c=0");
         EXPECT_EQ(calc.GetValueArray("kekule", outside), TArrayOfInt64{});
     }
     calc.SetProband(calc.PersonCount() + 5);
-    ExpectValues(calc, family.root, {{"z(d)", "0"}, {"kekule-min", ""}});
+    ExpectValues(calc, family.root, "z(d)=0 kekule-min=");
 }
 
 TEST(CalcClass, RootChangesKeepOnlyTheRootIndependentValues)
@@ -270,14 +240,7 @@ TEST(CalcClass, HundredThousandGenerationsOfDescendants)
     some[99'999] = some[500] = true;
     calc.SetRequired(some);
     ASSERT_TRUE(calc.Calculate(0x07FF));
-    ExpectValues(calc, 99'999,
-                 {{"gb(d)", Sup("99999[1]")},
-                  {"kmin", "99999"},
-                  {"z", "1"},
-                  {"gbx2", Sup("99999[1]")},
-                  {"fw", "0"},
-                  {"c", "0"},
-                  {"b", "0"}});
+    ExpectValues(calc, 99'999, "gb(d)=99999[1] kmin=99999 z=1 gbx2=99999[1] fw=0 c=0 b=0");
     EXPECT_EQ(calc.Results()[99'999].DirectDown.Stored().size(), 1u);
     EXPECT_EQ(calc.GetGenerationText("ntk", 128), "1");
     EXPECT_EQ(calc.GetGenerationText("npk", 5), "1");
@@ -285,8 +248,8 @@ TEST(CalcClass, HundredThousandGenerationsOfDescendants)
 
     calc.SetProband(99'999);
     EXPECT_TRUE(calc.DepthCut());
-    ExpectValues(calc, 0, {{"gb(d)", Sup("99999[1]")}, {"kekule-min", ""}, {"kmin", "-99999"}});
-    ExpectValues(calc, 99'999 - 62, {{"kekule-min", "9223372036854775807"}});
+    ExpectValues(calc, 0, "gb(d)=99999[1] kekule-min= kmin=-99999");
+    ExpectValues(calc, 99'999 - 62, "kekule-min=9223372036854775807");
     EXPECT_EQ(calc.GetGenerationText("a'tk(v)", -62), "1");
     EXPECT_EQ(calc.GetGenerationText("a'tk(v)", -63), "0");
 }

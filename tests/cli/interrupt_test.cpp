@@ -1,4 +1,7 @@
-// Ctrl-C during long work: status 130, nothing on stdout.
+// Long work on a terminal: a progress line with the engine's texts, and Ctrl-C cancels it
+// with status 130, nothing on stdout and the line cleared.
+#include <poll.h>
+#include <stdlib.h>
 #include <csignal>
 
 #include <chrono>
@@ -14,23 +17,43 @@
 namespace qv {
 namespace {
 
-TEST(CliInterrupt, CtrlCEndsWithStatus130AndNoOutput)
+// Everything the child wrote to the terminal until it closed it.
+std::string ReadTerminal(int master)
 {
-    auto dir =
-        std::filesystem::temp_directory_path() / ("qv-interrupt-" + std::to_string(getpid()));
+    std::string text;
+    char buffer[4096];
+    pollfd waiting{master, POLLIN, 0};
+    while (poll(&waiting, 1, 5000) > 0) {
+        ssize_t n = read(master, buffer, sizeof buffer);
+        if (n <= 0) break;
+        text.append(buffer, n);
+    }
+    return text;
+}
+
+TEST(CliInterrupt, ProgressLineOnATerminalAndCtrlCEndsWith130)
+{
+    auto dir = std::filesystem::temp_directory_path() / ("qv-progress-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
     std::ofstream(dir / "collapse.ged") << test::SiblingMarriages();
-    int err = open((dir / "err").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    int master = posix_openpt(O_RDWR | O_NOCTTY);
+    if (master < 0) GTEST_SKIP() << "no pseudo-terminal here";
+    ASSERT_EQ(grantpt(master), 0);
+    ASSERT_EQ(unlockpt(master), 0);
+    int terminal = open(ptsname(master), O_RDWR | O_NOCTTY);
     pid_t child = test::SpawnCli(
         {"metrics", (dir / "collapse.ged").string(), "--root", "I79", "--names", "z"},
-        (dir / "out").string(), err);
-    close(err);
+        (dir / "out").string(), terminal);
+    close(terminal);
     ASSERT_GT(child, 0);
     std::this_thread::sleep_for(std::chrono::milliseconds(700));
     kill(child, SIGINT);
+    std::string shown = ReadTerminal(master);
     EXPECT_EQ(test::WaitForExit(child), 130);
+    close(master);
     EXPECT_EQ(test::ReadWholeFile(dir / "out"), "");
-    EXPECT_EQ(test::ReadWholeFile(dir / "err"), "Abgebrochen.\n");
+    EXPECT_NE(shown.find("\r\x1b[KBerechne <gb> ["), std::string::npos) << shown;
+    EXPECT_EQ(shown.substr(shown.rfind('%') + 1), "\r\x1b[KAbgebrochen.\r\n") << shown;
     std::filesystem::remove_all(dir);
 }
 
