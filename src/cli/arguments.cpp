@@ -9,7 +9,10 @@ Arguments::Arguments(const std::vector<std::string>& args, const std::vector<Opt
 {
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (!arg.starts_with("--") || arg == "--") {
+        // Short options such as "-o" are options only when the command declares them.
+        bool declared = std::any_of(spec.begin(), spec.end(),
+                                    [&](const OptionSpec& o) { return o.name == arg; });
+        if ((!arg.starts_with("--") && !declared) || arg == "--") {
             m_positional.push_back(arg);
             continue;
         }

@@ -16,7 +16,7 @@ public:
 };
 
 struct OptionSpec {
-    std::string name;  // "--root"
+    std::string name;  // "--root", or a short one such as "-o"
     bool takesValue = false;
 };
 

@@ -23,5 +23,6 @@ int RunConfig(const std::vector<std::string>& args);
 int RunSelect(const std::vector<std::string>& args);
 int RunMetrics(const std::vector<std::string>& args);
 int RunGenerations(const std::vector<std::string>& args);
+int RunSiblings(const std::vector<std::string>& args);
 
 }  // namespace qv::cli

@@ -10,9 +10,8 @@ namespace qv::cli {
 int RunKekule(const std::vector<std::string>& args)
 {
     Arguments parsed(args, {kExampleOption, {"--json"}, {"--root", true}});
-    std::string rootText = parsed.Required("--root");
     auto data = LoadData(parsed);
-    int64_t root = ResolvePerson(*data, rootText);
+    int64_t root = ResolveRoot(parsed, *data);
     bool depthCut = false;
     TArrayOfArrayOfInt64 numbers = data->ComputeKekuleNumbers(root, &depthCut);
     if (depthCut) std::cerr << "Warnung: " << kDepthCutWarning << '\n';

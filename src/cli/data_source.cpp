@@ -35,6 +35,13 @@ std::unique_ptr<TAhnenData> LoadData(const Arguments& args)
     return data;
 }
 
+int64_t ResolveRoot(const Arguments& args, const TAhnenData& data)
+{
+    if (args.Has("--root")) return ResolvePerson(data, args.Value("--root"));
+    if (IsSiblingListFile(data.FileName) && !data.Persons.empty()) return 0;
+    throw UsageError("Option --root fehlt");
+}
+
 int64_t ResolvePerson(const TAhnenData& data, const std::string& text)
 {
     if (text.starts_with('#')) {

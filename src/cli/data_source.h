@@ -16,6 +16,10 @@ inline const OptionSpec kExampleOption{"--example", false};
 // data object's warnings on stderr.
 std::unique_ptr<TAhnenData> LoadData(const Arguments& args);
 
+// --root, or person 0 (Kekule number 1) of a sibling list; a usage error when a GEDCOM file
+// is given without --root.
+int64_t ResolveRoot(const Arguments& args, const TAhnenData& data);
+
 // "I12" is a GEDCOM id, "#5" person index 5; usage error when no such person exists.
 int64_t ResolvePerson(const TAhnenData& data, const std::string& text);
 

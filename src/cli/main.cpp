@@ -12,7 +12,8 @@ namespace qv::cli {
 namespace {
 
 constexpr const char* kFileHelp =
-    "DATEI ist eine GEDCOM-Datei (.ged); --example nimmt die eingebaute Beispielfamilie.\n"
+    "DATEI ist eine GEDCOM-Datei (.ged) oder eine Verschwisterungsliste (.txt, deren Person #0\n"
+    "die Wurzel ist, wo --root fehlt); --example nimmt die eingebaute Beispielfamilie.\n"
     "PERSON ist eine GEDCOM-Kennung wie I12 oder #N für den Personenindex N.\n";
 
 void PrintOverview()
@@ -101,6 +102,8 @@ const std::vector<Command>& Commands()
          "Eine Zeile je Generation, von den Nachkommen bis zu den Vorfahren. Strg+C bricht ab\n"
          "(Status 130).",
          RunGenerations},
+        {"siblings", "die Verschwisterungsliste eines Probanden (.txt, .html, .htm)",
+         "siblings (DATEI | --example) [--root PERSON] -o AUSGABE", RunSiblings},
     };
     return commands;
 }

@@ -1,6 +1,7 @@
 // Code page tables and UTF-8/UTF-16 transcoding.
 #include "data/text_encoding.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -119,6 +120,23 @@ std::string Utf8FromSingleByte(std::string_view bytes, SingleByteCodePage codePa
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 4);
     for (char c : bytes) AppendUtf8(out, SingleByteToCodePoint(static_cast<uint8_t>(c), codePage));
+    return out;
+}
+
+std::string Windows1252FromUtf8(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (char16_t unit : Utf16FromUtf8(text)) {
+        if (IsLowSurrogate(unit)) continue;  // one "?" per character beyond the BMP
+        auto high = std::find(kWindows1252High.begin(), kWindows1252High.end(), unit);
+        if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF))
+            out += static_cast<char>(unit);
+        else if (high != kWindows1252High.end() && *high >= 0xA0)
+            out += static_cast<char>(0x80 + (high - kWindows1252High.begin()));
+        else
+            out += '?';
+    }
     return out;
 }
 

@@ -11,6 +11,8 @@ enum class SingleByteCodePage { Windows1252, Cp437, Latin1 };
 // Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF, nothing cut off.
 bool IsValidUtf8(std::string_view text);
 std::string Utf8FromSingleByte(std::string_view bytes, SingleByteCodePage codePage);
+// Windows-1252 bytes; characters the code page lacks become "?".
+std::string Windows1252FromUtf8(std::string_view text);
 // UTF-16 code units as bytes; lone surrogates become U+FFFD, an odd last byte is dropped.
 std::string Utf8FromUtf16Bytes(std::string_view bytes, bool bigEndian);
 void AppendUtf8(std::string& out, char32_t codePoint);

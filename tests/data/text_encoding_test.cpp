@@ -17,12 +17,12 @@ TEST(TextEncoding, StrictUtf8Validity)
         {"M\xC3\xBCller", true},
         {"\xE2\x82\xAC", true},
         {"\xF0\x9F\x98\x80", true},
-        {"M\xFCller", false},            // Windows-1252 umlaut
-        {"\xC3", false},                 // cut off at the end of the line
-        {"\xC0\xAF", false},             // overlong two-byte form
-        {"\xE0\x80\xAF", false},         // overlong three-byte form
-        {"\xED\xA0\x80", false},         // encoded surrogate
-        {"\xF4\x90\x80\x80", false},     // above U+10FFFF
+        {"M\xFCller", false},         // Windows-1252 umlaut
+        {"\xC3", false},              // cut off at the end of the line
+        {"\xC0\xAF", false},          // overlong two-byte form
+        {"\xE0\x80\xAF", false},      // overlong three-byte form
+        {"\xED\xA0\x80", false},      // encoded surrogate
+        {"\xF4\x90\x80\x80", false},  // above U+10FFFF
         {"\xF5\x80\x80\x80", false},
         {"\x80", false},
         {"\xE2\x82x", false},
@@ -66,6 +66,25 @@ TEST(TextEncoding, Utf16BytesInBothOrdersIgnoreAnOddLastByte)
 {
     EXPECT_EQ(Utf8FromUtf16Bytes(std::string("\x00\xE4\x00", 3), true), "\xC3\xA4");
     EXPECT_EQ(Utf8FromUtf16Bytes(std::string("\xE4\x00", 2), false), "\xC3\xA4");
+}
+
+TEST(TextEncoding, Windows1252FromUtf8MarksWhatItCannotHold)
+{
+    struct Case {
+        std::string utf8;
+        std::string bytes;
+    } cases[] = {
+        {"Jäger ß", "J\xE4ger \xDF"},
+        {"€ „x“ Œ", "\x80 \x84x\x93 \x8C"},
+        {"Мария 😀", "????? ?"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.utf8);
+        EXPECT_EQ(Windows1252FromUtf8(c.utf8), c.bytes);
+        if (c.bytes.find('?') == std::string::npos) {
+            EXPECT_EQ(Utf8FromSingleByte(c.bytes, SingleByteCodePage::Windows1252), c.utf8);
+        }
+    }
 }
 
 }  // namespace

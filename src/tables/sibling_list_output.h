@@ -1,0 +1,26 @@
+// The sibling list as a file: text, HTML page, spreadsheet or word-processor document.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "data/ahnen_data.h"
+#include "data/progress.h"
+#include "data/sibling_groups.h"
+#include "tables/table_data.h"
+
+namespace qv {
+
+// One column per group: the members' numbers in the first M rows and their surnames in the
+// next M (M = the largest group); cells beyond a group's size stay empty. No header row.
+TTableData SiblingGroupTable(const TAhnenData& data, const std::vector<SiblingGroup>& list);
+
+// Writes the sibling list of proband by the file's extension (.txt, .html, .htm, in any
+// case) and sets data.SiblingPairCount and data.OutputPersonCount. Returns false when the
+// progress callback cancelled (no file is written then); throws Error for another extension
+// or when the file cannot be written.
+bool WriteSiblingList(TAhnenData& data, int64_t proband, const std::string& path,
+                      const ProgressCallback& progress = {});
+
+}  // namespace qv

@@ -1,0 +1,85 @@
+// The sibling list as files: the table layout, the HTML page, counters and refusals.
+#include "tables/sibling_list_output.h"
+
+#include <filesystem>
+#include <fstream>
+
+#include <gtest/gtest.h>
+
+#include "data/error.h"
+#include "data/example_family.h"
+
+namespace qv {
+namespace {
+
+std::string ReadAll(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), {});
+}
+
+std::filesystem::path TempDirectory()
+{
+    auto dir =
+        std::filesystem::temp_directory_path() / ("qv-siblings-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    return dir;
+}
+
+TEST(SiblingListOutput, GroupTableHasNumbersAboveNames)
+{
+    TAhnenData data(4, 0);
+    data.Persons[1].Surname = "Berg";
+    data.Persons[2].Surname = "Tal";
+    data.Persons[3].Surname = "See";
+    TTableData table = SiblingGroupTable(data, {{{12, 1}, {14, 2}, {26, 3}}, {{40, 3}, {42, 2}}});
+    EXPECT_EQ(table, (TTableData{{"12", "14", "26", "Berg", "Tal", "See"},
+                                 {"40", "42", "", "See", "Tal", ""}}));
+}
+
+TEST(SiblingListOutput, ExampleFamilyAsHtmlPageAndText)
+{
+    TAhnenData data = LoadExampleFamily(".");
+    int64_t proband = data.FindPerson("I19");
+    auto dir = TempDirectory();
+    ASSERT_TRUE(WriteSiblingList(data, proband, (dir / "liste.HTML").string()));
+    EXPECT_EQ(data.SiblingPairCount, 1);
+    EXPECT_EQ(data.OutputPersonCount, 2);
+    EXPECT_EQ(ReadAll(dir / "liste.HTML"),
+              "<!DOCTYPE HTML>\r\n<html>\r\n<head>\r\n<meta http-equiv=\"Content-Type\" "
+              "content=\"text/html; charset=utf-8\">\r\n</head>\r\n<body>\r\n"
+              "<h3>Vollgeschwister</h3>\r\n<table border=\"1\" rules=\"all\">\r\n"
+              "<tr>\r\n<td>5</td>\r\n</tr>\r\n<tr>\r\n<td>7</td>\r\n</tr>\r\n"
+              "<tr>\r\n<td>Schäfer</td>\r\n</tr>\r\n<tr>\r\n<td>Schäfer</td>\r\n</tr>\r\n"
+              "</table>\r\n</body>\r\n</html>\r\n");
+    ASSERT_TRUE(WriteSiblingList(data, proband, (dir / "liste.txt").string()));
+    EXPECT_EQ(ReadAll(dir / "liste.txt"),
+              "Vollgeschwister\r\n\r\n5 7 /Sch\xE4"
+              "fer/Sch\xE4"
+              "fer/\r\n\r\n"
+              "Einzelpersonen\r\n\r\n1 /M\xFCller/\r\n");
+    std::filesystem::remove_all(dir);
+}
+
+TEST(SiblingListOutput, CancelledOrUnknownFormatsWriteNothing)
+{
+    TAhnenData data = LoadExampleFamily(".");
+    auto dir = TempDirectory();
+    auto cancel = [](const std::string&, int64_t, int64_t) { return true; };
+    EXPECT_FALSE(WriteSiblingList(data, 18, (dir / "a.html").string(), cancel));
+    EXPECT_FALSE(std::filesystem::exists(dir / "a.html"));
+    std::string rtf = (dir / "a.rtf").string();
+    try {
+        WriteSiblingList(data, 18, rtf);
+        ADD_FAILURE() << "no error";
+    } catch (const Error& e) {
+        EXPECT_EQ(std::string(e.what()), "Die Verschwisterungsliste kann nicht als " + rtf +
+                                             " geschrieben werden: unbekanntes Dateiformat "
+                                             "(.txt, .html, .htm).");
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(dir));
+    std::filesystem::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace qv
