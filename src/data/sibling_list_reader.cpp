@@ -125,17 +125,44 @@ private:
         if (family.Wife == from) family.Wife = to;
     }
 
-    // Keeps the lower index; the last person moves into the freed slot.
+    // Makes two persons one, keeping the lower index. One person has one pair of parents, so
+    // when both have parents, those are merged in turn; dropping one pair instead would cut
+    // the ancestry that paths through the merged person had already reached.
     bool Merge(int64_t a, int64_t b)
     {
-        if (a == b) return false;
-        int64_t kept = std::min(a, b), gone = std::max(a, b);
+        std::vector<std::pair<int64_t, int64_t>> pending{{a, b}};
+        bool merged = false;
+        while (!pending.empty()) {
+            auto [x, y] = pending.back();
+            pending.pop_back();
+            if (x == y || x < 0 || y < 0) continue;
+            int64_t kept = std::min(x, y), gone = std::max(x, y);
+            int32_t keptFamily = m_data.Persons[kept].ParentFamily;
+            int32_t goneFamily = m_data.Persons[gone].ParentFamily;
+            if (keptFamily < 0) {
+                m_data.Persons[kept].ParentFamily = goneFamily;
+            } else if (goneFamily >= 0 && goneFamily != keptFamily) {
+                const TFamilie& k = m_data.Families[keptFamily];
+                const TFamilie& g = m_data.Families[goneFamily];
+                pending.insert(pending.end(), {{g.Husband, k.Husband}, {g.Wife, k.Wife}});
+            }
+            int64_t last = MergeInto(gone, kept);
+            for (auto& pair : pending)
+                for (int64_t* p : {&pair.first, &pair.second})
+                    *p = *p == gone ? kept : *p == last ? gone : *p;
+            merged = true;
+        }
+        return merged;
+    }
+
+    // Hands gone's places as husband or wife to kept and moves the last person into gone's
+    // slot; returns the last person's former index.
+    int64_t MergeInto(int64_t gone, int64_t kept)
+    {
         for (int32_t f : m_spouseOf[gone]) {
             Replace(m_data.Families[f], gone, kept);
             m_spouseOf[kept].push_back(f);
         }
-        if (m_data.Persons[kept].ParentFamily < 0)
-            m_data.Persons[kept].ParentFamily = m_data.Persons[gone].ParentFamily;
         int64_t last = static_cast<int64_t>(m_data.Persons.size()) - 1;
         if (gone != last) {
             m_data.Persons[gone] = std::move(m_data.Persons[last]);
@@ -144,7 +171,7 @@ private:
         }
         m_data.Persons.pop_back();
         m_spouseOf.pop_back();
-        return true;
+        return last;
     }
 
     // Makes the fathers and/or mothers of all members one person each.

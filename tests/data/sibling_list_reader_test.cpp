@@ -87,10 +87,16 @@ TEST(SiblingListReader, SinglePersonsAndEmptyListsKeepTheRoot)
 
 TEST(SiblingListReader, ContradictoryListsLoadWithACycleWarning)
 {
-    // 2 and 4 full siblings: the father of 2 (4) would be the father of 4 as well.
-    TAhnenData data = Read("Vollgeschwister\n2 4\n");
-    ASSERT_EQ(data.Warnings.size(), 1u);
-    EXPECT_TRUE(data.Warnings[0].starts_with("Zirkelbezug in der Abstammung: I4 "));
+    // 2 and 4 full siblings: the father of 2 (4) would be the father of 4 as well. With 17, 4
+    // and 1, merging the fathers reroutes the path to 17's mother through a person whose own
+    // parents must be merged too, or that path would end before reaching her.
+    for (const char* text : {"Vollgeschwister\n2 4\n", "Vollgeschwister\n17 4 1\n"}) {
+        SCOPED_TRACE(text);
+        TAhnenData data = Read(text);
+        ASSERT_EQ(data.Warnings.size(), 1u);
+        EXPECT_TRUE(data.Warnings[0].starts_with("Zirkelbezug in der Abstammung: I"));
+        EXPECT_TRUE(data.Warnings[0].ends_with(" ist eigener Vorfahre."));
+    }
 }
 
 // Groups as sets of numbers per list, independent of the order in which they are written.
@@ -134,13 +140,17 @@ TEST(SiblingListReader, RealFilesKeepTheirImplexThroughARoundTrip)
     struct Case {
         const char* file;
         const char* proband;
-    } cases[] = {{"royal92.ged", "I1060"}, {"Ancient_Kingdoms.ged", "I631"}};
+        bool compareNumbers;  // Queen.ged has far more Kekule numbers than can be listed
+    } cases[] = {{"royal92.ged", "I1060", true},
+                 {"Ancient_Kingdoms.ged", "I631", true},
+                 {"Queen.ged", "I3062", false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
         TAhnenData original(LoadGedcomFile(test::TestDataFile(c.file)), c.file);
         int64_t root = original.FindPerson(c.proband);
         TAhnenData read = RoundTrip(original, root);
         EXPECT_EQ(GroupSets(read, 0), GroupSets(original, root));
+        if (!c.compareNumbers) continue;
         // Numbers that one rebuilt person carries belong to one original person, and numbers
         // of one original person that were rebuilt belong to one rebuilt person.
         TArrayOfArrayOfInt64 numbers = read.ComputeKekuleNumbers(0);
