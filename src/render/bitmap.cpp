@@ -25,7 +25,8 @@ Bitmap::Bitmap(int width, int height, TColor fill, PixelFormat format) : m_forma
     if (width < 0 || height < 0) throw Error("Fehler beim erstellen des Bildes.");
     if (width == 0 || height == 0) return;
     m_image = QImage(width, height, QtFormat(format));
-    if (m_image.isNull()) throw Error("Nicht genügend Speicher zum Erstellen des Bildes verfügbar.");
+    if (m_image.isNull())
+        throw Error("Nicht genügend Speicher zum Erstellen des Bildes verfügbar.");
     Fill(fill);
 }
 

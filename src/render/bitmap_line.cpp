@@ -46,7 +46,10 @@ void TBitmapLine::AddLine(std::span<const Point> points)
     Lines.push_back({std::vector<Point>(points.begin(), points.end())});
 }
 
-void TBitmapLine::AddSegment(Point a, Point b) { Lines.push_back({{a, b}}); }
+void TBitmapLine::AddSegment(Point a, Point b)
+{
+    Lines.push_back({{a, b}});
+}
 
 bool TBitmapLine::Draw(Bitmap& bitmap, int offsetX, int offsetY, bool supersample)
 {

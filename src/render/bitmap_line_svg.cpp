@@ -8,7 +8,10 @@
 namespace qv {
 namespace {
 
-int64_t Key(Point p) { return (int64_t(p.x) << 32) | uint32_t(p.y); }
+int64_t Key(Point p)
+{
+    return (int64_t(p.x) << 32) | uint32_t(p.y);
+}
 
 // Lines by their first (or last) point, ascending; emitted lines are skipped lazily, so the
 // search for the next link of a chain costs no more than one pass over each list in all.

@@ -9,8 +9,14 @@ namespace {
 constexpr int kBlockShift = 4;  // blocks of 16 x 16 cells
 constexpr int kGapRadius = 2;   // pixels, in the diamond sense
 
-int64_t Key(Point p) { return (int64_t(p.x) << 32) | uint32_t(p.y); }
-bool KeyLess(Point a, Point b) { return Key(a) < Key(b); }
+int64_t Key(Point p)
+{
+    return (int64_t(p.x) << 32) | uint32_t(p.y);
+}
+bool KeyLess(Point a, Point b)
+{
+    return Key(a) < Key(b);
+}
 
 // Bounds included, in pixels, also when supersampled.
 bool SegmentInTile(int64_t ax, int64_t ay, int64_t bx, int64_t by, int q, int r)
@@ -84,8 +90,10 @@ void LineRasterizer::Clear()
             for (int j = 0; j < 4; ++j)
                 for (int i = 0; i < 4; ++i) {
                     size_t cell = size_t(sy + j) * m_side + size_t(sx + i);
-                    if (m_cutGaps) m_head[cell] = -1;
-                    else m_covered[cell] = 0;
+                    if (m_cutGaps)
+                        m_head[cell] = -1;
+                    else
+                        m_covered[cell] = 0;
                 }
         }
         m_touchedList.clear();
@@ -95,8 +103,10 @@ void LineRasterizer::Clear()
                 if (!m_blockUsed[size_t(by) * m_blocksPerSide + bx]) continue;
                 for (int j = 0; j < 16; ++j) {
                     size_t row = size_t((by << kBlockShift) + j) * m_side + (bx << kBlockShift);
-                    if (m_cutGaps) std::fill_n(m_head.begin() + row, 16, -1);
-                    else std::fill_n(m_covered.begin() + row, 16, 0);
+                    if (m_cutGaps)
+                        std::fill_n(m_head.begin() + row, 16, -1);
+                    else
+                        std::fill_n(m_covered.begin() + row, 16, 0);
                 }
             }
     }

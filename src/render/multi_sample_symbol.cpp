@@ -30,9 +30,8 @@ void TMultiSampleSymbol::Reduce(int n)
                     blue += float(ColorBlue(c));
                 }
             if (covered == 0) continue;
-            m_reduced[size_t(j) * m_reducedWidth + i] = {red / covered, green / covered,
-                                                         blue / covered,
-                                                         float(covered) / float(n * n)};
+            m_reduced[size_t(j) * m_reducedWidth + i] = {
+                red / covered, green / covered, blue / covered, float(covered) / float(n * n)};
         }
 }
 

@@ -21,12 +21,24 @@ TMultiSampleSymbol MakeSymbol(int r, TColor colour, bool coloured, bool filled, 
         canvas.SetPen(pen, 4);
         canvas.SetBrush(filled ? pen : kWhite);
         switch (shape) {
-        case 0: canvas.Rectangle(2, 2, far, far); break;
-        case 1: canvas.Ellipse(2, 2, far, far); break;
-        case 2: canvas.Polygon({{2, 2}, {8 * r - 1, 2}, {mid, far}}); break;
-        case 3: canvas.Polygon({{2, far}, {far, far}, {mid, 2}}); break;
-        case 4: canvas.Polygon({{2, far}, {2, 2}, {far, mid}}); break;
-        default: canvas.Polygon({{far, far}, {far, 2}, {2, mid}}); break;
+            case 0:
+                canvas.Rectangle(2, 2, far, far);
+                break;
+            case 1:
+                canvas.Ellipse(2, 2, far, far);
+                break;
+            case 2:
+                canvas.Polygon({{2, 2}, {8 * r - 1, 2}, {mid, far}});
+                break;
+            case 3:
+                canvas.Polygon({{2, far}, {far, far}, {mid, 2}});
+                break;
+            case 4:
+                canvas.Polygon({{2, far}, {2, 2}, {far, mid}});
+                break;
+            default:
+                canvas.Polygon({{far, far}, {far, 2}, {2, mid}});
+                break;
         }
     }
     symbol.Reduce(kSamples);

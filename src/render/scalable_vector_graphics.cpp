@@ -58,11 +58,16 @@ std::string TScalableVectorGraphics::InheritedText(int32_t bit) const
     for (auto group = Groups.rbegin(); group != Groups.rend(); ++group) {
         if (!(group->Flags & bit)) continue;
         switch (bit) {
-        case kSvgFill: return group->Fill;
-        case kSvgStroke: return group->Stroke;
-        case kSvgStrokeWidth: return group->StrokeWidth;
-        case kSvgFontFamily: return group->FontFamily;
-        case kSvgFontSize: return group->FontSize;
+            case kSvgFill:
+                return group->Fill;
+            case kSvgStroke:
+                return group->Stroke;
+            case kSvgStrokeWidth:
+                return group->StrokeWidth;
+            case kSvgFontFamily:
+                return group->FontFamily;
+            case kSvgFontSize:
+                return group->FontSize;
         }
     }
     return {};
@@ -72,14 +77,22 @@ std::string TScalableVectorGraphics::StyleAttribute(int32_t bit) const
 {
     std::string text;
     switch (bit) {
-    case kSvgFill:
-        text = Brush.Style == TSVGBrushStyle::Clear ? std::string(" fill=\"none\"")
-                                                    : Quoted("fill", ColorText(Brush.Color));
-        break;
-    case kSvgStroke: text = Quoted("stroke", ColorText(Pen.Color)); break;
-    case kSvgStrokeWidth: text = Quoted("stroke-width", std::to_string(Pen.Width)); break;
-    case kSvgFontFamily: text = Quoted("font-family", Font.Name); break;
-    case kSvgFontSize: text = Quoted("font-size", std::to_string(Font.Size) + "pt"); break;
+        case kSvgFill:
+            text = Brush.Style == TSVGBrushStyle::Clear ? std::string(" fill=\"none\"")
+                                                        : Quoted("fill", ColorText(Brush.Color));
+            break;
+        case kSvgStroke:
+            text = Quoted("stroke", ColorText(Pen.Color));
+            break;
+        case kSvgStrokeWidth:
+            text = Quoted("stroke-width", std::to_string(Pen.Width));
+            break;
+        case kSvgFontFamily:
+            text = Quoted("font-family", Font.Name);
+            break;
+        case kSvgFontSize:
+            text = Quoted("font-size", std::to_string(Font.Size) + "pt");
+            break;
     }
     return text == InheritedText(bit) ? std::string() : text;
 }
@@ -106,11 +119,21 @@ void TScalableVectorGraphics::BeginGroup(int32_t flags, std::string_view extra)
         }
         attributes += text;
         switch (bit) {
-        case kSvgFill: group.Fill = text; break;
-        case kSvgStroke: group.Stroke = text; break;
-        case kSvgStrokeWidth: group.StrokeWidth = text; break;
-        case kSvgFontFamily: group.FontFamily = text; break;
-        case kSvgFontSize: group.FontSize = text; break;
+            case kSvgFill:
+                group.Fill = text;
+                break;
+            case kSvgStroke:
+                group.Stroke = text;
+                break;
+            case kSvgStrokeWidth:
+                group.StrokeWidth = text;
+                break;
+            case kSvgFontFamily:
+                group.FontFamily = text;
+                break;
+            case kSvgFontSize:
+                group.FontSize = text;
+                break;
         }
     }
     Groups.push_back(std::move(group));
@@ -135,8 +158,7 @@ void TScalableVectorGraphics::Rectangle(int x1, int y1, int x2, int y2, std::str
                        "\" width=\"" + std::to_string(w) + "\" height=\"" + std::to_string(h) +
                        "\"" + style + "/>";
     std::string data = "M" + std::to_string(x1) + " " + std::to_string(y1) + "h" +
-                       std::to_string(w) + "v" + std::to_string(h) + "h" + std::to_string(-w) +
-                       "z";
+                       std::to_string(w) + "v" + std::to_string(h) + "h" + std::to_string(-w) + "z";
     size_t pathLength = std::string("<path d=\"\"/>").size() + data.size() + style.size();
     if (pathLength >= rect.size() || RectAsElement)
         Body.push_back(rect);
@@ -263,7 +285,10 @@ int TScalableVectorGraphics::TextWidth(std::string_view text) const
     return Metrics().Width(Utf16FromUtf8(text));
 }
 
-int TScalableVectorGraphics::TextHeight() const { return Metrics().Height(); }
+int TScalableVectorGraphics::TextHeight() const
+{
+    return Metrics().Height();
+}
 
 std::string EscapeSvgText(std::string_view text)
 {
@@ -271,13 +296,21 @@ std::string EscapeSvgText(std::string_view text)
     out.reserve(text.size());
     for (char c : text) {
         switch (c) {
-        case '"': out += "&quot;"; break;
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        default:
-            // XML cannot carry control characters; a stray one would make the file unreadable.
-            if (static_cast<unsigned char>(c) >= 0x20 || c == '\t') out += c;
+            case '"':
+                out += "&quot;";
+                break;
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            default:
+                // XML cannot carry control characters; a stray one would make the file unreadable.
+                if (static_cast<unsigned char>(c) >= 0x20 || c == '\t') out += c;
         }
     }
     return out;

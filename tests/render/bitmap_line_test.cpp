@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include "picture_text.h"
 #include "line_reference.h"
+#include "picture_text.h"
 #include "render/scalable_vector_graphics.h"
 
 namespace qv {
@@ -56,8 +56,8 @@ TEST(BitmapLine, DegenerateLinesAndFinalPointsDrawNothing)
     layer.AddSegment({0, 2}, {3, 2});
     Bitmap bitmap(10, 3);
     ASSERT_TRUE(layer.Draw(bitmap, 0, 0, false));
-    EXPECT_EQ(PictureText(bitmap), (std::vector<std::string>{"..........", "..........",
-                                                              "###......."}));
+    EXPECT_EQ(PictureText(bitmap),
+              (std::vector<std::string>{"..........", "..........", "###......."}));
     Bitmap smooth(10, 3);
     ASSERT_TRUE(layer.Draw(smooth, 0, 0, true));
     EXPECT_EQ(RowText(smooth, 1, 0, 10), "..........");
@@ -108,8 +108,8 @@ TEST(BitmapLine, OffsetsMoveThePictureAndFarLinesAreClipped)
     layer.AddSegment({-2'000'000'000, 1}, {2'000'000'000, 1});
     Bitmap bitmap(8, 4);
     ASSERT_TRUE(layer.DrawPlain(bitmap, 2, 2, false));
-    EXPECT_EQ(PictureText(bitmap), (std::vector<std::string>{
-                                       "........", "........", "..###...", "..######"}));
+    EXPECT_EQ(PictureText(bitmap),
+              (std::vector<std::string>{"........", "........", "..###...", "..######"}));
 }
 
 TEST(BitmapLine, MatchesTheLiteralRenderingOnRandomCharts)
@@ -158,10 +158,10 @@ TEST(BitmapLine, SvgJoinsLinesThatContinueLaterOnes)
 {
     TBitmapLine layer(100, 100);
     layer.Color = 0x0000FF;
-    layer.AddSegment({0, 0}, {10, 0});    // A
-    layer.AddSegment({20, 20}, {10, 0});  // B ends where A ends: appended reversed
-    layer.AddSegment({20, 20}, {20, 40}); // C continues from B's start
-    layer.AddSegment({50, 50}, {0, 0});   // D ends at A's start, but A is earlier: own chain
+    layer.AddSegment({0, 0}, {10, 0});     // A
+    layer.AddSegment({20, 20}, {10, 0});   // B ends where A ends: appended reversed
+    layer.AddSegment({20, 20}, {20, 40});  // C continues from B's start
+    layer.AddSegment({50, 50}, {0, 0});    // D ends at A's start, but A is earlier: own chain
     TScalableVectorGraphics svg;
     ASSERT_TRUE(layer.DrawSVG(svg, 1, 2));
     EXPECT_EQ(svg.Body, (std::vector<std::string>{

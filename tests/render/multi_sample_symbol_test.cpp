@@ -69,7 +69,8 @@ TEST(PersonSymbols, SixShapesOfSideTwoRadiusPlusOne)
     Bitmap green(11, 11);
     down.DrawTo(0, 0, green);
     EXPECT_EQ(green.Pixel(5, 2), kOtherSymbolColor);
-    EXPECT_NE(&filled.Symbol('U', SymbolDirection::Left), &filled.Symbol('U', SymbolDirection::Right));
+    EXPECT_NE(&filled.Symbol('U', SymbolDirection::Left),
+              &filled.Symbol('U', SymbolDirection::Right));
 }
 
 }  // namespace
