@@ -44,10 +44,10 @@ TColor Bitmap::Pixel(int x, int y) const
     const uchar* line = m_image.constScanLine(y);
     if (m_format == PixelFormat::Bits24) {
         const uchar* p = line + 3 * x;
-        return MakeColor(p[0], p[1], p[2]);
+        return RgbColor(p[0], p[1], p[2]);
     }
     QRgb rgb = reinterpret_cast<const QRgb*>(line)[x];
-    return MakeColor(qRed(rgb), qGreen(rgb), qBlue(rgb));
+    return RgbColor(qRed(rgb), qGreen(rgb), qBlue(rgb));
 }
 
 void Bitmap::SetPixel(int x, int y, TColor color)

@@ -1,16 +1,12 @@
-// Colours as 0x00BBGGRR integers (red in the low byte) and the two blend rules.
+// Channels of TColor (0x00BBGGRR, red in the low byte) and the two blend rules.
 #pragma once
 
 #include <cstdint>
 
+#include "app/color.h"
+
 namespace qv {
 
-using TColor = uint32_t;
-
-constexpr TColor MakeColor(int red, int green, int blue)
-{
-    return static_cast<TColor>((red & 0xFF) | (green & 0xFF) << 8 | (blue & 0xFF) << 16);
-}
 constexpr int ColorRed(TColor color)
 {
     return static_cast<int>(color & 0xFF);

@@ -6,9 +6,8 @@
 namespace qv {
 namespace {
 
-TEST(Color, ChannelsAndBlendRules)
+TEST(Color, BlendRules)
 {
-    EXPECT_EQ(MakeColor(0x12, 0x34, 0x56), 0x563412u);
     struct Case {
         TColor oldColor, newColor;
         double a;
