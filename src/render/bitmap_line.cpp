@@ -51,12 +51,12 @@ void TBitmapLine::AddSegment(Point a, Point b)
     Lines.push_back({{a, b}});
 }
 
-bool TBitmapLine::Draw(Bitmap& bitmap, int offsetX, int offsetY, bool supersample)
+bool TBitmapLine::Draw(Bitmap& bitmap, int offsetX, int offsetY, bool supersample) const
 {
     return RenderTiles(*this, bitmap, offsetX, offsetY, supersample, true);
 }
 
-bool TBitmapLine::DrawPlain(Bitmap& bitmap, int offsetX, int offsetY, bool supersample)
+bool TBitmapLine::DrawPlain(Bitmap& bitmap, int offsetX, int offsetY, bool supersample) const
 {
     return RenderTiles(*this, bitmap, offsetX, offsetY, supersample, false);
 }

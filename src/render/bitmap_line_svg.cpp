@@ -41,7 +41,7 @@ private:
 
 // Every line before the current chain's first line is already emitted, so "the first not yet
 // emitted line after i" is simply the first not yet emitted one.
-bool TBitmapLine::DrawSVG(TScalableVectorGraphics& svg, int offsetX, int offsetY)
+bool TBitmapLine::DrawSVG(TScalableVectorGraphics& svg, int offsetX, int offsetY) const
 {
     svg.Pen.Color = Color;
     svg.Pen.Width = 1;
