@@ -122,8 +122,9 @@ void TImage_Common::DrawSymbolSvg(TScalableVectorGraphics& svg, char sex, std::s
     if ((sex == 'M' || round) && symbol.Filled && !svg.PdfTarget) {
         svg.Pen.Width = 2 * r + 1;
         std::string cap = round ? " stroke-linecap=\"round\"" : " stroke-linecap=\"square\"";
-        svg.Path("M" + std::to_string(x) + " " + std::to_string(y) + "v0",
-                 cap + std::string(extra));
+        std::string data(1, 'M');
+        (((data += std::to_string(x)) += ' ') += std::to_string(y)) += "v0";
+        svg.Path(data, cap + std::string(extra));
     } else if (sex == 'M') {
         svg.Rectangle(x - r, y - r, x + r, y + r, extra);
     } else if (round) {

@@ -12,7 +12,21 @@ namespace {
 
 std::string Quoted(std::string_view name, const std::string& value)
 {
-    return " " + std::string(name) + "=\"" + value + "\"";
+    std::string text(1, ' ');
+    ((text += name) += "=\"") += value;
+    return text += '"';
+}
+
+// A path command letter and its integers, separated by blanks: "M10 20".
+std::string Command(char letter, int32_t first)
+{
+    std::string text(1, letter);
+    return text += std::to_string(first);
+}
+
+std::string Command(char letter, int32_t x, int32_t y)
+{
+    return (Command(letter, x) += ' ') += std::to_string(y);
 }
 
 bool Between(int32_t value, int32_t a, int32_t b)
@@ -157,8 +171,9 @@ void TScalableVectorGraphics::Rectangle(int x1, int y1, int x2, int y2, std::str
     std::string rect = "<rect x=\"" + std::to_string(x1) + "\" y=\"" + std::to_string(y1) +
                        "\" width=\"" + std::to_string(w) + "\" height=\"" + std::to_string(h) +
                        "\"" + style + "/>";
-    std::string data = "M" + std::to_string(x1) + " " + std::to_string(y1) + "h" +
-                       std::to_string(w) + "v" + std::to_string(h) + "h" + std::to_string(-w) + "z";
+    std::string data = Command('M', x1, y1);
+    ((data += Command('h', w)) += Command('v', h)) += Command('h', -w);
+    data += 'z';
     size_t pathLength = std::string("<path d=\"\"/>").size() + data.size() + style.size();
     if (pathLength >= rect.size() || RectAsElement)
         Body.push_back(rect);
@@ -194,10 +209,9 @@ void TScalableVectorGraphics::Circle(double cx, double cy, double r, std::string
 void TScalableVectorGraphics::Polygon(const Point* points, int highIndex, std::string_view extra)
 {
     if (highIndex < 0) return;
-    std::string data = "M" + std::to_string(points[0].x) + " " + std::to_string(points[0].y) + " ";
+    std::string data = Command('M', points[0].x, points[0].y) + " ";
     for (int i = 1; i <= highIndex; ++i)
-        if (!(points[i] == points[i - 1]))
-            data += "L" + std::to_string(points[i].x) + " " + std::to_string(points[i].y) + " ";
+        if (!(points[i] == points[i - 1])) (data += Command('L', points[i].x, points[i].y)) += ' ';
     AddPath(data + "z", Style({kSvgStroke, kSvgStrokeWidth, kSvgFill}, extra));
 }
 
@@ -224,15 +238,15 @@ void TScalableVectorGraphics::Polyline(const Point* points, int highIndex, std::
     std::string style = StyleAttribute(kSvgStroke) + StyleAttribute(kSvgStrokeWidth);
     if (InheritedText(kSvgFill) != " fill=\"none\"") style += " fill=\"none\"";
     style += extra;
-    std::string data = "M" + std::to_string(kept[0].x) + " " + std::to_string(kept[0].y);
+    std::string data = Command('M', kept[0].x, kept[0].y);
     for (size_t i = 1; i < kept.size(); ++i) {
         Point p = kept[i], previous = kept[i - 1];
         if (p.x == previous.x)
-            data += "V" + std::to_string(p.y);
+            data += Command('V', p.y);
         else if (p.y == previous.y)
-            data += "H" + std::to_string(p.x);
+            data += Command('H', p.x);
         else
-            data += "L" + std::to_string(p.x) + " " + std::to_string(p.y);
+            data += Command('L', p.x, p.y);
     }
     AddPath(data, style);
 }

@@ -143,7 +143,7 @@ std::string ToUnicodeMap(const TFont& slot)
         "/CMapType 2 def\r\n";
     map += std::to_string(slot.LastChar - 31) + " beginbfchar\r\n";
     for (int code = 32; code <= slot.LastChar; ++code)
-        map += "<" + Hex(code, 2) + "> <" + Hex(slot.Units[code], 4) + ">\r\n";
+        ((((map += '<') += Hex(code, 2)) += "> <") += Hex(slot.Units[code], 4)) += ">\r\n";
     return map + "endbfchar\r\nendcmap CMapName currentdict /CMap defineresource pop end end\r\n";
 }
 
@@ -152,7 +152,7 @@ void WriteFontSlot(PdfFile& file, int n, const TFont& slot)
     std::string widths = "/Widths [ ", differences = "/Differences [";
     for (int code = 32; code <= slot.LastChar; ++code) {
         widths += std::to_string(PdfGlyphWidth(slot.Units[code])) + " ";
-        differences += " " + std::to_string(code) + " /uni" + Hex(slot.Units[code], 4);
+        (((differences += ' ') += std::to_string(code)) += " /uni") += Hex(slot.Units[code], 4);
     }
     file.Dictionary(3 * n + 16,
                     {"/BaseFont /Helvetica", "/Type /Font", "/Subtype /Type1",
