@@ -139,20 +139,30 @@ TEST(BitmapLine, MatchesTheLiteralRenderingOnRandomCharts)
     }
 }
 
-TEST(BitmapLine, ReportsTilesAndStopsOnCancel)
+TEST(BitmapLine, ReportsVisibleTilesAndStopsOnCancel)
 {
     std::vector<std::pair<int64_t, int64_t>> calls;
-    TBitmapLine layer(1500, 100, [&](const std::string& text, int64_t position, int64_t maximum) {
+    auto progress = [&](const std::string& text, int64_t position, int64_t maximum) {
         EXPECT_EQ(text, "Zeichne Linien");
         calls.push_back({position, maximum});
-        return calls.size() == 3;
-    });
+        return calls.size() == 2;
+    };
+    TBitmapLine layer(1500, 100, progress);
     layer.AddSegment({0, 50}, {1400, 50});
     Bitmap bitmap(1500, 100);
     EXPECT_FALSE(layer.Draw(bitmap, 0, 0, false));
-    // Three tile columns by two rows; tile (q, r) is reported as q * 2 + r.
-    EXPECT_EQ(calls, (std::vector<std::pair<int64_t, int64_t>>{{0, 6}, {1, 6}, {2, 6}}));
+    // Three tile columns by two rows, (q, r) reported as q * 2 + r; only the tiles (0, 0) and
+    // (1, 0) reach into the bitmap, and the second was cancelled.
+    EXPECT_EQ(calls, (std::vector<std::pair<int64_t, int64_t>>{{0, 6}, {2, 6}}));
     EXPECT_EQ(RowText(bitmap, 50, 1020, 1028), "####....");
+
+    calls.clear();
+    TBitmapLine huge(2'000'000'000, 2'000'000'000, progress);
+    huge.AddSegment({0, 1}, {2'000'000'000, 1});
+    Bitmap small(10, 3);
+    EXPECT_TRUE(huge.DrawPlain(small, -1024, 0, false));
+    EXPECT_EQ(calls.size(), 1u);
+    EXPECT_EQ(RowText(small, 1, 0, 10), "##########");
 }
 
 TEST(BitmapLine, SvgJoinsLinesThatContinueLaterOnes)
