@@ -1,7 +1,6 @@
 // Number and colour texts, and reading numbers of path data.
 #include "render/svg_numbers.h"
 
-#include <clocale>
 #include <cmath>
 #include <limits>
 
@@ -80,16 +79,6 @@ TEST(SvgNumbers, ReadingNumbersAndTheirErrors)
             EXPECT_STREQ(e.what(), c.message);
         }
     }
-}
-
-TEST(SvgNumbers, IndependentOfTheUsersLocale)
-{
-    const char* german = std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
-    if (!german) GTEST_SKIP() << "no German locale installed";
-    EXPECT_EQ(RealText(12.5), "12.5");
-    size_t pos = 0;
-    EXPECT_EQ(ReadPathNumber("2.5", pos, ""), 2.5);
-    std::setlocale(LC_NUMERIC, "C");
 }
 
 }  // namespace
