@@ -25,7 +25,8 @@ Bitmap::Bitmap(int width, int height, TColor fill, PixelFormat format) : m_forma
     if (width < 0 || height < 0) throw Error("Fehler beim erstellen des Bildes.");
     if (width == 0 || height == 0) return;
     m_image = QImage(width, height, QtFormat(format));
-    if (m_image.isNull()) throw Error("Nicht genügend Speicher zum Erstellen des Bildes verfügbar.");
+    if (m_image.isNull())
+        throw Error("Nicht genügend Speicher zum Erstellen des Bildes verfügbar.");
     Fill(fill);
 }
 
@@ -43,10 +44,10 @@ TColor Bitmap::Pixel(int x, int y) const
     const uchar* line = m_image.constScanLine(y);
     if (m_format == PixelFormat::Bits24) {
         const uchar* p = line + 3 * x;
-        return MakeColor(p[0], p[1], p[2]);
+        return RgbColor(p[0], p[1], p[2]);
     }
     QRgb rgb = reinterpret_cast<const QRgb*>(line)[x];
-    return MakeColor(qRed(rgb), qGreen(rgb), qBlue(rgb));
+    return RgbColor(qRed(rgb), qGreen(rgb), qBlue(rgb));
 }
 
 void Bitmap::SetPixel(int x, int y, TColor color)

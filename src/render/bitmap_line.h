@@ -39,11 +39,11 @@ public:
     // Every line, with a gap cut into an earlier line wherever a later line without a common
     // vertex crosses it; cell (x, y) lands on pixel (x + offsetX, y + offsetY). Returns false
     // when the progress callback asked to cancel (the picture is then incomplete).
-    bool Draw(Bitmap& bitmap, int offsetX, int offsetY, bool supersample);
+    bool Draw(Bitmap& bitmap, int offsetX, int offsetY, bool supersample) const;
     // Every line, without gaps.
-    bool DrawPlain(Bitmap& bitmap, int offsetX, int offsetY, bool supersample);
+    bool DrawPlain(Bitmap& bitmap, int offsetX, int offsetY, bool supersample) const;
     // Joins lines that continue one another into chains and writes each as one polyline.
-    bool DrawSVG(TScalableVectorGraphics& svg, int offsetX, int offsetY);
+    bool DrawSVG(TScalableVectorGraphics& svg, int offsetX, int offsetY) const;
 };
 
 }  // namespace qv

@@ -8,7 +8,10 @@
 namespace qv {
 namespace {
 
-int64_t Key(Point p) { return (int64_t(p.x) << 32) | uint32_t(p.y); }
+int64_t Key(Point p)
+{
+    return (int64_t(p.x) << 32) | uint32_t(p.y);
+}
 
 // Lines by their first (or last) point, ascending; emitted lines are skipped lazily, so the
 // search for the next link of a chain costs no more than one pass over each list in all.
@@ -38,7 +41,7 @@ private:
 
 // Every line before the current chain's first line is already emitted, so "the first not yet
 // emitted line after i" is simply the first not yet emitted one.
-bool TBitmapLine::DrawSVG(TScalableVectorGraphics& svg, int offsetX, int offsetY)
+bool TBitmapLine::DrawSVG(TScalableVectorGraphics& svg, int offsetX, int offsetY) const
 {
     svg.Pen.Color = Color;
     svg.Pen.Width = 1;

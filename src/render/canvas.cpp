@@ -13,8 +13,7 @@ namespace {
 // covers exactly them.
 QRect OutlineRect(int x1, int y1, int x2, int y2)
 {
-    return QRect(std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1) - 1,
-                 std::abs(y2 - y1) - 1);
+    return QRect(std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1) - 1, std::abs(y2 - y1) - 1);
 }
 
 }  // namespace
@@ -42,7 +41,10 @@ void Canvas::SetBrush(TColor color, BrushStyle style)
     ApplyBrush();
 }
 
-void Canvas::SetBrushStyle(BrushStyle style) { SetBrush(m_brushColor, style); }
+void Canvas::SetBrushStyle(BrushStyle style)
+{
+    SetBrush(m_brushColor, style);
+}
 
 void Canvas::SetFont(const FontSpec& font)
 {
@@ -51,7 +53,10 @@ void Canvas::SetFont(const FontSpec& font)
     m_painter.setFont(m_metrics.Font());
 }
 
-void Canvas::SetFontColor(TColor color) { m_fontSpec.color = color; }
+void Canvas::SetFontColor(TColor color)
+{
+    m_fontSpec.color = color;
+}
 
 void Canvas::SetFontSize(int points)
 {

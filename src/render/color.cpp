@@ -11,7 +11,7 @@ TColor BlendWith(TColor oldColor, TColor newColor, double a, Round round)
 {
     // (1 - a) * o + a * n, written so that equal channels stay exact in floating point.
     auto channel = [&](int o, int n) { return static_cast<int>(round(o + a * (n - o))); };
-    return MakeColor(channel(ColorRed(oldColor), ColorRed(newColor)),
+    return RgbColor(channel(ColorRed(oldColor), ColorRed(newColor)),
                      channel(ColorGreen(oldColor), ColorGreen(newColor)),
                      channel(ColorBlue(oldColor), ColorBlue(newColor)));
 }

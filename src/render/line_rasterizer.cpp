@@ -7,10 +7,28 @@ namespace qv::detail {
 namespace {
 
 constexpr int kBlockShift = 4;  // blocks of 16 x 16 cells
-constexpr int kGapRadius = 2;   // pixels, in the diamond sense
+constexpr int kBucketsPerSide = 32;
+constexpr int kGapRadius = 2;  // pixels, in the diamond sense
 
-int64_t Key(Point p) { return (int64_t(p.x) << 32) | uint32_t(p.y); }
-bool KeyLess(Point a, Point b) { return Key(a) < Key(b); }
+int64_t Key(Point p)
+{
+    return (int64_t(p.x) << 32) | uint32_t(p.y);
+}
+bool KeyLess(Point a, Point b)
+{
+    return Key(a) < Key(b);
+}
+
+CellRange Intersection(const CellRange& a, const CellRange& b)
+{
+    return {std::max(a.loX, b.loX), std::max(a.loY, b.loY), std::min(a.hiX, b.hiX),
+            std::min(a.hiY, b.hiY)};
+}
+
+bool Empty(const CellRange& r)
+{
+    return r.loX >= r.hiX || r.loY >= r.hiY;
+}
 
 // Bounds included, in pixels, also when supersampled.
 bool SegmentInTile(int64_t ax, int64_t ay, int64_t bx, int64_t by, int q, int r)
@@ -35,6 +53,8 @@ LineRasterizer::LineRasterizer(const std::vector<TLine>& lines, bool supersample
         m_head.assign(cells, -1);
         m_shareStamp.assign(lines.size(), -1);
         m_shareValue.assign(lines.size(), 0);
+        m_buckets.resize(size_t(kBucketsPerSide) * kBucketsPerSide);
+        while ((kBucketsPerSide << m_bucketShift) < m_side) ++m_bucketShift;
     } else {
         m_covered.assign(cells, 0);
     }
@@ -84,8 +104,10 @@ void LineRasterizer::Clear()
             for (int j = 0; j < 4; ++j)
                 for (int i = 0; i < 4; ++i) {
                     size_t cell = size_t(sy + j) * m_side + size_t(sx + i);
-                    if (m_cutGaps) m_head[cell] = -1;
-                    else m_covered[cell] = 0;
+                    if (m_cutGaps)
+                        m_head[cell] = -1;
+                    else
+                        m_covered[cell] = 0;
                 }
         }
         m_touchedList.clear();
@@ -95,14 +117,18 @@ void LineRasterizer::Clear()
                 if (!m_blockUsed[size_t(by) * m_blocksPerSide + bx]) continue;
                 for (int j = 0; j < 16; ++j) {
                     size_t row = size_t((by << kBlockShift) + j) * m_side + (bx << kBlockShift);
-                    if (m_cutGaps) std::fill_n(m_head.begin() + row, 16, -1);
-                    else std::fill_n(m_covered.begin() + row, 16, 0);
+                    if (m_cutGaps)
+                        std::fill_n(m_head.begin() + row, 16, -1);
+                    else
+                        std::fill_n(m_covered.begin() + row, 16, 0);
                 }
             }
     }
     std::fill(m_blockUsed.begin(), m_blockUsed.end(), 0);
     m_nodes.clear();
     m_freeNode = -1;
+    for (auto& bucket : m_buckets) bucket.clear();
+    m_boxes.clear();
 }
 
 bool LineRasterizer::NearTile(size_t n) const
@@ -139,35 +165,67 @@ void LineRasterizer::CollectShifts(Point a, Point b, bool gap)
     }
 }
 
-template <typename Op>
-void LineRasterizer::WalkShifted(Point a, Point b, bool skipEmptyNeighbourhood, Op op)
+// The cells the current shifts of the walk from a to b can reach.
+CellRange LineRasterizer::ShiftedBounds(Point a, Point b) const
 {
-    if (m_shifts.empty()) return;
-    CellRange base{m_window.loX - m_shiftMax.dx, m_window.loY - m_shiftMax.dy,
-                   m_window.hiX - m_shiftMin.dx, m_window.hiY - m_shiftMin.dy};
+    return {int64_t(std::min(a.x, b.x)) * m_scale + m_shiftMin.dx,
+            int64_t(std::min(a.y, b.y)) * m_scale + m_shiftMin.dy,
+            int64_t(std::max(a.x, b.x)) * m_scale + m_shiftMax.dx + 1,
+            int64_t(std::max(a.y, b.y)) * m_scale + m_shiftMax.dy + 1};
+}
+
+// Applies op to every cell of the shifted walks that lies in clip (within the tile).
+template <typename Op>
+void LineRasterizer::WalkShifted(Point a, Point b, const CellRange& clip, Op op)
+{
+    if (m_shifts.empty() || Empty(clip)) return;
+    CellRange base{clip.loX - m_shiftMax.dx, clip.loY - m_shiftMax.dy, clip.hiX - m_shiftMin.dx,
+                   clip.hiY - m_shiftMin.dy};
     WalkSegment(int64_t(a.x) * m_scale, int64_t(a.y) * m_scale, int64_t(b.x) * m_scale,
                 int64_t(b.y) * m_scale, base, [&](int64_t x, int64_t y) {
-                    if (skipEmptyNeighbourhood && !AnyEntriesNear(x, y)) return;
                     for (Shift s : m_shifts) {
+                        if (!clip.Contains(x + s.dx, y + s.dy)) continue;
                         int64_t cx = x + s.dx - m_window.loX, cy = y + s.dy - m_window.loY;
-                        if (cx < 0 || cy < 0 || cx >= m_side || cy >= m_side) continue;
                         op(static_cast<int32_t>(cy * m_side + cx));
                     }
                 });
 }
 
-bool LineRasterizer::AnyEntriesNear(int64_t x, int64_t y) const
+template <typename Visit>
+void LineRasterizer::ForBuckets(const CellRange& cells, Visit visit)
 {
-    int64_t x0 = std::max<int64_t>(x + m_shiftMin.dx - m_window.loX, 0);
-    int64_t x1 = std::min<int64_t>(x + m_shiftMax.dx - m_window.loX, m_side - 1);
-    int64_t y0 = std::max<int64_t>(y + m_shiftMin.dy - m_window.loY, 0);
-    int64_t y1 = std::min<int64_t>(y + m_shiftMax.dy - m_window.loY, m_side - 1);
-    for (int64_t by = y0 >> kBlockShift; by <= y1 >> kBlockShift; ++by)
-        for (int64_t bx = x0 >> kBlockShift; bx <= x1 >> kBlockShift; ++bx)
-            if (m_blockUsed[size_t(by) * m_blocksPerSide + size_t(bx)]) return true;
-    return false;
+    for (int64_t by = (cells.loY - m_window.loY) >> m_bucketShift;
+         by <= (cells.hiY - 1 - m_window.loY) >> m_bucketShift; ++by)
+        for (int64_t bx = (cells.loX - m_window.loX) >> m_bucketShift;
+             bx <= (cells.hiX - 1 - m_window.loX) >> m_bucketShift; ++bx)
+            visit(m_buckets[size_t(by) * kBucketsPerSide + size_t(bx)]);
 }
 
+void LineRasterizer::RegisterBox(int32_t n, const CellRange& cells)
+{
+    int32_t index = static_cast<int32_t>(m_boxes.size());
+    m_boxes.push_back({n, cells});
+    ForBuckets(cells, [&](std::vector<int32_t>& bucket) { bucket.push_back(index); });
+}
+
+// Visits, once each, the boxes registered in the buckets that cells (within the tile) touches.
+template <typename Visit>
+void LineRasterizer::ForBoxesIn(const CellRange& cells, Visit visit)
+{
+    ++m_boxEpoch;
+    m_boxStamp.resize(m_boxes.size(), 0);
+    ForBuckets(cells, [&](const std::vector<int32_t>& bucket) {
+        for (int32_t box : bucket) {
+            if (m_boxStamp[box] == m_boxEpoch) continue;
+            m_boxStamp[box] = m_boxEpoch;
+            visit(box);
+        }
+    });
+}
+
+// Entries can only be removed where an earlier line that shares no vertex with n has cells:
+// the walk is limited to the boxes of such lines' segments, which leaves the result as if the
+// whole band had been walked, and connected lines (most of a chart's) cost nothing.
 void LineRasterizer::GapPass(int32_t n)
 {
     ++m_epoch;
@@ -175,7 +233,29 @@ void LineRasterizer::GapPass(int32_t n)
     const std::vector<Point>& p = m_lines[n].Points;
     for (size_t k = 1; k < p.size(); ++k) {
         CollectShifts(p[k - 1], p[k], true);
-        WalkShifted(p[k - 1], p[k], true, [&](int32_t cell) { RemoveUnshared(cell, n); });
+        if (m_shifts.empty()) continue;
+        CellRange band = Intersection(ShiftedBounds(p[k - 1], p[k]), m_window);
+        if (Empty(band)) continue;
+        // Stretches of the band along the walk's main axis where such a line has cells;
+        // overlapping ones are merged, so no cell is walked twice for one segment.
+        bool alongX = std::abs(p[k].x - p[k - 1].x) >= std::abs(p[k].y - p[k - 1].y);
+        std::vector<std::pair<int64_t, int64_t>> stretches;
+        ForBoxesIn(band, [&](int32_t box) {
+            CellRange clip = Intersection(band, m_boxes[box].cells);
+            if (Empty(clip) || SharesVertex(n, m_boxes[box].line)) return;
+            stretches.push_back(alongX ? std::pair(clip.loX, clip.hiX)
+                                       : std::pair(clip.loY, clip.hiY));
+        });
+        std::sort(stretches.begin(), stretches.end());
+        for (size_t i = 0; i < stretches.size();) {
+            auto [lo, hi] = stretches[i];
+            for (++i; i < stretches.size() && stretches[i].first <= hi; ++i)
+                hi = std::max(hi, stretches[i].second);
+            CellRange clip = band;
+            (alongX ? clip.loX : clip.loY) = lo;
+            (alongX ? clip.hiX : clip.hiY) = hi;
+            WalkShifted(p[k - 1], p[k], clip, [&](int32_t cell) { RemoveUnshared(cell, n); });
+        }
     }
 }
 
@@ -184,7 +264,10 @@ void LineRasterizer::DrawPass(int32_t n)
     const std::vector<Point>& p = m_lines[n].Points;
     for (size_t k = 1; k < p.size(); ++k) {
         CollectShifts(p[k - 1], p[k], false);
-        WalkShifted(p[k - 1], p[k], false, [&](int32_t cell) { MarkCell(cell, n); });
+        if (m_shifts.empty()) continue;
+        WalkShifted(p[k - 1], p[k], m_window, [&](int32_t cell) { MarkCell(cell, n); });
+        CellRange cells = Intersection(ShiftedBounds(p[k - 1], p[k]), m_window);
+        if (m_cutGaps && !Empty(cells)) RegisterBox(n, cells);
     }
 }
 

@@ -28,15 +28,25 @@ private:
         int32_t line;
         int32_t next;
     };
+    // The cells a drawn segment of a line can occupy.
+    struct SegmentBox {
+        int32_t line;
+        CellRange cells;
+    };
 
     void Clear();
     bool NearTile(size_t n) const;
     void GapPass(int32_t n);
     void DrawPass(int32_t n);
     void CollectShifts(Point a, Point b, bool gap);
+    CellRange ShiftedBounds(Point a, Point b) const;
     template <typename Op>
-    void WalkShifted(Point a, Point b, bool skipEmptyNeighbourhood, Op op);
-    bool AnyEntriesNear(int64_t x, int64_t y) const;
+    void WalkShifted(Point a, Point b, const CellRange& clip, Op op);
+    template <typename Visit>
+    void ForBuckets(const CellRange& cells, Visit visit);
+    void RegisterBox(int32_t n, const CellRange& cells);
+    template <typename Visit>
+    void ForBoxesIn(const CellRange& cells, Visit visit);
     void MarkCell(int32_t cell, int32_t n);
     void RemoveUnshared(int32_t cell, int32_t n);
     bool SharesVertex(int32_t n, int32_t m);
@@ -64,6 +74,13 @@ private:
     std::vector<uint8_t> m_covered;
     // Blocks of 16 x 16 cells that received anything in this tile.
     std::vector<uint8_t> m_blockUsed;
+    // Gap mode: the boxes of the segments drawn in this tile, found through buckets of the
+    // tile, so that a gap is only cut where an earlier, unconnected line can be.
+    std::vector<SegmentBox> m_boxes;
+    std::vector<std::vector<int32_t>> m_buckets;
+    int m_bucketShift = 0;
+    std::vector<int64_t> m_boxStamp;
+    int64_t m_boxEpoch = 0;
     // Supersampling: pixels of the tile with a drawn sub-cell.
     std::vector<uint8_t> m_touched;
     std::vector<int32_t> m_touchedList;

@@ -30,9 +30,8 @@ void TMultiSampleSymbol::Reduce(int n)
                     blue += float(ColorBlue(c));
                 }
             if (covered == 0) continue;
-            m_reduced[size_t(j) * m_reducedWidth + i] = {red / covered, green / covered,
-                                                         blue / covered,
-                                                         float(covered) / float(n * n)};
+            m_reduced[size_t(j) * m_reducedWidth + i] = {
+                red / covered, green / covered, blue / covered, float(covered) / float(n * n)};
         }
 }
 
@@ -42,7 +41,7 @@ void TMultiSampleSymbol::DrawTo(int x, int y, Bitmap& target) const
         for (int i = 0; i < m_reducedWidth; ++i) {
             const Sample& s = At(i, j);
             if (s.alpha <= 0 || !target.Contains(x + i, y + j)) continue;
-            TColor average = MakeColor(int(std::trunc(s.red)), int(std::trunc(s.green)),
+            TColor average = RgbColor(int(std::trunc(s.red)), int(std::trunc(s.green)),
                                        int(std::trunc(s.blue)));
             if (s.alpha >= 1) {
                 target.SetPixel(x + i, y + j, average);

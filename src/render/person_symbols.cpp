@@ -21,12 +21,24 @@ TMultiSampleSymbol MakeSymbol(int r, TColor colour, bool coloured, bool filled, 
         canvas.SetPen(pen, 4);
         canvas.SetBrush(filled ? pen : kWhite);
         switch (shape) {
-        case 0: canvas.Rectangle(2, 2, far, far); break;
-        case 1: canvas.Ellipse(2, 2, far, far); break;
-        case 2: canvas.Polygon({{2, 2}, {8 * r - 1, 2}, {mid, far}}); break;
-        case 3: canvas.Polygon({{2, far}, {far, far}, {mid, 2}}); break;
-        case 4: canvas.Polygon({{2, far}, {2, 2}, {far, mid}}); break;
-        default: canvas.Polygon({{far, far}, {far, 2}, {2, mid}}); break;
+            case 0:
+                canvas.Rectangle(2, 2, far, far);
+                break;
+            case 1:
+                canvas.Ellipse(2, 2, far, far);
+                break;
+            case 2:
+                canvas.Polygon({{2, 2}, {8 * r - 1, 2}, {mid, far}});
+                break;
+            case 3:
+                canvas.Polygon({{2, far}, {far, far}, {mid, 2}});
+                break;
+            case 4:
+                canvas.Polygon({{2, far}, {2, 2}, {far, mid}});
+                break;
+            default:
+                canvas.Polygon({{far, far}, {far, 2}, {2, mid}});
+                break;
         }
     }
     symbol.Reduce(kSamples);
@@ -35,17 +47,21 @@ TMultiSampleSymbol MakeSymbol(int r, TColor colour, bool coloured, bool filled, 
 
 }  // namespace
 
-PersonSymbols::PersonSymbols(int radius, bool coloured, bool filled)
-    : m_radius(radius),
-      m_coloured(coloured),
-      m_filled(filled),
-      m_symbols{MakeSymbol(radius, kMaleSymbolColor, coloured, filled, 0),
-                MakeSymbol(radius, kFemaleSymbolColor, coloured, filled, 1),
-                MakeSymbol(radius, kOtherSymbolColor, coloured, filled, 2),
-                MakeSymbol(radius, kOtherSymbolColor, coloured, filled, 3),
-                MakeSymbol(radius, kOtherSymbolColor, coloured, filled, 4),
-                MakeSymbol(radius, kOtherSymbolColor, coloured, filled, 5)}
+PersonSymbols::PersonSymbols(const TImageSettings_Symbol& s)
+    : m_setting(s),
+      m_symbols{MakeSymbol(s.Radius, s.SquareColor, s.Colored, s.Filled, 0),
+                MakeSymbol(s.Radius, s.CircleColor, s.Colored, s.Filled, 1),
+                MakeSymbol(s.Radius, s.TriangleColor, s.Colored, s.Filled, 2),
+                MakeSymbol(s.Radius, s.TriangleColor, s.Colored, s.Filled, 3),
+                MakeSymbol(s.Radius, s.TriangleColor, s.Colored, s.Filled, 4),
+                MakeSymbol(s.Radius, s.TriangleColor, s.Colored, s.Filled, 5)}
 {
+}
+
+bool PersonSymbols::Shows(const TImageSettings_Symbol& setting) const
+{
+    return setting.Radius == m_setting.Radius && setting.Colored == m_setting.Colored &&
+           setting.Filled == m_setting.Filled;
 }
 
 const TMultiSampleSymbol& PersonSymbols::Symbol(char sex, SymbolDirection direction) const

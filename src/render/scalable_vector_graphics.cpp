@@ -12,7 +12,21 @@ namespace {
 
 std::string Quoted(std::string_view name, const std::string& value)
 {
-    return " " + std::string(name) + "=\"" + value + "\"";
+    std::string text(1, ' ');
+    ((text += name) += "=\"") += value;
+    return text += '"';
+}
+
+// A path command letter and its integers, separated by blanks: "M10 20".
+std::string Command(char letter, int32_t first)
+{
+    std::string text(1, letter);
+    return text += std::to_string(first);
+}
+
+std::string Command(char letter, int32_t x, int32_t y)
+{
+    return (Command(letter, x) += ' ') += std::to_string(y);
 }
 
 bool Between(int32_t value, int32_t a, int32_t b)
@@ -58,11 +72,16 @@ std::string TScalableVectorGraphics::InheritedText(int32_t bit) const
     for (auto group = Groups.rbegin(); group != Groups.rend(); ++group) {
         if (!(group->Flags & bit)) continue;
         switch (bit) {
-        case kSvgFill: return group->Fill;
-        case kSvgStroke: return group->Stroke;
-        case kSvgStrokeWidth: return group->StrokeWidth;
-        case kSvgFontFamily: return group->FontFamily;
-        case kSvgFontSize: return group->FontSize;
+            case kSvgFill:
+                return group->Fill;
+            case kSvgStroke:
+                return group->Stroke;
+            case kSvgStrokeWidth:
+                return group->StrokeWidth;
+            case kSvgFontFamily:
+                return group->FontFamily;
+            case kSvgFontSize:
+                return group->FontSize;
         }
     }
     return {};
@@ -72,14 +91,22 @@ std::string TScalableVectorGraphics::StyleAttribute(int32_t bit) const
 {
     std::string text;
     switch (bit) {
-    case kSvgFill:
-        text = Brush.Style == TSVGBrushStyle::Clear ? std::string(" fill=\"none\"")
-                                                    : Quoted("fill", ColorText(Brush.Color));
-        break;
-    case kSvgStroke: text = Quoted("stroke", ColorText(Pen.Color)); break;
-    case kSvgStrokeWidth: text = Quoted("stroke-width", std::to_string(Pen.Width)); break;
-    case kSvgFontFamily: text = Quoted("font-family", Font.Name); break;
-    case kSvgFontSize: text = Quoted("font-size", std::to_string(Font.Size) + "pt"); break;
+        case kSvgFill:
+            text = Brush.Style == TSVGBrushStyle::Clear ? std::string(" fill=\"none\"")
+                                                        : Quoted("fill", ColorText(Brush.Color));
+            break;
+        case kSvgStroke:
+            text = Quoted("stroke", ColorText(Pen.Color));
+            break;
+        case kSvgStrokeWidth:
+            text = Quoted("stroke-width", std::to_string(Pen.Width));
+            break;
+        case kSvgFontFamily:
+            text = Quoted("font-family", Font.Name);
+            break;
+        case kSvgFontSize:
+            text = Quoted("font-size", std::to_string(Font.Size) + "pt");
+            break;
     }
     return text == InheritedText(bit) ? std::string() : text;
 }
@@ -106,11 +133,21 @@ void TScalableVectorGraphics::BeginGroup(int32_t flags, std::string_view extra)
         }
         attributes += text;
         switch (bit) {
-        case kSvgFill: group.Fill = text; break;
-        case kSvgStroke: group.Stroke = text; break;
-        case kSvgStrokeWidth: group.StrokeWidth = text; break;
-        case kSvgFontFamily: group.FontFamily = text; break;
-        case kSvgFontSize: group.FontSize = text; break;
+            case kSvgFill:
+                group.Fill = text;
+                break;
+            case kSvgStroke:
+                group.Stroke = text;
+                break;
+            case kSvgStrokeWidth:
+                group.StrokeWidth = text;
+                break;
+            case kSvgFontFamily:
+                group.FontFamily = text;
+                break;
+            case kSvgFontSize:
+                group.FontSize = text;
+                break;
         }
     }
     Groups.push_back(std::move(group));
@@ -134,9 +171,9 @@ void TScalableVectorGraphics::Rectangle(int x1, int y1, int x2, int y2, std::str
     std::string rect = "<rect x=\"" + std::to_string(x1) + "\" y=\"" + std::to_string(y1) +
                        "\" width=\"" + std::to_string(w) + "\" height=\"" + std::to_string(h) +
                        "\"" + style + "/>";
-    std::string data = "M" + std::to_string(x1) + " " + std::to_string(y1) + "h" +
-                       std::to_string(w) + "v" + std::to_string(h) + "h" + std::to_string(-w) +
-                       "z";
+    std::string data = Command('M', x1, y1);
+    ((data += Command('h', w)) += Command('v', h)) += Command('h', -w);
+    data += 'z';
     size_t pathLength = std::string("<path d=\"\"/>").size() + data.size() + style.size();
     if (pathLength >= rect.size() || RectAsElement)
         Body.push_back(rect);
@@ -172,10 +209,9 @@ void TScalableVectorGraphics::Circle(double cx, double cy, double r, std::string
 void TScalableVectorGraphics::Polygon(const Point* points, int highIndex, std::string_view extra)
 {
     if (highIndex < 0) return;
-    std::string data = "M" + std::to_string(points[0].x) + " " + std::to_string(points[0].y) + " ";
+    std::string data = Command('M', points[0].x, points[0].y) + " ";
     for (int i = 1; i <= highIndex; ++i)
-        if (!(points[i] == points[i - 1]))
-            data += "L" + std::to_string(points[i].x) + " " + std::to_string(points[i].y) + " ";
+        if (!(points[i] == points[i - 1])) (data += Command('L', points[i].x, points[i].y)) += ' ';
     AddPath(data + "z", Style({kSvgStroke, kSvgStrokeWidth, kSvgFill}, extra));
 }
 
@@ -202,15 +238,15 @@ void TScalableVectorGraphics::Polyline(const Point* points, int highIndex, std::
     std::string style = StyleAttribute(kSvgStroke) + StyleAttribute(kSvgStrokeWidth);
     if (InheritedText(kSvgFill) != " fill=\"none\"") style += " fill=\"none\"";
     style += extra;
-    std::string data = "M" + std::to_string(kept[0].x) + " " + std::to_string(kept[0].y);
+    std::string data = Command('M', kept[0].x, kept[0].y);
     for (size_t i = 1; i < kept.size(); ++i) {
         Point p = kept[i], previous = kept[i - 1];
         if (p.x == previous.x)
-            data += "V" + std::to_string(p.y);
+            data += Command('V', p.y);
         else if (p.y == previous.y)
-            data += "H" + std::to_string(p.x);
+            data += Command('H', p.x);
         else
-            data += "L" + std::to_string(p.x) + " " + std::to_string(p.y);
+            data += Command('L', p.x, p.y);
     }
     AddPath(data, style);
 }
@@ -263,7 +299,10 @@ int TScalableVectorGraphics::TextWidth(std::string_view text) const
     return Metrics().Width(Utf16FromUtf8(text));
 }
 
-int TScalableVectorGraphics::TextHeight() const { return Metrics().Height(); }
+int TScalableVectorGraphics::TextHeight() const
+{
+    return Metrics().Height();
+}
 
 std::string EscapeSvgText(std::string_view text)
 {
@@ -271,13 +310,21 @@ std::string EscapeSvgText(std::string_view text)
     out.reserve(text.size());
     for (char c : text) {
         switch (c) {
-        case '"': out += "&quot;"; break;
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        default:
-            // XML cannot carry control characters; a stray one would make the file unreadable.
-            if (static_cast<unsigned char>(c) >= 0x20 || c == '\t') out += c;
+            case '"':
+                out += "&quot;";
+                break;
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            default:
+                // XML cannot carry control characters; a stray one would make the file unreadable.
+                if (static_cast<unsigned char>(c) >= 0x20 || c == '\t') out += c;
         }
     }
     return out;

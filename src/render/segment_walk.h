@@ -21,8 +21,8 @@ namespace detail {
 // The state after i steps is computed directly, so the walk starts where the range begins
 // instead of stepping there from a start point that may lie thousands of cells away.
 template <typename Place>
-void WalkMajor(int64_t m0, int64_t n0, int64_t stepM, int64_t stepN, int64_t dMajor,
-               int64_t dMinor, int64_t loM, int64_t hiM, Place place)
+void WalkMajor(int64_t m0, int64_t n0, int64_t stepM, int64_t stepN, int64_t dMajor, int64_t dMinor,
+               int64_t loM, int64_t hiM, Place place)
 {
     int64_t first = stepM > 0 ? loM - m0 : m0 - (hiM - 1);
     int64_t last = stepM > 0 ? hiM - m0 : m0 - loM + 1;
@@ -44,7 +44,10 @@ void WalkMajor(int64_t m0, int64_t n0, int64_t stepM, int64_t stepN, int64_t dMa
     }
 }
 
-inline int64_t Sign(int64_t v) { return (v > 0) - (v < 0); }
+inline int64_t Sign(int64_t v)
+{
+    return (v > 0) - (v < 0);
+}
 
 }  // namespace detail
 

@@ -14,8 +14,8 @@ std::string RealText(double value, int decimals)
     if (std::isnan(value)) return "NaN";
     if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
     char buffer[400];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed,
-                                decimals);
+    auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
     std::string text(buffer, result.ptr);
     if (text.find('.') != std::string::npos) {
         while (text.back() == '0') text.pop_back();

@@ -31,7 +31,10 @@ std::string Command(char letter, std::initializer_list<float> numbers)
     return text;
 }
 
-bool PrintsZero(float value) { return RealText(value, 3) == "0"; }
+bool PrintsZero(float value)
+{
+    return RealText(value, 3) == "0";
+}
 
 const std::string& Shorter(const std::string& absolute, const std::string& relative)
 {
@@ -54,7 +57,8 @@ private:
     std::string_view m_data;
     size_t m_pos = 0;
     std::string m_out;
-    FPoint m_current{std::numeric_limits<float>::infinity(), std::numeric_limits<float>::infinity()};
+    FPoint m_current{std::numeric_limits<float>::infinity(),
+                     std::numeric_limits<float>::infinity()};
     FPoint m_start = m_current;
     bool m_first = true;
 };
@@ -66,26 +70,39 @@ bool PathRewriter::Run()
         if (m_pos == m_data.size()) return true;
         char c = m_data[m_pos++];
         switch (c) {
-        case 'M': case 'm': Move(c == 'm'); break;
-        case 'L': case 'l': LineTo(c == 'l'); break;
-        case 'H': case 'h': {
-            float x = Number() + (c == 'h' ? m_current.x : 0);
-            m_out += Shorter(Command('H', {x}), Command('h', {x - m_current.x}));
-            m_current.x = x;
-            break;
-        }
-        case 'V': case 'v': {
-            float y = Number() + (c == 'v' ? m_current.y : 0);
-            m_out += Shorter(Command('V', {y}), Command('v', {y - m_current.y}));
-            m_current.y = y;
-            break;
-        }
-        case 'Z': case 'z':
-            m_out += 'Z';
-            m_current = m_start;
-            break;
-        case 'A': case 'a': Arc(c == 'a'); break;
-        default: return false;
+            case 'M':
+            case 'm':
+                Move(c == 'm');
+                break;
+            case 'L':
+            case 'l':
+                LineTo(c == 'l');
+                break;
+            case 'H':
+            case 'h': {
+                float x = Number() + (c == 'h' ? m_current.x : 0);
+                m_out += Shorter(Command('H', {x}), Command('h', {x - m_current.x}));
+                m_current.x = x;
+                break;
+            }
+            case 'V':
+            case 'v': {
+                float y = Number() + (c == 'v' ? m_current.y : 0);
+                m_out += Shorter(Command('V', {y}), Command('v', {y - m_current.y}));
+                m_current.y = y;
+                break;
+            }
+            case 'Z':
+            case 'z':
+                m_out += 'Z';
+                m_current = m_start;
+                break;
+            case 'A':
+            case 'a':
+                Arc(c == 'a');
+                break;
+            default:
+                return false;
         }
         m_first = false;
     }
@@ -133,9 +150,9 @@ void PathRewriter::Arc(bool relative)
         x += m_current.x;
         y += m_current.y;
     }
-    m_out += Shorter(Command('A', {rx, ry, rotation, large, sweep, x, y}),
-                     Command('a', {rx, ry, rotation, large, sweep, x - m_current.x,
-                                   y - m_current.y}));
+    m_out +=
+        Shorter(Command('A', {rx, ry, rotation, large, sweep, x, y}),
+                Command('a', {rx, ry, rotation, large, sweep, x - m_current.x, y - m_current.y}));
     m_current = {x, y};
 }
 

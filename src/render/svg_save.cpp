@@ -63,7 +63,10 @@ std::string TScalableVectorGraphics::SaveToString() const
     return out;
 }
 
-void TScalableVectorGraphics::SaveToStream(std::ostream& out) const { out << SaveToString(); }
+void TScalableVectorGraphics::SaveToStream(std::ostream& out) const
+{
+    out << SaveToString();
+}
 
 void TScalableVectorGraphics::SaveToFile(const std::string& fileName) const
 {

@@ -9,7 +9,8 @@ namespace qv {
 
 inline QString QStringFromUtf16(std::u16string_view text)
 {
-    return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
+    return QString(reinterpret_cast<const QChar*>(text.data()),
+                   static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace qv

@@ -22,7 +22,8 @@ public:
     void Render(Bitmap& bitmap, int offsetX, int offsetY)
     {
         for (int q = 0; q < m_layer.Width / 1024 + 2; ++q)
-            for (int r = 0; r < m_layer.Height / 1024 + 2; ++r) Tile(bitmap, q, r, offsetX, offsetY);
+            for (int r = 0; r < m_layer.Height / 1024 + 2; ++r)
+                Tile(bitmap, q, r, offsetX, offsetY);
     }
 
 private:
@@ -95,7 +96,8 @@ private:
                         if (!InTile(a, b, q, r)) continue;
                         WalkPen(a, b, q, r, [&](Cell c) {
                             auto& list = lists[c];
-                            std::erase_if(list, [&](int m) { return m != n && !Shares(lines[n], lines[m]); });
+                            std::erase_if(
+                                list, [&](int m) { return m != n && !Shares(lines[n], lines[m]); });
                         });
                     }
             for (size_t k = 1; k < p.size(); ++k)
@@ -106,10 +108,11 @@ private:
         for (const auto& [cell, list] : lists)
             if (!list.empty()) ++counts[m_ss ? Cell{cell.first / 4, cell.second / 4} : cell];
         for (const auto& [pixel, c] : counts) {
-            int x = int(1024 * q + pixel.first + offsetX), y = int(1024 * r + pixel.second + offsetY);
+            int x = int(1024 * q + pixel.first + offsetX),
+                y = int(1024 * r + pixel.second + offsetY);
             if (!bitmap.Contains(x, y)) continue;
-            bitmap.SetPixel(x, y, m_ss ? Blend(bitmap.Pixel(x, y), m_layer.Color, c / 16.0)
-                                       : m_layer.Color);
+            bitmap.SetPixel(
+                x, y, m_ss ? Blend(bitmap.Pixel(x, y), m_layer.Color, c / 16.0) : m_layer.Color);
         }
     }
 

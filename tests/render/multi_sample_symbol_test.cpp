@@ -44,19 +44,24 @@ int CoveredInRow(const TMultiSampleSymbol& symbol, int row)
 
 TEST(PersonSymbols, SixShapesOfSideTwoRadiusPlusOne)
 {
-    PersonSymbols filled(5, true, true);
+    TImageSettings_Symbol setting;
+    PersonSymbols filled(setting);
     const TMultiSampleSymbol& male = filled.Symbol('M', SymbolDirection::Down);
     ASSERT_EQ(male.ReducedWidth(), 11);
     ASSERT_EQ(male.ReducedHeight(), 11);
     Bitmap target(11, 11);
     male.DrawTo(0, 0, target);
-    EXPECT_EQ(target.Pixel(5, 5), kMaleSymbolColor);
+    EXPECT_EQ(target.Pixel(5, 5), RgbColor(0, 0, 255));
     Bitmap female(11, 11);
     filled.Symbol('F', SymbolDirection::Down).DrawTo(0, 0, female);
-    EXPECT_EQ(female.Pixel(5, 5), kFemaleSymbolColor);
+    EXPECT_EQ(female.Pixel(5, 5), RgbColor(255, 0, 0));
     EXPECT_LT(female.Pixel(0, 0) == kWhite, 2);  // the disc leaves its corner (nearly) free
 
-    PersonSymbols outline(5, false, false);
+    setting.Colored = false;
+    setting.Filled = false;
+    PersonSymbols outline(setting);
+    EXPECT_FALSE(filled.Shows(setting));
+    EXPECT_TRUE(outline.Shows(setting));
     Bitmap hollow(11, 11);
     outline.Symbol('M', SymbolDirection::Down).DrawTo(0, 0, hollow);
     EXPECT_EQ(hollow.Pixel(5, 5), kWhite);
@@ -68,8 +73,9 @@ TEST(PersonSymbols, SixShapesOfSideTwoRadiusPlusOne)
     EXPECT_LT(CoveredInRow(up, 1), CoveredInRow(up, 8));
     Bitmap green(11, 11);
     down.DrawTo(0, 0, green);
-    EXPECT_EQ(green.Pixel(5, 2), kOtherSymbolColor);
-    EXPECT_NE(&filled.Symbol('U', SymbolDirection::Left), &filled.Symbol('U', SymbolDirection::Right));
+    EXPECT_EQ(green.Pixel(5, 2), RgbColor(0, 128, 0));
+    EXPECT_NE(&filled.Symbol('U', SymbolDirection::Left),
+              &filled.Symbol('U', SymbolDirection::Right));
 }
 
 }  // namespace

@@ -16,8 +16,8 @@ TEST(RotateBitmap, TurnsClockwiseAboutTheCentre)
     source.SetPixel(6, 4, kBlack);
     source.SetPixel(4, 2, 0x0000FF);
     Bitmap quarter = RotateBitmap(source, {4, 4}, kWhite, kPi / 2);
-    EXPECT_EQ(quarter.Pixel(4, 6), kBlack);      // right of the centre turns to below it
-    EXPECT_EQ(quarter.Pixel(6, 4), 0x0000FFu);   // above turns to the right
+    EXPECT_EQ(quarter.Pixel(4, 6), kBlack);     // right of the centre turns to below it
+    EXPECT_EQ(quarter.Pixel(6, 4), 0x0000FFu);  // above turns to the right
     EXPECT_EQ(quarter.Pixel(6, 5), kWhite);
     Bitmap half = RotateBitmap(source, {4, 4}, kWhite, kPi);
     EXPECT_EQ(half.Pixel(2, 4), kBlack);

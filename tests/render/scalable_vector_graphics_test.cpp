@@ -78,7 +78,7 @@ TEST(ScalableVectorGraphics, ShapeForms)
     svg.BeginGroup(kSvgStroke | kSvgStrokeWidth | kSvgFill);
     svg.MergePaths = false;
     svg.Rectangle(30, 40, 10, 20);  // corners ordered; the path is shorter than the element
-    svg.Ellipse(0, 0, 10, 10);                 // a circle
+    svg.Ellipse(0, 0, 10, 10);      // a circle
     svg.Ellipse(0, 0, 10, 5);
     svg.Circle(0, 7.5, 2);
     svg.Circle(0, 0, 1);

@@ -17,7 +17,7 @@ TEST(SvgPathRewrite, ShortestFormPerCommand)
         {"M10 10h20v30h-20z", "M10 10H30V40H10Z"},  // equal length: absolute wins
         {"M5 5L5 9L8 9", "M5 5V9H8"},
         {"M100 100L103 104", "M100 100l3 4"},
-        {"M100 100L97 96", "M100 100l-3-4"},         // a minus sign separates numbers
+        {"M100 100L97 96", "M100 100l-3-4"},  // a minus sign separates numbers
         {"M0 0L1 1M0 0L2 2", "M0 0L1 1M0 0L2 2"},
         {"M200 200H210M200 200V190", "M200 200h10m-10 0V190"},
         {"M10 10h5v5h-5zM10 10h3v3h-3z", "M10 10h5v5H10Zh3v3H10Z"},  // move to where we are
@@ -25,7 +25,7 @@ TEST(SvgPathRewrite, ShortestFormPerCommand)
         {"M 1 2 , L 3 4", "M1 2L3 4"},  // blanks and commas between commands
         {"M10 10A5 5 0 0 1 20 10", "M10 10a5 5 0 0 1 10 0"},
         {"M10 10a5 5 0 1 0 -10 0", "M10 10A5 5 0 1 0 0 10"},
-        {"m30 40l1 1", "M30 40l1 1"},                  // a leading relative move is absolute
+        {"m30 40l1 1", "M30 40l1 1"},  // a leading relative move is absolute
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.data);

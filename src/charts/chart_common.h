@@ -1,0 +1,110 @@
+// TImage_Common: the base of every chart renderer, with the services all charts share:
+// sex colours, the orientation swap, person symbols, label text and the comment blocks.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/image_settings.h"
+#include "charts/chart_comments.h"
+#include "data/ahnen_data.h"
+#include "data/progress.h"
+#include "render/bitmap.h"
+#include "render/canvas.h"
+#include "render/person_symbols.h"
+#include "render/point.h"
+#include "render/scalable_vector_graphics.h"
+
+namespace qv {
+
+// Which chart a renderer is: it decides the orientation swap and the line antialiasing.
+enum class ChartClass { Ancestors, Descendants, Circle, Triangle, Frequency };
+
+inline constexpr TColor kGenerationBandColor = 0xF0F0F0;
+inline constexpr TColor kHighlightColor = 0x00FFFF;  // yellow
+
+struct CommentHeights {
+    int header = 0;
+    int footer = 0;
+};
+
+class TImage_Common {
+public:
+    // The settings and data must outlive the chart.
+    TImage_Common(ChartClass chartClass, const TAhnenData& data, const TImageSettings& settings,
+                  ProgressCallback progress = {});
+    // Clears the progress display.
+    virtual ~TImage_Common();
+    TImage_Common(const TImage_Common&) = delete;
+    TImage_Common& operator=(const TImage_Common&) = delete;
+
+    const TImageSettings& Settings;
+    const TAhnenData& Data;
+    ProgressCallback Progress;
+    // The finished chart's extent in image orientation; set by the layout.
+    int32_t Width = 0;
+    int32_t Height = 0;
+    // Expands the headline placeholders; without the template language the lines stay as
+    // they are.
+    HeadlineExpander ExpandHeadline = JoinHeadlineLines;
+
+    // "M" blue, "F" red, anything else green.
+    static TColor SexColor(char sex);
+    // Exchanges x and y where the chart's alignment runs across (alignment 2 or 3 of the
+    // tree charts and the triangle diagram); other charts never exchange them.
+    Point OrientPoint(Point p) const;
+
+    // Direction argument meaning "as the chart's alignment".
+    static constexpr int kAlignedDirection = -1;
+    void DrawSymbol(Canvas& canvas, char sex, int direction, int x, int y);
+    void DrawSymbolSvg(TScalableVectorGraphics& svg, char sex, std::string_view extra,
+                       int direction, int x, int y) const;
+
+    // Label text is UTF-8 with small-text runs; malformed UTF-8 counts as empty text.
+    int LineHeight() const { return m_lineHeight; }
+    int TextWidth(std::string_view text) const;
+    int MaxTextWidth(const TArrayOfString& lines) const;
+    // Draws in the canvas's font colour and brush; labels want a clear brush.
+    void DrawText(Canvas& canvas, int x, int y, std::string_view text) const;
+    // With FONT_STAY_ON_TOP, first a halo in the background colour, then the text in black.
+    void DrawLabelLine(Canvas& canvas, int x, int y, TColor background,
+                       std::string_view text) const;
+    void DrawTextSvg(TScalableVectorGraphics& svg, int x, int y, std::string_view text) const;
+    void DrawLabelLineSvg(TScalableVectorGraphics& svg, int x, int y, TColor background,
+                          std::string_view text) const;
+
+    // Header and footer heights at the given width (0 for a block switched off).
+    CommentHeights MeasureComments(CommentKind kind, int width);
+    void DrawComments(Bitmap& bitmap, CommentKind kind, int width, int headerHeight,
+                      int footerHeight);
+    void WriteCommentsSvg(TScalableVectorGraphics& svg, CommentKind kind, int headerHeight,
+                          int footerHeight) const;
+    // The assembled header: headline in an Arial font element, then the header lines.
+    TArrayOfString HeaderLines(CommentKind kind) const;
+
+    // The chart's font at FONT_SIZE (or the small size), smoothed per FONT_ANTIALIASING.
+    FontSpec ChartFont(bool small = false) const;
+
+private:
+    bool LineAntialiasing() const;
+    int Alignment() const;
+    void RenderComments(CommentKind kind, int width);
+
+    ChartClass m_class;
+    int m_lineHeight = 0;
+    TextMetrics m_normalMetrics;
+    TextMetrics m_smallMetrics;
+    std::optional<PersonSymbols> m_symbols;
+    // The rendered blocks of the last MeasureComments, reused for drawing.
+    std::optional<std::pair<CommentKind, int>> m_commentsFor;
+    Bitmap m_header;
+    Bitmap m_footer;
+};
+
+// The person label template of the tree charts: none, "<Kekule>", the two name lines or the
+// custom lines, with "<NNAME>" for "<NName>" when surnames are in capitals.
+TArrayOfString PersonLabelTemplate(const TreeChartSettings& settings);
+
+}  // namespace qv
