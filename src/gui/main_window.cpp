@@ -7,7 +7,6 @@
 #include <QFrame>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -24,6 +23,7 @@
 #include "gui/progress_line.h"
 #include "gui/reference_panel.h"
 #include "gui/selection_page.h"
+#include "gui/user_dialogs.h"
 
 namespace qv {
 
@@ -32,12 +32,7 @@ MainWindow::MainWindow(const QString& programDirectory, QWidget* parent)
       m_programDirectory(programDirectory),
       m_example(LoadExampleFamily(Utf8FromQString(programDirectory)))
 {
-    m_showMessage = [this](const QString& text, bool error) {
-        if (error)
-            QMessageBox::critical(this, "Quilvane", text);
-        else
-            QMessageBox::warning(this, "Quilvane", text);
-    };
+    m_dialogs = std::make_unique<WidgetDialogs>(this);
     setWindowTitle("Quilvane");
     BuildLayout();
     BuildMenus();
@@ -146,7 +141,7 @@ void MainWindow::OpenDataFile(const QString& path)
     try {
         m_data = qv::OpenDataFile(file);
     } catch (const Error& e) {
-        m_showMessage(QStringFromUtf8(e.what()), true);
+        m_dialogs->ShowError(QStringFromUtf8(e.what()));
         return;
     }
     m_grid->Model().SetPersons(m_data.get());
@@ -154,7 +149,8 @@ void MainWindow::OpenDataFile(const QString& path)
     setWindowTitle("Quilvane - " + path);
     RecordRecentFile(m_settings.MostRecentlyUsed, file);
     RebuildRecentMenu();
-    for (const std::string& warning : m_data->Warnings) m_showMessage(QStringFromUtf8(warning), false);
+    for (const std::string& warning : m_data->Warnings)
+        m_dialogs->ShowWarning(QStringFromUtf8(warning));
 }
 
 void MainWindow::SetProband(int64_t person)

@@ -1,7 +1,6 @@
 // The main window: person grid, reference persons, selection list, progress line, menus.
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,6 +11,7 @@
 #include "app/relationship_query.h"
 #include "app/selection_list.h"
 #include "data/ahnen_data.h"
+#include "gui/user_dialogs.h"
 
 class QFrame;
 class QMenu;
@@ -23,6 +23,7 @@ class PersonGrid;
 class ProgressLine;
 class ReferencePanel;
 class SelectionPage;
+
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -54,9 +55,9 @@ public:
     QTabWidget& RightPages() { return *m_rightPages; }
     QMenu& RecentMenu() { return *m_openMenu; }
 
-    // Where messages go: message boxes by default, a recorder in tests.
-    using MessageHandler = std::function<void(const QString& text, bool error)>;
-    void SetMessageHandler(MessageHandler handler) { m_showMessage = std::move(handler); }
+    // Messages, questions and file dialogs: widgets by default, scripted answers in tests.
+    UserDialogs& Dialogs() { return *m_dialogs; }
+    void SetDialogs(std::unique_ptr<UserDialogs> dialogs) { m_dialogs = std::move(dialogs); }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -80,7 +81,7 @@ private:
     SelectionList m_selectionList{m_settings};
     bool m_configLoaded = false;
     bool m_busy = false;
-    MessageHandler m_showMessage;
+    std::unique_ptr<UserDialogs> m_dialogs;
 
     PersonGrid* m_grid = nullptr;
     QTabWidget* m_leftPages = nullptr;

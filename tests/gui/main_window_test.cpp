@@ -18,65 +18,13 @@
 #include "gui/progress_line.h"
 #include "gui/reference_panel.h"
 #include "gui/selection_page.h"
+#include "main_window_fixture.h"
 #include "qt_printers.h"
 
 namespace qv {
 namespace {
 
-namespace fs = std::filesystem;
-
-class MainWindowTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        m_dir = fs::temp_directory_path() / ("qv-gui-" + std::to_string(::getpid()));
-        fs::create_directories(m_dir);
-        m_example = Write("beispiel.ged", std::string(ExampleGedcomBytes()));
-        m_window = std::make_unique<MainWindow>(QString::fromStdString(m_dir.string()));
-        m_window->SetMessageHandler([this](const QString& text, bool error) {
-            m_messages.push_back((error ? "E: " : "W: ") + text);
-        });
-        m_window->resize(1000, 600);
-        m_window->show();
-    }
-    void TearDown() override
-    {
-        m_window.reset();
-        fs::remove_all(m_dir);
-    }
-    QString Write(const std::string& name, const std::string& bytes)
-    {
-        std::ofstream(m_dir / name, std::ios::binary) << bytes;
-        return QString::fromStdString((m_dir / name).string());
-    }
-    QString ListCaption() const
-    {
-        return m_window->findChild<QTabWidget*>()->tabText(0);
-    }
-    int RowOf(const char* id)
-    {
-        PersonTableModel& model = m_window->Grid().Model();
-        for (int row = 0; row < model.ListedCount(); ++row)
-            if (m_window->Data()->Persons[model.PersonAt(row)].Id == id) return row;
-        return -1;
-    }
-    void DoubleClickRow(int row)
-    {
-        PersonGrid& grid = m_window->Grid();
-        QModelIndex index = grid.model()->index(row, 1);
-        grid.scrollTo(index);
-        QPoint centre = grid.visualRect(index).center();
-        // A double click arrives after the press of its first click.
-        QTest::mousePress(grid.viewport(), Qt::LeftButton, {}, centre);
-        QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, centre);
-        QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, centre);
-    }
-
-    fs::path m_dir;
-    QString m_example;
-    std::unique_ptr<MainWindow> m_window;
-    std::vector<QString> m_messages;
-};
+using test::MainWindowTest;
 
 TEST_F(MainWindowTest, OpeningAFileFillsGridTitleAndRecentMenu)
 {
@@ -89,7 +37,7 @@ TEST_F(MainWindowTest, OpeningAFileFillsGridTitleAndRecentMenu)
     for (QAction* action : m_window->RecentMenu().actions()) captions << action->text();
     EXPECT_EQ(captions.last(), m_example);
     EXPECT_EQ(m_window->Grid().currentIndex().row(), 0) << "the first row is selected";
-    EXPECT_TRUE(m_messages.empty());
+    EXPECT_TRUE(m_dialogs->shown.empty());
 }
 
 TEST_F(MainWindowTest, MissingPathChangesNothingAndBadFileIsReported)
@@ -104,15 +52,15 @@ TEST_F(MainWindowTest, MissingPathChangesNothingAndBadFileIsReported)
     EXPECT_EQ(m_window->Data(), nullptr);
     EXPECT_EQ(m_window->Selection().ProbandIndex, -1);
     EXPECT_EQ(ListCaption(), "Personenliste (0)");
-    ASSERT_EQ(m_messages.size(), 1u);
-    EXPECT_EQ(m_messages[0], "E: 'BROKEN' ist kein gültiger Integerwert");
+    ASSERT_EQ(m_dialogs->shown.size(), 1u);
+    EXPECT_EQ(m_dialogs->shown[0], "E: 'BROKEN' ist kein gültiger Integerwert");
 }
 
 TEST_F(MainWindowTest, WarningsOfTheReaderAreShownOnce)
 {
     m_window->OpenDataFile(Write("latin.ged", "0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 NAME J\xFCrgen\n"));
-    ASSERT_EQ(m_messages.size(), 1u);
-    EXPECT_TRUE(m_messages[0].startsWith("W: Die Datei weist Fehler in der UTF-8-Kodierung auf."));
+    ASSERT_EQ(m_dialogs->shown.size(), 1u);
+    EXPECT_TRUE(m_dialogs->shown[0].startsWith("W: Die Datei weist Fehler in der UTF-8-Kodierung auf."));
 }
 
 TEST_F(MainWindowTest, FilterEditsAndSortButtonsRefillTheGrid)

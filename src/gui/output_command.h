@@ -1,0 +1,36 @@
+// The one sequence every output command follows: checks, settings dialog, save dialog,
+// the work with progress and cancel, and the completion message.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <QString>
+#include <QStringList>
+
+#include "data/progress.h"
+
+namespace qv {
+
+class MainWindow;
+
+struct OutputCommand {
+    std::vector<int> formats;
+    // Whether the command needs selected persons; checked before the settings dialog when
+    // selectionBeforeDialog is set, else after it.
+    std::function<bool()> needsSelection = [] { return false; };
+    bool selectionBeforeDialog = false;
+    // The settings dialog; false when it was not closed with "Erstellen". Empty: none.
+    std::function<bool()> settingsDialog;
+    bool busyMode = true;
+    // Writes the file; false when the user cancelled. Errors are thrown as qv::Error.
+    std::function<bool(const std::string& path, int filterIndex, const ProgressCallback&)> work;
+    // The count lines of the completion message ("Personen: 12").
+    std::function<QStringList()> countLines = [] { return QStringList(); };
+    QString question = "Datei anzeigen?";
+};
+
+void RunOutputCommand(MainWindow& window, const OutputCommand& command);
+
+}  // namespace qv

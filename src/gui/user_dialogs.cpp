@@ -1,0 +1,70 @@
+// Widget implementations of the user dialogs.
+#include "gui/user_dialogs.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QUrl>
+
+#include "app/qt_text.h"
+
+namespace qv {
+
+void WidgetDialogs::ShowError(const QString& text)
+{
+    QMessageBox::critical(m_parent, "Quilvane", text);
+}
+
+void WidgetDialogs::ShowWarning(const QString& text)
+{
+    QMessageBox::warning(m_parent, "Quilvane", text);
+}
+
+void WidgetDialogs::ShowInformation(const QString& text)
+{
+    QMessageBox::information(m_parent, "Quilvane", text);
+}
+
+bool WidgetDialogs::AskYesNo(const QString& title, const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Yes | QMessageBox::No, m_parent);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<SaveChoice> WidgetDialogs::ChooseSaveFile(const std::vector<SaveFilter>& filters,
+                                                        const QString& directory)
+{
+    // Each entry shows its exact caption; the hidden second bracket holds the patterns in
+    // the form the dialog filters by.
+    QStringList names;
+    for (const SaveFilter& f : filters) {
+        QString patterns = QStringFromUtf8(f.patterns).remove(';');
+        names << QStringFromUtf8(f.caption) + " (" + patterns + ")";
+    }
+    QFileDialog dialog(m_parent);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilters(names);
+    dialog.setDirectory(directory);
+    dialog.selectFile("Unbenannt");
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return SaveChoice{dialog.selectedFiles().first(),
+                      static_cast<int>(names.indexOf(dialog.selectedNameFilter()))};
+}
+
+bool WidgetDialogs::ConfirmCompletion(const QString& text)
+{
+    QMessageBox box(QMessageBox::Question, "Fertig!", text, QMessageBox::Yes | QMessageBox::No,
+                    m_parent);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void WidgetDialogs::OpenWithDefaultApplication(const QString& path)
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+}  // namespace qv

@@ -1,0 +1,44 @@
+// Save-dialog filters and the extension rule.
+#include "app/save_formats.h"
+
+#include <gtest/gtest.h>
+
+namespace qv {
+namespace {
+
+TEST(SaveFormats, FiltersFollowTheOutputsOrder)
+{
+    std::vector<SaveFilter> filters = SaveFilters(kTableFormats);
+    ASSERT_EQ(filters.size(), 3u);
+    EXPECT_EQ(filters[0].caption, "Microsoft Excel-Arbeitsmappe (*.xlsx)");
+    EXPECT_EQ(filters[1].caption, "Microsoft Word-Dokument (*.docx)");
+    EXPECT_EQ(filters[2].caption, "HTML-Dokument (*.html; *.htm)");
+    EXPECT_EQ(SaveFilters(kTreeChartFormats)[3].caption,
+              "Scalable Vector Graphics (interaktiv) (*.svg)");
+    EXPECT_EQ(FilterExtensions(filters[2]), (std::vector<std::string>{".html", ".htm"}));
+}
+
+TEST(SaveFormats, ExtensionRuleComparesExactly)
+{
+    const std::vector<std::string> png = {".png"}, html = {".html", ".htm"};
+    struct Case {
+        const char* typed;
+        const std::vector<std::string>& extensions;
+        const char* saved;
+    } cases[] = {
+        {"tafel", png, "tafel.png"},
+        {"tafel.PNG", png, "tafel.png"},
+        {"tafel.png", png, "tafel.png"},
+        {"tafel.bmp", png, "tafel.png"},
+        {"/home/x.y/tafel", png, "/home/x.y/tafel.png"},
+        {"seite.htm", html, "seite.htm"},
+        {"seite.txt", html, "seite.html"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        EXPECT_EQ(ApplyExtensionRule(c.typed, c.extensions), c.saved);
+    }
+}
+
+}  // namespace
+}  // namespace qv

@@ -1,0 +1,76 @@
+// A shown main window with scripted dialogs and the example family on disk.
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include <QTabWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include "data/example_family.h"
+#include "fake_dialogs.h"
+#include "gui/main_window.h"
+#include "gui/person_grid.h"
+#include "qt_printers.h"
+
+namespace qv::test {
+
+namespace fs = std::filesystem;
+
+class MainWindowTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_dir = fs::temp_directory_path() / ("qv-gui-" + std::to_string(::getpid()));
+        fs::create_directories(m_dir);
+        m_example = Write("beispiel.ged", std::string(ExampleGedcomBytes()));
+        m_window = std::make_unique<MainWindow>(QString::fromStdString(m_dir.string()));
+        auto dialogs = std::make_unique<FakeDialogs>();
+        m_dialogs = dialogs.get();
+        m_window->SetDialogs(std::move(dialogs));
+        m_window->resize(1000, 600);
+        m_window->show();
+    }
+    void TearDown() override
+    {
+        m_window.reset();
+        fs::remove_all(m_dir);
+    }
+    QString Write(const std::string& name, const std::string& bytes)
+    {
+        std::ofstream(m_dir / name, std::ios::binary) << bytes;
+        return QString::fromStdString((m_dir / name).string());
+    }
+    QString ListCaption() const
+    {
+        return m_window->findChild<QTabWidget*>()->tabText(0);
+    }
+    int RowOf(const char* id)
+    {
+        PersonTableModel& model = m_window->Grid().Model();
+        for (int row = 0; row < model.ListedCount(); ++row)
+            if (m_window->Data()->Persons[model.PersonAt(row)].Id == id) return row;
+        return -1;
+    }
+    void DoubleClickRow(int row)
+    {
+        PersonGrid& grid = m_window->Grid();
+        QModelIndex index = grid.model()->index(row, 1);
+        grid.scrollTo(index);
+        QPoint centre = grid.visualRect(index).center();
+        // A double click arrives after the press of its first click.
+        QTest::mousePress(grid.viewport(), Qt::LeftButton, {}, centre);
+        QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, centre);
+        QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, centre);
+    }
+
+    fs::path m_dir;
+    QString m_example;
+    std::unique_ptr<MainWindow> m_window;
+    FakeDialogs* m_dialogs = nullptr;
+};
+
+}  // namespace qv::test
