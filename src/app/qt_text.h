@@ -27,4 +27,10 @@ inline std::string LowerCaseUtf8(std::string_view text)
     return lower;
 }
 
+// Full Unicode upper-casing: "Strauß" becomes "STRAUSS".
+inline std::string UpperCaseUtf8(std::string_view text)
+{
+    return Utf8FromQString(QStringFromUtf8(text).toUpper());
+}
+
 }  // namespace qv

@@ -1,0 +1,73 @@
+// Header placeholders and the line breaks that become "<br/>".
+#include "app/headline.h"
+
+#include <filesystem>
+
+#include "app/person_label.h"
+#include "app/qt_text.h"
+#include "data/replace_all.h"
+
+namespace qv {
+namespace {
+
+// A four-digit year, as the short date of the desktop shows it.
+QString DateFormat(const QLocale& locale)
+{
+    QString format = locale.dateFormat(QLocale::ShortFormat);
+    if (!format.contains("yyyy")) format.replace("yy", "yyyy");
+    return format;
+}
+
+// The long time format without the time zone.
+QString TimeFormat(const QLocale& locale)
+{
+    QString format = locale.timeFormat(QLocale::LongFormat);
+    format.remove(QLatin1Char('t'));
+    return format.trimmed();
+}
+
+std::string PersonName(const TAhnenData& data, int64_t person, bool questionMarks)
+{
+    if (person < 0 || person >= static_cast<int64_t>(data.Persons.size())) return {};
+    const TPerson& p = data.Persons[person];
+    std::string given = QuestionMarkValue(p.GivenNames, questionMarks);
+    std::string surname = QuestionMarkValue(p.Surname, questionMarks);
+    return given.empty() ? surname : surname + ", " + given;
+}
+
+QLocale UserLocale()
+{
+    QLocale system = QLocale::system();
+    if (system.language() == QLocale::C) return QLocale(QLocale::German, QLocale::Germany);
+    return system;
+}
+
+}  // namespace
+
+std::string ExpandHeadline(const TArrayOfString& lines, const TAhnenData& data,
+                           const TImageSettings& settings, HeadlineKind kind)
+{
+    return ExpandHeadline(lines, data, settings, kind, QDateTime::currentDateTime(), UserLocale());
+}
+
+std::string ExpandHeadline(const TArrayOfString& lines, const TAhnenData& data,
+                           const TImageSettings& settings, HeadlineKind kind, const QDateTime& now,
+                           const QLocale& locale)
+{
+    std::string text;
+    for (size_t i = 0; i < lines.size(); ++i) text += (i ? "\r\n" : "") + lines[i];
+    ReplaceAll(text, "<Datum>", Utf8FromQString(locale.toString(now.date(), DateFormat(locale))));
+    ReplaceAll(text, "<Uhrzeit>", Utf8FromQString(locale.toString(now.time(), TimeFormat(locale))));
+    ReplaceAll(text, "<Dateiname>", std::filesystem::path(data.FileName).filename().string());
+    bool questionMarks = kind == HeadlineKind::TreeChart  ? settings.Tree.LabelsQuestionMark
+                         : kind == HeadlineKind::Triangle ? settings.Triangle.LabelsQuestionMark
+                                                          : false;
+    int64_t proband =
+        settings.SavedProbandIndex >= 0 ? settings.SavedProbandIndex : settings.ProbandIndex;
+    ReplaceAll(text, "<Proband>", PersonName(data, proband, questionMarks));
+    ReplaceAll(text, "<Kekule1>", PersonName(data, settings.GetKekuleOne(), questionMarks));
+    ReplaceAll(text, "\r\n", "<br/>");
+    return text;
+}
+
+}  // namespace qv
