@@ -24,5 +24,6 @@ int RunSelect(const std::vector<std::string>& args);
 int RunMetrics(const std::vector<std::string>& args);
 int RunGenerations(const std::vector<std::string>& args);
 int RunSiblings(const std::vector<std::string>& args);
+int RunTable(const std::vector<std::string>& args);
 
 }  // namespace qv::cli

@@ -54,11 +54,10 @@ void PrintGenerations(const TCalcClass& calc, const std::vector<int64_t>& rows, 
 int RunGenerations(const std::vector<std::string>& args)
 {
     Arguments parsed(args, {kExampleOption, {"--json"}, {"--root", true}});
-    std::string rootText = parsed.Required("--root");
     InstallInterruptHandler();
     ProgressBar bar;
     FamilyDocument document(LoadData(parsed), bar.Callback());
-    int64_t root = ResolvePerson(document.Data(), rootText);
+    int64_t root = ResolveRoot(parsed, document.Data());
     TCalcClass& calc = document.Calc();
     if (!RootEngine(calc, root)) return Interrupted();
     calc.SetRequired({});

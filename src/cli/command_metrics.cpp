@@ -108,14 +108,13 @@ int RunMetrics(const std::vector<std::string>& args)
                             {"--kekule-one", true},
                             {"--person", true},
                             {"--names", true}});
-    std::string rootText = parsed.Required("--root");
     std::vector<std::string> names = RequestedNames(parsed);
     InstallInterruptHandler();
     ProgressBar bar;
     FamilyDocument document(LoadData(parsed), bar.Callback());
     const TAhnenData& data = document.Data();
     SelectionState selection;
-    selection.ProbandIndex = ResolvePerson(data, rootText);
+    selection.ProbandIndex = ResolveRoot(parsed, data);
     if (parsed.Has("--kekule-one"))
         selection.KekuleOneIndex = ResolvePerson(data, parsed.Value("--kekule-one"));
     std::vector<int64_t> persons;

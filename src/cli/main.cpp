@@ -102,8 +102,17 @@ const std::vector<Command>& Commands()
          "Eine Zeile je Generation, von den Nachkommen bis zu den Vorfahren. Strg+C bricht ab\n"
          "(Status 130).",
          RunGenerations},
-        {"siblings", "die Verschwisterungsliste eines Probanden (.txt, .html, .htm)",
+        {"siblings", "die Verschwisterungsliste eines Probanden (Text, HTML, .xlsx, .docx)",
          "siblings (DATEI | --example) [--root PERSON] -o AUSGABE", RunSiblings},
+        {"table", "Kennwert-Tabelle der ausgewählten Personen oder der Generationen",
+         "table persons (DATEI | --example) [--root PERSON] [--kekule-one PERSON]\n"
+         "            (--select PERSON,... | --query NAME:PERSON,...)...\n"
+         "            [--config DATEI] [--set SCHLÜSSEL=WERT]... -o AUSGABE\n"
+         "        quilvane-cli table generations (DATEI | --example) [--root PERSON]\n"
+         "            [--config DATEI] [--set SCHLÜSSEL=WERT]... -o AUSGABE\n"
+         "AUSGABE: .html, .htm, .xlsx oder .docx. Die Spalten stehen in den Blöcken\n"
+         "TABLE_CAPTIONS und TABLE_GEN_CAPTIONS der Einstellungsdatei.",
+         RunTable},
     };
     return commands;
 }

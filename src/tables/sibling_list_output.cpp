@@ -8,21 +8,25 @@
 #include "data/error.h"
 #include "data/sibling_list_text.h"
 #include "data/text_lines.h"
+#include "tables/table_excel.h"
 #include "tables/table_html.h"
+#include "tables/table_word.h"
 
 namespace qv {
 namespace {
 
 struct TitledList {
     const char* title;
+    const char* sheetName;
     const std::vector<SiblingGroup>* list;
 };
 
 std::vector<TitledList> TitledLists(const SiblingGroups& groups)
 {
-    return {{"Vollgeschwister", &groups.Full},
-            {"Halbgeschwister - gemeinsamer Vater", &groups.CommonFather},
-            {"Halbgeschwister - gemeinsame Mutter", &groups.CommonMother}};
+    return {
+        {"Vollgeschwister", "Vollgeschwister", &groups.Full},
+        {"Halbgeschwister - gemeinsamer Vater", "Halbgeschwister - Vater", &groups.CommonFather},
+        {"Halbgeschwister - gemeinsame Mutter", "Halbgeschwister - Mutter", &groups.CommonMother}};
 }
 
 bool WriteHtml(const TAhnenData& data, const SiblingGroups& groups, const std::string& path,
@@ -39,6 +43,41 @@ bool WriteHtml(const TAhnenData& data, const SiblingGroups& groups, const std::s
     WriteFileAtomically(path, JoinLinesCrLf(lines));
     return true;
 }
+
+// One sheet per list; a list's table starts in the third column, its title in A1.
+bool WriteXlsx(const TAhnenData& data, const SiblingGroups& groups, const std::string& path,
+               const ProgressCallback& progress)
+{
+    XlsxWorkbook workbook(path);
+    XlsxStyle bold;
+    bold.bold = true;
+    for (const TitledList& titled : TitledLists(groups)) {
+        lxw_worksheet* sheet = workbook.AddWorksheet(titled.sheetName);
+        if (titled.list->empty()) continue;
+        TTableData table = SiblingGroupTable(data, *titled.list);
+        if (!WriteTableExcel(workbook, sheet, table, 0, 2, false, progress)) return false;
+        worksheet_write_string(sheet, 0, 0, titled.title, workbook.Format(bold));
+    }
+    workbook.Save();
+    return true;
+}
+
+bool WriteDocx(const TAhnenData& data, const SiblingGroups& groups, const std::string& path,
+               const ProgressCallback& progress)
+{
+    WordDocument document;
+    for (const TitledList& titled : TitledLists(groups)) {
+        if (titled.list->empty()) continue;
+        document.AddParagraph(titled.title, 14, true);
+        document.AddParagraph("");
+        if (!WriteTableWord(document, SiblingGroupTable(data, *titled.list), false, progress))
+            return false;
+    }
+    document.Save(path);
+    return true;
+}
+
+const std::vector<std::string> kExtensions = {".txt", ".html", ".htm", ".xlsx", ".docx"};
 
 }  // namespace
 
@@ -60,15 +99,20 @@ bool WriteSiblingList(TAhnenData& data, int64_t proband, const std::string& path
                       const ProgressCallback& progress)
 {
     std::string extension = LowerCaseExtension(path);
-    if (extension != ".txt" && extension != ".html" && extension != ".htm")
+    if (std::find(kExtensions.begin(), kExtensions.end(), extension) == kExtensions.end())
         throw Error("Die Verschwisterungsliste kann nicht als " + path +
-                    " geschrieben werden: unbekanntes Dateiformat (.txt, .html, .htm).");
+                    " geschrieben werden: unbekanntes Dateiformat (.txt, .html, .htm, .xlsx, "
+                    ".docx).");
     SiblingGroups groups = BuildSiblingGroups(data, proband);
     data.SiblingPairCount = groups.GroupCount();
     data.OutputPersonCount = groups.MemberCount();
     bool written = true;
     if (extension == ".txt")
         WriteFileAtomically(path, SiblingListFileBytes(SiblingListLines(data, groups, proband)));
+    else if (extension == ".xlsx")
+        written = WriteXlsx(data, groups, path, progress);
+    else if (extension == ".docx")
+        written = WriteDocx(data, groups, path, progress);
     else
         written = WriteHtml(data, groups, path, progress);
     ReportProgress(progress, "", 0, 100);

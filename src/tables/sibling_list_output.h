@@ -16,10 +16,10 @@ namespace qv {
 // next M (M = the largest group); cells beyond a group's size stay empty. No header row.
 TTableData SiblingGroupTable(const TAhnenData& data, const std::vector<SiblingGroup>& list);
 
-// Writes the sibling list of proband by the file's extension (.txt, .html, .htm, in any
-// case) and sets data.SiblingPairCount and data.OutputPersonCount. Returns false when the
-// progress callback cancelled (no file is written then); throws Error for another extension
-// or when the file cannot be written.
+// Writes the sibling list of proband by the file's extension (.txt, .html, .htm, .xlsx,
+// .docx, in any case) and sets data.SiblingPairCount and data.OutputPersonCount. Returns false when
+// the progress callback cancelled (no file is written then); throws Error for another extension or
+// when the file cannot be written.
 bool WriteSiblingList(TAhnenData& data, int64_t proband, const std::string& path,
                       const ProgressCallback& progress = {});
 

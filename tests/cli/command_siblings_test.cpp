@@ -56,7 +56,7 @@ TEST(CliSiblings, RefusalsAreReported)
         {{"siblings", "--example", "--root", "I19", "-o", "/tmp/x.rtf"},
          1,
          "quilvane-cli: Die Verschwisterungsliste kann nicht als /tmp/x.rtf geschrieben "
-         "werden: unbekanntes Dateiformat (.txt, .html, .htm)."},
+         "werden: unbekanntes Dateiformat (.txt, .html, .htm, .xlsx, .docx)."},
         {{"kekule", "--example"}, 2, "quilvane-cli kekule: Option --root fehlt"},
     };
     for (const Case& c : cases) {

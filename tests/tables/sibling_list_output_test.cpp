@@ -8,6 +8,7 @@
 
 #include "data/error.h"
 #include "data/example_family.h"
+#include "ooxml_reader.h"
 
 namespace qv {
 namespace {
@@ -61,13 +62,49 @@ TEST(SiblingListOutput, ExampleFamilyAsHtmlPageAndText)
     std::filesystem::remove_all(dir);
 }
 
+TEST(SiblingListOutput, SpreadsheetHasOneSheetPerListAndDocumentHeadings)
+{
+    TAhnenData data = LoadExampleFamily(".");
+    int64_t proband = data.FindPerson("I19");
+    auto dir = TempDirectory();
+    std::string xlsx = (dir / "liste.xlsx").string(), docx = (dir / "liste.docx").string();
+    ASSERT_TRUE(WriteSiblingList(data, proband, xlsx));
+    ASSERT_TRUE(WriteSiblingList(data, proband, docx));
+
+    pugi::xml_document workbook = test::XmlPart(xlsx, "xl/workbook.xml");
+    std::vector<std::string> names;
+    for (pugi::xml_node sheet : workbook.child("workbook").child("sheets").children("sheet"))
+        names.push_back(sheet.attribute("name").value());
+    EXPECT_EQ(names, (std::vector<std::string>{"Vollgeschwister", "Halbgeschwister - Vater",
+                                               "Halbgeschwister - Mutter"}));
+    test::Sheet full(xlsx, "xl/worksheets/sheet1.xml");
+    EXPECT_EQ(full.Text("A1"), "Vollgeschwister");
+    EXPECT_TRUE(full.Bold("A1"));
+    EXPECT_EQ(full.Text("C1"), "5");
+    EXPECT_EQ(full.Text("C4"), "Schäfer");
+    EXPECT_FALSE(full.Cell("D1"));
+    pugi::xml_document empty = test::XmlPart(xlsx, "xl/worksheets/sheet2.xml");
+    EXPECT_FALSE(empty.select_node("//c"));
+
+    pugi::xml_document document = test::XmlPart(docx, "word/document.xml");
+    pugi::xml_node heading = document.select_node("//w:body/w:p[1]").node();
+    EXPECT_EQ(std::string(heading.select_node(".//w:t").node().text().get()), "Vollgeschwister");
+    EXPECT_TRUE(heading.select_node(".//w:rPr/w:b"));
+    EXPECT_EQ(heading.select_node(".//w:rPr/w:sz").node().attribute("w:val").as_int(), 28);
+    EXPECT_EQ(document.select_nodes("//w:tbl").size(), 1u);
+    EXPECT_EQ(document.select_nodes("//w:tbl/w:tr").size(), 4u);
+    std::filesystem::remove_all(dir);
+}
+
 TEST(SiblingListOutput, CancelledOrUnknownFormatsWriteNothing)
 {
     TAhnenData data = LoadExampleFamily(".");
     auto dir = TempDirectory();
     auto cancel = [](const std::string&, int64_t, int64_t) { return true; };
-    EXPECT_FALSE(WriteSiblingList(data, 18, (dir / "a.html").string(), cancel));
-    EXPECT_FALSE(std::filesystem::exists(dir / "a.html"));
+    for (const char* name : {"a.html", "a.xlsx", "a.docx"}) {
+        EXPECT_FALSE(WriteSiblingList(data, 18, (dir / name).string(), cancel));
+        EXPECT_FALSE(std::filesystem::exists(dir / name));
+    }
     std::string rtf = (dir / "a.rtf").string();
     try {
         WriteSiblingList(data, 18, rtf);
@@ -75,7 +112,7 @@ TEST(SiblingListOutput, CancelledOrUnknownFormatsWriteNothing)
     } catch (const Error& e) {
         EXPECT_EQ(std::string(e.what()), "Die Verschwisterungsliste kann nicht als " + rtf +
                                              " geschrieben werden: unbekanntes Dateiformat "
-                                             "(.txt, .html, .htm).");
+                                             "(.txt, .html, .htm, .xlsx, .docx).");
     }
     EXPECT_TRUE(std::filesystem::is_empty(dir));
     std::filesystem::remove_all(dir);
