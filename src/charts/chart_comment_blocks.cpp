@@ -6,7 +6,7 @@ namespace qv {
 
 TArrayOfString TImage_Common::HeaderLines(CommentKind kind) const
 {
-    HtmlPageComments comments = CommentsOf(Settings, Data, kind, ExpandHeadline);
+    HtmlPageComments comments = CommentsOf(Settings, Data, kind);
     comments.footer.reset();
     return HeaderCommentLines(comments);
 }

@@ -1,6 +1,8 @@
 // Comment switches and texts by chart kind.
 #include "charts/chart_comments.h"
 
+#include "app/headline.h"
+
 namespace qv {
 
 CommentSwitches CommentSwitchesOf(const TImageSettings& settings, CommentKind kind)
@@ -19,33 +21,40 @@ CommentSwitches CommentSwitchesOf(const TImageSettings& settings, CommentKind ki
     return {};
 }
 
-std::string JoinHeadlineLines(const TArrayOfString& lines, const TAhnenData&, const TImageSettings&,
-                              CommentKind)
+namespace {
+
+// The circle chart's headline uses no surname or question-mark settings.
+HeadlineKind HeadlineKindOf(CommentKind kind)
 {
-    std::string text;
-    for (size_t i = 0; i < lines.size(); ++i) text += (i > 0 ? "\r\n" : "") + lines[i];
-    return text;
+    switch (kind) {
+        case CommentKind::TreeChart: return HeadlineKind::TreeChart;
+        case CommentKind::Triangle: return HeadlineKind::Triangle;
+        case CommentKind::Circle: return HeadlineKind::Other;
+    }
+    return HeadlineKind::Other;
 }
 
+}  // namespace
+
 HtmlPageComments CommentsOf(const TImageSettings& settings, const TAhnenData& data,
-                            CommentKind kind, const HeadlineExpander& expand)
+                            CommentKind kind)
 {
     CommentSwitches switches = CommentSwitchesOf(settings, kind);
     HtmlPageComments comments;
     comments.fontSize = settings.FontSize;
     if (switches.headline)
         comments.headline =
-            TArrayOfString{expand(settings.CommentHeadlineText, data, settings, kind)};
+            TArrayOfString{ExpandHeadline(settings.CommentHeadlineText, data, settings,
+                                          HeadlineKindOf(kind))};
     if (switches.header) comments.header = settings.CommentHeaderText;
     if (switches.footer) comments.footer = settings.CommentFooterText;
     return comments;
 }
 
 std::vector<std::string> BuildHtmlPage(const TScalableVectorGraphics& svg, const TAhnenData& data,
-                                       CommentKind kind, const TImageSettings& settings,
-                                       const HeadlineExpander& expand)
+                                       CommentKind kind, const TImageSettings& settings)
 {
-    return BuildHtmlPage(svg, CommentsOf(settings, data, kind, expand));
+    return BuildHtmlPage(svg, CommentsOf(settings, data, kind));
 }
 
 }  // namespace qv

@@ -23,25 +23,13 @@ struct CommentSwitches {
 
 CommentSwitches CommentSwitchesOf(const TImageSettings& settings, CommentKind kind);
 
-// Expands the headline placeholders of the headline lines into one text (lines joined by
-// CR LF) for the chart's data, settings and kind.
-using HeadlineExpander =
-    std::function<std::string(const TArrayOfString& lines, const TAhnenData& data,
-                              const TImageSettings& settings, CommentKind kind)>;
-
-// The lines joined by CR LF, placeholders left as they are: what a chart shows until it is
-// given the template language's expansion.
-std::string JoinHeadlineLines(const TArrayOfString& lines, const TAhnenData& data,
-                              const TImageSettings& settings, CommentKind kind);
-
 // The switched-on blocks of the kind, the headline expanded.
 HtmlPageComments CommentsOf(const TImageSettings& settings, const TAhnenData& data,
-                            CommentKind kind, const HeadlineExpander& expand);
+                            CommentKind kind);
 
 // The HTML page of a chart: the comments from the settings, the SVG document drawn without
 // them.
 std::vector<std::string> BuildHtmlPage(const TScalableVectorGraphics& svg, const TAhnenData& data,
-                                       CommentKind kind, const TImageSettings& settings,
-                                       const HeadlineExpander& expand = JoinHeadlineLines);
+                                       CommentKind kind, const TImageSettings& settings);
 
 }  // namespace qv

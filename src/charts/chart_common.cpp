@@ -136,28 +136,4 @@ void TImage_Common::DrawSymbolSvg(TScalableVectorGraphics& svg, char sex, std::s
     svg.Pen.Width = widthBefore;
 }
 
-TArrayOfString PersonLabelTemplate(const TreeChartSettings& settings)
-{
-    TArrayOfString lines;
-    switch (settings.Label) {
-        case 1:
-            lines = {"<Kekule>"};
-            break;
-        case 2:
-            lines = {"<NName>", "<VName>"};
-            break;
-        case 3:
-            lines = settings.LabelCustomText;
-            break;
-        default:
-            break;
-    }
-    if (settings.LabelsSurnameCaps)
-        for (std::string& line : lines)
-            for (size_t at = line.find("<NName>"); at != std::string::npos;
-                 at = line.find("<NName>", at + 7))
-                line.replace(at, 7, "<NNAME>");
-    return lines;
-}
-
 }  // namespace qv

@@ -46,9 +46,6 @@ public:
     // The finished chart's extent in image orientation; set by the layout.
     int32_t Width = 0;
     int32_t Height = 0;
-    // Expands the headline placeholders; without the template language the lines stay as
-    // they are.
-    HeadlineExpander ExpandHeadline = JoinHeadlineLines;
 
     // "M" blue, "F" red, anything else green.
     static TColor SexColor(char sex);
@@ -102,9 +99,5 @@ private:
     Bitmap m_header;
     Bitmap m_footer;
 };
-
-// The person label template of the tree charts: none, "<Kekule>", the two name lines or the
-// custom lines, with "<NNAME>" for "<NName>" when surnames are in capitals.
-TArrayOfString PersonLabelTemplate(const TreeChartSettings& settings);
 
 }  // namespace qv

@@ -185,11 +185,15 @@ TEST_F(ChartCommonTest, CommentBlocksOfTheKind)
     m_settings.CommentFooterText = {"<p>Fu\xC3\x9F</p>"};
     m_settings.Triangle.CommentHeadline = true;
     m_settings.Triangle.CommentFooter = true;
+    m_data.Persons.resize(1);
+    m_data.Persons[0].Surname = "Weiß";
+    m_data.Persons[0].GivenNames = "Otto";
+    m_settings.ProbandIndex = 0;
     TImage_Common chart(ChartClass::Triangle, m_data, m_settings);
     EXPECT_EQ(chart.MeasureComments(CommentKind::TreeChart, 300).header, 0);
     EXPECT_EQ(chart.HeaderLines(CommentKind::Triangle),
               (Lines{"<font style=\"font-family:Arial;font-size:9pt\">",
-                     "<b>Ahnentafel</b>\r\n<Proband>", "</font>"}));
+                     "<b>Ahnentafel</b><br/>Weiß, Otto", "</font>"}));
     CommentHeights heights = chart.MeasureComments(CommentKind::Triangle, 300);
     EXPECT_GT(heights.header, 20);
     EXPECT_GT(heights.footer, 10);
@@ -202,7 +206,7 @@ TEST_F(ChartCommonTest, CommentBlocksOfTheKind)
               (Lines{"<foreignObject x=\"0\" y=\"0\" width=\"300\" height=\"40\">",
                      "<body xmlns=\"http://www.w3.org/1999/xhtml\">",
                      "<font style=\"font-family:Arial;font-size:9pt\">",
-                     "<b>Ahnentafel</b>\r\n<Proband>", "</font>", "</body>", "</foreignObject>",
+                     "<b>Ahnentafel</b><br/>Weiß, Otto", "</font>", "</body>", "</foreignObject>",
                      "<foreignObject x=\"0\" y=\"470\" width=\"300\" height=\"30\">",
                      "<body xmlns=\"http://www.w3.org/1999/xhtml\">", "<p>Fu\xC3\x9F</p>",
                      "</body>", "</foreignObject>"}));
@@ -226,28 +230,6 @@ TEST_F(ChartCommonTest, HtmlPageTakesTheKindsComments)
     EXPECT_EQ(circle.size(), tree.size() + 1);
 }
 
-TEST(PersonLabelTemplate, PresetsAndCapitals)
-{
-    TreeChartSettings settings;
-    settings.LabelCustomText = {"<NName>, <VName>", "<NName><NName>"};
-    struct Case {
-        int label;
-        bool caps;
-        Lines lines;
-    } cases[] = {
-        {0, true, {}},
-        {1, false, {"<Kekule>"}},
-        {2, false, {"<NName>", "<VName>"}},
-        {2, true, {"<NNAME>", "<VName>"}},
-        {3, true, {"<NNAME>, <VName>", "<NNAME><NNAME>"}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.label);
-        settings.Label = uint8_t(c.label);
-        settings.LabelsSurnameCaps = c.caps;
-        EXPECT_EQ(PersonLabelTemplate(settings), c.lines);
-    }
-}
 
 }  // namespace
 }  // namespace qv
