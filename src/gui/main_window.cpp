@@ -16,6 +16,10 @@
 #include "app/qt_text.h"
 #include "app/recent_files.h"
 #include "data/data_file.h"
+#include "gui/output_command.h"
+#include "tables/generation_table.h"
+#include "tables/person_table.h"
+#include "tables/sibling_list_output.h"
 #include "data/error.h"
 #include "data/example_family.h"
 #include "gui/about_dialog.h"
@@ -23,6 +27,7 @@
 #include "gui/progress_line.h"
 #include "gui/reference_panel.h"
 #include "gui/selection_page.h"
+#include "gui/table_settings_dialog.h"
 #include "gui/user_dialogs.h"
 
 namespace qv {
@@ -67,6 +72,9 @@ void MainWindow::BuildLayout()
     splitter->setStretchFactor(1, 1);
 
     m_progress = new ProgressLine(this);
+    m_personTableDialog = new TableSettingsDialog(TableSettingsDialog::Kind::Persons, m_settings, this);
+    m_generationTableDialog =
+        new TableSettingsDialog(TableSettingsDialog::Kind::Generations, m_settings, this);
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(splitter, 1);
@@ -86,7 +94,13 @@ void MainWindow::BuildMenus()
 {
     m_openMenu = menuBar()->addMenu("Datei öffnen");
     m_openMenu->addAction("GEDCOM", this, [this] { ChooseAndOpen("Gedcom-Datei (*.ged)"); });
-    menuBar()->addMenu("Ausgabe");
+    m_openMenu->addAction("Verschwisterungsliste", this,
+                          [this] { ChooseAndOpen("Text-Datei (*.txt)"); });
+    m_outputMenu = menuBar()->addMenu("Ausgabe");
+    m_outputMenu->addAction("Verschwisterungsliste", this, &MainWindow::MakeSiblingList);
+    QMenu* tables = m_outputMenu->addMenu("Kennwert-Tabelle");
+    tables->addAction("ausgewählte Personen", this, &MainWindow::MakePersonTable);
+    tables->addAction("Generationen", this, &MainWindow::MakeGenerationTable);
     QMenu* help = menuBar()->addMenu("Hilfe");
     help->addAction("Info", this, [this] { AboutDialog(this).exec(); });
 }
@@ -136,45 +150,50 @@ void MainWindow::OpenDataFile(const QString& path)
     if (!QFileInfo(path).isFile()) return;
     ResetSelection();
     m_grid->Model().SetPersons(nullptr);
-    m_data.reset();
+    m_document.reset();
     std::string file = Utf8FromQString(path);
     try {
-        m_data = qv::OpenDataFile(file);
+        m_document = std::make_unique<FamilyDocument>(qv::OpenDataFile(file), m_progress->Callback());
     } catch (const Error& e) {
         m_dialogs->ShowError(QStringFromUtf8(e.what()));
         return;
     }
-    m_grid->Model().SetPersons(m_data.get());
-    m_selected->Refresh(m_data.get());
+    m_grid->Model().SetPersons(Data());
+    m_selected->Refresh(Data());
     setWindowTitle("Quilvane - " + path);
     RecordRecentFile(m_settings.MostRecentlyUsed, file);
     RebuildRecentMenu();
-    for (const std::string& warning : m_data->Warnings)
+    // A sibling list's person 0 carries Kekule number 1.
+    if (IsSiblingListFile(file)) {
+        SetProband(0);
+        SetKekuleOne(0);
+    }
+    for (const std::string& warning : Data()->Warnings)
         m_dialogs->ShowWarning(QStringFromUtf8(warning));
 }
 
 void MainWindow::SetProband(int64_t person)
 {
     m_settings.ProbandIndex = person;
-    m_references->ShowProband(m_data.get(), person);
+    m_references->ShowProband(Data(), person);
 }
 
 void MainWindow::SetKekuleOne(int64_t person)
 {
     m_settings.KekuleOneIndex = person;
-    m_references->ShowKekuleOne(m_data.get(), m_settings.GetKekuleOne());
+    m_references->ShowKekuleOne(Data(), m_settings.GetKekuleOne());
 }
 
 void MainWindow::AddToSelection(RelationshipQuery query, const std::vector<int64_t>& starts)
 {
-    if (!m_data) return;
-    m_selectionList.AddRelatives(*m_data, query, starts);
-    m_selected->Refresh(m_data.get());
+    if (!Data()) return;
+    m_selectionList.AddRelatives(*Data(), query, starts);
+    m_selected->Refresh(Data());
 }
 
 void MainWindow::ShowGridMenu(int64_t person, const QPoint& globalPosition)
 {
-    if (!m_data || m_busy) return;
+    if (!Data() || m_busy) return;
     QMenu menu(this);
     menu.addAction("als Proband wählen", this, [this, person] { SetProband(person); })
         ->setEnabled(person >= 0);
@@ -200,7 +219,7 @@ void MainWindow::ShowGridMenu(int64_t person, const QPoint& globalPosition)
 
 void MainWindow::OnGridDoubleClick(int64_t person)
 {
-    if (!m_data || m_busy || person < 0) return;
+    if (!Data() || m_busy || person < 0) return;
     if (m_rightPages->currentIndex() == 0) {
         SetProband(person);
         SetKekuleOne(person);
@@ -250,6 +269,54 @@ void MainWindow::closeEvent(QCloseEvent* event)
     // Unwritable settings are not worth a message at shut-down.
     SaveConfigIni(m_settings, Utf8FromQString(m_programDirectory));
     QMainWindow::closeEvent(event);
+}
+
+void MainWindow::MakeSiblingList()
+{
+    OutputCommand command;
+    command.formats = kSiblingListFormats;
+    command.busyMode = false;
+    command.work = [this](const std::string& path, int, const ProgressCallback& progress) {
+        return WriteSiblingList(*Data(), m_settings.ProbandIndex, path, progress);
+    };
+    command.countLines = [this] {
+        return QStringList{QString("Geschwisterpaare: %1").arg(Data()->SiblingPairCount),
+                           QString("Personen: %1").arg(Data()->OutputPersonCount)};
+    };
+    RunOutputCommand(*this, command);
+}
+
+void MainWindow::MakePersonTable()
+{
+    OutputCommand command;
+    command.formats = kTableFormats;
+    command.needsSelection = [] { return true; };
+    command.selectionBeforeDialog = true;
+    command.settingsDialog = [this] {
+        m_personTableDialog->Fill();
+        return m_dialogs->RunDialog(*m_personTableDialog);
+    };
+    command.work = [this](const std::string& path, int, const ProgressCallback& progress) {
+        return BuildPersonTable(m_document->Calc(), m_settings, path, progress);
+    };
+    command.countLines = [this] {
+        return QStringList{QString("Personen: %1").arg(m_settings.SelectedCount())};
+    };
+    RunOutputCommand(*this, command);
+}
+
+void MainWindow::MakeGenerationTable()
+{
+    OutputCommand command;
+    command.formats = kTableFormats;
+    command.settingsDialog = [this] {
+        m_generationTableDialog->Fill();
+        return m_dialogs->RunDialog(*m_generationTableDialog);
+    };
+    command.work = [this](const std::string& path, int, const ProgressCallback& progress) {
+        return BuildGenerationTable(m_document->Calc(), m_settings, path, progress);
+    };
+    RunOutputCommand(*this, command);
 }
 
 }  // namespace qv

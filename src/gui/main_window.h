@@ -10,6 +10,7 @@
 #include "app/image_settings.h"
 #include "app/relationship_query.h"
 #include "app/selection_list.h"
+#include "calc/family_document.h"
 #include "data/ahnen_data.h"
 #include "gui/user_dialogs.h"
 
@@ -23,6 +24,7 @@ class PersonGrid;
 class ProgressLine;
 class ReferencePanel;
 class SelectionPage;
+class TableSettingsDialog;
 
 
 class MainWindow : public QMainWindow {
@@ -35,7 +37,9 @@ public:
     // Opens a GEDCOM file; does nothing when no file exists at path. Reading errors are
     // shown and leave the program without data.
     void OpenDataFile(const QString& path);
-    const TAhnenData* Data() const { return m_data.get(); }
+    const TAhnenData* Data() const { return m_document ? &m_document->Data() : nullptr; }
+    // The opened file with its calculation engine, or none.
+    FamilyDocument* Document() { return m_document.get(); }
     const TAhnenData& ExampleData() const { return m_example; }
     TImageSettings& Settings() { return m_settings; }
     const SelectionState& Selection() const { return m_settings; }
@@ -54,6 +58,12 @@ public:
     ReferencePanel& References() { return *m_references; }
     QTabWidget& RightPages() { return *m_rightPages; }
     QMenu& RecentMenu() { return *m_openMenu; }
+    QMenu& OutputMenu() { return *m_outputMenu; }
+
+    // The output commands of the "Ausgabe" menu.
+    void MakeSiblingList();
+    void MakePersonTable();
+    void MakeGenerationTable();
 
     // Messages, questions and file dialogs: widgets by default, scripted answers in tests.
     UserDialogs& Dialogs() { return *m_dialogs; }
@@ -75,7 +85,7 @@ private:
     void UpdateListCaption(int count);
 
     QString m_programDirectory;
-    std::unique_ptr<TAhnenData> m_data;
+    std::unique_ptr<FamilyDocument> m_document;
     TAhnenData m_example;
     TImageSettings m_settings;
     SelectionList m_selectionList{m_settings};
@@ -91,6 +101,9 @@ private:
     QFrame* m_miniAncestors = nullptr;
     ProgressLine* m_progress = nullptr;
     QMenu* m_openMenu = nullptr;
+    QMenu* m_outputMenu = nullptr;
+    TableSettingsDialog* m_personTableDialog = nullptr;
+    TableSettingsDialog* m_generationTableDialog = nullptr;
     std::vector<QAction*> m_recentActions;
 };
 

@@ -67,4 +67,6 @@ void WidgetDialogs::OpenWithDefaultApplication(const QString& path)
     QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
+bool WidgetDialogs::RunDialog(QDialog& dialog) { return dialog.exec() == QDialog::Accepted; }
+
 }  // namespace qv

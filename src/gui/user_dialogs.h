@@ -10,6 +10,7 @@
 
 #include "app/save_formats.h"
 
+class QDialog;
 class QWidget;
 
 namespace qv {
@@ -32,6 +33,8 @@ public:
     // The "Fertig!" box: true when the user wants the file opened.
     virtual bool ConfirmCompletion(const QString& text) = 0;
     virtual void OpenWithDefaultApplication(const QString& path) = 0;
+    // Shows a modal dialog; true when it was closed with its OK button ("Erstellen").
+    virtual bool RunDialog(QDialog& dialog) = 0;
 };
 
 // Message boxes, file dialogs and the desktop's default application.
@@ -46,6 +49,7 @@ public:
                                              const QString& directory) override;
     bool ConfirmCompletion(const QString& text) override;
     void OpenWithDefaultApplication(const QString& path) override;
+    bool RunDialog(QDialog& dialog) override;
 
 private:
     QWidget* m_parent;

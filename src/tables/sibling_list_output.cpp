@@ -95,7 +95,7 @@ TTableData SiblingGroupTable(const TAhnenData& data, const std::vector<SiblingGr
     return table;
 }
 
-bool WriteSiblingList(TAhnenData& data, int64_t proband, const std::string& path,
+bool WriteSiblingList(const TAhnenData& data, int64_t proband, const std::string& path,
                       const ProgressCallback& progress)
 {
     std::string extension = LowerCaseExtension(path);

@@ -20,7 +20,7 @@ TTableData SiblingGroupTable(const TAhnenData& data, const std::vector<SiblingGr
 // .docx, in any case) and sets data.SiblingPairCount and data.OutputPersonCount. Returns false when
 // the progress callback cancelled (no file is written then); throws Error for another extension or
 // when the file cannot be written.
-bool WriteSiblingList(TAhnenData& data, int64_t proband, const std::string& path,
+bool WriteSiblingList(const TAhnenData& data, int64_t proband, const std::string& path,
                       const ProgressCallback& progress = {});
 
 }  // namespace qv

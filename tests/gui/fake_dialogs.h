@@ -2,6 +2,9 @@
 #pragma once
 
 #include <deque>
+#include <functional>
+
+#include <QDialog>
 #include <vector>
 
 #include "gui/user_dialogs.h"
@@ -33,6 +36,13 @@ public:
         return openFile;
     }
     void OpenWithDefaultApplication(const QString& path) override { opened.push_back(path); }
+    // Lets the test edit the dialog as a user would, then answers "Erstellen" or not.
+    bool RunDialog(QDialog& dialog) override
+    {
+        dialogsShown.push_back(dialog.windowTitle());
+        if (editDialog) editDialog(dialog);
+        return acceptDialogs;
+    }
 
     std::vector<QString> shown;
     std::vector<QString> opened;
@@ -40,6 +50,9 @@ public:
     std::deque<bool> yesNo;
     std::vector<SaveFilter> offeredFilters;
     bool openFile = false;
+    std::vector<QString> dialogsShown;
+    std::function<void(QDialog&)> editDialog;
+    bool acceptDialogs = true;
 
 private:
     static bool Take(std::deque<bool>& answers)

@@ -1,0 +1,97 @@
+// The output commands of the "Ausgabe" menu, end to end with scripted answers.
+#include <QListWidget>
+#include <QSpinBox>
+#include <QTableWidget>
+
+#include <gtest/gtest.h>
+
+#include "gui/table_settings_dialog.h"
+#include "main_window_fixture.h"
+
+namespace qv {
+namespace {
+
+class OutputMenuTest : public test::MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        m_window->OpenDataFile(m_example);
+        m_window->SetProband(18);
+    }
+    std::string Save(const std::string& name, int filter)
+    {
+        m_dialogs->saveChoices = {{QString::fromStdString((m_dir / name).string()), filter}};
+        return (m_dir / name).string();
+    }
+    static std::string Read(const std::string& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+};
+
+TEST_F(OutputMenuTest, PersonTableUsesTheDialogsColumnsAndTheSelection)
+{
+    m_window->MakePersonTable();
+    EXPECT_EQ(m_dialogs->shown.back(), "I: Keine Personen in der Liste zum Anzeigen!");
+    EXPECT_TRUE(m_dialogs->dialogsShown.empty()) << "the selection is checked before the dialog";
+
+    m_window->AddToSelection(RelationshipQuery::Ancestors, {18});
+    m_dialogs->editDialog = [](QDialog& dialog) {
+        auto& table = static_cast<TableSettingsDialog&>(dialog);
+        table.ColumnCount().setValue(2);
+        table.Grid().item(0, 1)->setText("Name");
+        table.Grid().item(0, 2)->setText("<NName>");
+        table.Grid().setCurrentCell(1, 2);
+        table.AppendPlaceholder("<Kekule-Min>");
+        table.Grid().item(1, 1)->setText("Nr");
+        table.ClickSortMark(1);
+    };
+    std::string path = Save("personen", 2);
+    m_window->MakePersonTable();
+    EXPECT_EQ(m_dialogs->dialogsShown.back(), "Einstellungen - Tabelle - Personen");
+    ASSERT_EQ(m_window->Settings().TableColumns.size(), 2u);
+    EXPECT_EQ(m_window->Settings().TableColumns[1].SortSpec, "aufsteigend 1");
+    std::string html = Read(path + ".html");
+    EXPECT_NE(html.find("Name"), std::string::npos);
+    EXPECT_NE(html.find("Schäfer"), std::string::npos);
+    // Sorted by the smallest Kekule number: the proband (1) before her father (2).
+    EXPECT_LT(html.find("<td>1</td>"), html.find("<td>2</td>"));
+    EXPECT_TRUE(m_dialogs->shown.back().startsWith("F: Personen: 19\nBenötigte Zeit: "));
+}
+
+TEST_F(OutputMenuTest, GenerationTableAndCancelledDialog)
+{
+    m_dialogs->acceptDialogs = false;
+    m_dialogs->editDialog = [](QDialog& dialog) {
+        static_cast<TableSettingsDialog&>(dialog).Grid().item(0, 2)->setText("<k>");
+    };
+    m_window->MakeGenerationTable();
+    EXPECT_TRUE(m_dialogs->offeredFilters.empty()) << "\"Abbrechen\" ends before the save dialog";
+    EXPECT_EQ(m_window->Settings().GenTableColumns[0].Template, "<k>")
+        << "changes made in the dialog stay";
+
+    m_dialogs->acceptDialogs = true;
+    m_dialogs->editDialog = nullptr;
+    std::string path = Save("generationen.docx", 1);
+    m_window->MakeGenerationTable();
+    EXPECT_EQ(Read(path).substr(0, 2), "PK") << "a zip container";
+    EXPECT_TRUE(m_dialogs->shown.back().startsWith("F: Benötigte Zeit: "));
+}
+
+TEST_F(OutputMenuTest, SiblingListIsWrittenAndOpensAsData)
+{
+    std::string path = Save("geschwister", 0);
+    m_window->MakeSiblingList();
+    EXPECT_TRUE(m_dialogs->shown.back().startsWith("F: Geschwisterpaare: "));
+    EXPECT_NE(m_dialogs->shown.back().indexOf("\nPersonen: "), -1);
+
+    m_window->OpenDataFile(QString::fromStdString(path + ".txt"));
+    ASSERT_NE(m_window->Data(), nullptr);
+    EXPECT_EQ(m_window->Selection().ProbandIndex, 0);
+    EXPECT_EQ(m_window->Selection().KekuleOneIndex, 0);
+}
+
+}  // namespace
+}  // namespace qv
