@@ -51,10 +51,11 @@ TableSettingsDialog::TableSettingsDialog(Kind kind, TImageSettings& settings, QW
     m_grid->setColumnCount(headers.size());
     m_grid->setHorizontalHeaderLabels(headers);
     m_grid->verticalHeader()->hide();
-    for (int c = 0; int width : {20, 140, 140, 27}) {
-        if (c < headers.size()) m_grid->setColumnWidth(c, width + (c == 3 ? 70 : 0));
-        ++c;
-    }
+    m_grid->setWordWrap(false);
+    m_grid->setColumnWidth(0, 30);
+    m_grid->setColumnWidth(kCaptionColumn, 140);
+    m_grid->horizontalHeader()->setSectionResizeMode(kTemplateColumn, QHeaderView::Stretch);
+    if (persons) m_grid->setColumnWidth(kSortColumn, 100);
     for (const std::string& p : persons ? PersonTablePlaceholders() : GenerationPlaceholders())
         m_placeholders->addItem(QStringFromUtf8(p));
 
