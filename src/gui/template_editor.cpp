@@ -63,12 +63,8 @@ void TemplateEditor::InsertSelectedPlaceholder()
     }
 }
 
-bool TemplateEditor::Edit(TArrayOfString& lines)
-{
-    m_text->setPlainText(TextOf(lines));
-    if (exec() != QDialog::Accepted) return false;
-    lines = LinesOf(m_text->toPlainText());
-    return true;
-}
+void TemplateEditor::Load(const TArrayOfString& lines) { m_text->setPlainText(TextOf(lines)); }
+
+TArrayOfString TemplateEditor::Lines() const { return LinesOf(m_text->toPlainText()); }
 
 }  // namespace qv

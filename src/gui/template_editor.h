@@ -20,8 +20,9 @@ public:
     TemplateEditor(const QString& title, const std::vector<std::string>& placeholders,
                    QWidget* parent = nullptr);
 
-    // Shows the lines; "Übernehmen" copies the edited text back into them (true).
-    bool Edit(TArrayOfString& lines);
+    // Loads the lines into the text box; after "Übernehmen" Lines() are the edited lines.
+    void Load(const TArrayOfString& lines);
+    TArrayOfString Lines() const;
     QPlainTextEdit& Text() { return *m_text; }
     QListWidget& Placeholders() { return *m_placeholders; }
     void InsertSelectedPlaceholder();

@@ -1,0 +1,73 @@
+// A settings dialog whose controls are bound to settings fields: loading fills them,
+// every change writes the whole dialog back at once.
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include <QDialog>
+
+class QButtonGroup;
+class QCheckBox;
+class QGroupBox;
+class QSpinBox;
+
+namespace qv {
+
+class SettingsForm : public QDialog {
+    Q_OBJECT
+
+public:
+    using QDialog::QDialog;
+
+    // Loads every control from the settings (spin edits clamp into their ranges).
+    void Fill();
+    bool IsFilling() const { return m_filling; }
+
+signals:
+    // After a change was written to the settings (the preview redraws on it).
+    void SettingsChanged();
+
+protected:
+    QCheckBox* BindCheck(const QString& caption, bool& field, QWidget* parent);
+    template <typename Int>
+    QSpinBox* BindSpin(int minimum, int maximum, Int& field, QWidget* parent);
+    // Radio buttons in a group box, item i for value i.
+    template <typename Int>
+    QGroupBox* BindRadios(const QString& title, const QStringList& items, Int& field,
+                          QWidget* parent);
+    // Called after loading and after every change: dependent controls' enabling.
+    virtual void UpdateEnabling() {}
+    void Changed();
+
+private:
+    QSpinBox* MakeSpin(int minimum, int maximum, std::function<int()> load,
+                       std::function<void(int)> store, QWidget* parent);
+    QGroupBox* MakeRadios(const QString& title, const QStringList& items,
+                          std::function<int()> load, std::function<void(int)> store,
+                          QWidget* parent);
+
+    struct Binding {
+        std::function<void()> load;
+        std::function<void()> store;
+    };
+    std::vector<Binding> m_bindings;
+    bool m_filling = false;
+};
+
+template <typename Int>
+QSpinBox* SettingsForm::BindSpin(int minimum, int maximum, Int& field, QWidget* parent)
+{
+    return MakeSpin(minimum, maximum, [&field] { return static_cast<int>(field); },
+                    [&field](int v) { field = static_cast<Int>(v); }, parent);
+}
+
+template <typename Int>
+QGroupBox* SettingsForm::BindRadios(const QString& title, const QStringList& items, Int& field,
+                                    QWidget* parent)
+{
+    return MakeRadios(title, items, [&field] { return static_cast<int>(field); },
+                      [&field](int v) { field = static_cast<Int>(v); }, parent);
+}
+
+}  // namespace qv

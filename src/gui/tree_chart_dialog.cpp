@@ -1,0 +1,227 @@
+// The tree chart dialog's controls, their enabling rules and the editors they open.
+#include "gui/tree_chart_dialog.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "app/placeholder_lists.h"
+#include "gui/template_editor.h"
+#include "gui/text_block_editor.h"
+#include "gui/user_dialogs.h"
+
+namespace qv {
+namespace {
+
+QGroupBox* Box(const QString& title, QWidget* parent, QLayout* layout)
+{
+    auto* box = new QGroupBox(title, parent);
+    box->setLayout(layout);
+    return box;
+}
+
+QSpinBox* WithHint(QSpinBox* spin, const QString& hint)
+{
+    spin->setToolTip(hint);
+    return spin;
+}
+
+}  // namespace
+
+TreeChartDialog::TreeChartDialog(TImageSettings& settings, UserDialogs& dialogs, QWidget* parent)
+    : SettingsForm(parent),
+      m_settings(settings),
+      m_dialogs(dialogs),
+      m_personLabelEditor(new TemplateEditor("benutzerdefinierte Beschriftung",
+                                             PersonLabelPlaceholders(), this)),
+      m_generationLabelEditor(new TemplateEditor("benutzerdefinierte Beschriftung",
+                                                 GenerationPlaceholders(), this)),
+      m_headlineEditor(new TemplateEditor("Kopfzeile", HeadlinePlaceholders(), this))
+{
+    setWindowTitle("Einstellungen - Grafik- Ostrelle/Ahnentafel");
+    auto* columns = new QHBoxLayout;
+    columns->addWidget(BuildLeftColumn());
+    columns->addWidget(BuildMiddleColumn());
+    columns->addWidget(BuildRightColumn());
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* preview = buttons->addButton("Vorschau", QDialogButtonBox::ActionRole);
+    buttons->addButton("Erstellen", QDialogButtonBox::AcceptRole);
+    buttons->addButton("Abbrechen", QDialogButtonBox::RejectRole);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns);
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(preview, &QPushButton::clicked, this, &TreeChartDialog::PreviewRequested);
+    ConnectEditorTriggers();
+}
+
+QWidget* TreeChartDialog::BuildLeftColumn()
+{
+    auto* column = new QWidget(this);
+    auto* layout = new QVBoxLayout(column);
+    TreeChartSettings& tree = m_settings.Tree;
+    layout->addWidget(BindRadios("Richtung",
+                                 {"Oben -> Unten", "Unten -> Oben", "Links -> Rechts",
+                                  "Rechts -> Links"},
+                                 tree.Alignment, column));
+    layout->addWidget(BindRadios(
+        "Sortierung", {"Keine", "Linienlänge minimieren", "Überschneidungen min."}, tree.Sorting,
+        column));
+    auto* symbols = new QFormLayout;
+    symbols->addRow("Größe:", WithHint(BindSpin(2, 25, m_settings.Symbol.Radius, column),
+                                       "Radius der Symbole in Pixel"));
+    symbols->addRow(BindCheck("Farbig", m_settings.Symbol.Colored, column));
+    symbols->addRow(BindCheck("gefüllt", m_settings.Symbol.Filled, column));
+    layout->addWidget(Box("Symbole", column, symbols));
+    auto* lines = new QVBoxLayout;
+    lines->addWidget(BindCheck("Kantenglättung", tree.Antialiasing, column));
+    layout->addWidget(Box("Linien", column, lines));
+    auto* background = new QVBoxLayout;
+    background->addWidget(BindCheck("abwechselnd färben", tree.BackgroundColored, column));
+    layout->addWidget(Box("Hintergrund", column, background));
+    layout->addStretch();
+    return column;
+}
+
+QWidget* TreeChartDialog::BuildMiddleColumn()
+{
+    auto* column = new QWidget(this);
+    auto* layout = new QVBoxLayout(column);
+    auto* font = new QFormLayout;
+    font->addRow("Größe:", BindSpin(5, 100, m_settings.FontSize, column));
+    font->addRow(BindCheck("Kantenglättung", m_settings.FontAntialiasing, column));
+    font->addRow(BindCheck("Immer im Vordergrund", m_settings.FontStayOnTop, column));
+    font->addRow(BindCheck("Proband hervorheben", m_settings.FontHighlight, column));
+    layout->addWidget(Box("Schrift", column, font));
+    auto* spacing = new QFormLayout;
+    spacing->addRow("Personen", WithHint(BindSpin(1, 1000, m_settings.NodeWidth, column),
+                                         "Mindestabstand zwischen Knoten einer Generation"));
+    spacing->addRow("Generationen", WithHint(BindSpin(1, 1000, m_settings.NodeHeight, column),
+                                             "Mindestabstand zwischen Generationen"));
+    spacing->addRow(BindCheck("opt. Gen.-Abstand", m_settings.NodeHeightOpt, column));
+    spacing->addRow(BindCheck("opt. Personenabstand", m_settings.NodeWidthOpt, column));
+    layout->addWidget(Box("Abstände", column, spacing));
+    TreeChartSettings& tree = m_settings.Tree;
+    auto* treeBox = new QFormLayout;
+    treeBox->addRow("Vorfahren:", BindSpin(0, 99, tree.TreeMaxGen, column));
+    treeBox->addRow("Nachfahren:", BindSpin(0, 99, tree.TreeMaxGenDescendant, column));
+    treeBox->addRow(
+        BindRadios("", {"Vollständig", "Heiratskreise", "ausgewählte Personen"}, tree.TreeType,
+                   column));
+    treeBox->addRow(BindCheck("Seitenverwandte", tree.TreeType0Kindred, column));
+    treeBox->addRow(BindCheck("minimale Darstellung", tree.TreeType1Min, column));
+    treeBox->addRow(BindCheck("nur x-chrom. Linien", tree.XChromosomalLines, column));
+    layout->addWidget(Box("Baum", column, treeBox));
+    layout->addStretch();
+    return column;
+}
+
+QWidget* TreeChartDialog::BuildRightColumn()
+{
+    auto* column = new QWidget(this);
+    auto* layout = new QVBoxLayout(column);
+    TreeChartSettings& tree = m_settings.Tree;
+    layout->addWidget(BindRadios("Beschriftung Generationen", {"keine", "benutzerdefiniert"},
+                                 tree.LabelGen, column));
+    layout->addWidget(BindRadios("Beschriftung Personen",
+                                 {"keine", "Kekule-Nummern", "Namen", "benutzerdefiniert"},
+                                 tree.Label, column));
+    auto* labels = new QFormLayout;
+    labels->addRow("Fußnoten ab", BindSpin(2, 1000000, tree.FootnoteThreshold, column));
+    labels->addRow(BindCheck("Nachn. in Großbuchst.", tree.LabelsSurnameCaps, column));
+    labels->addRow(BindCheck("? für unbek. Daten", tree.LabelsQuestionMark, column));
+    labels->addRow(BindCheck("erweiterte Beschriftung", tree.LabelExt, column));
+    layout->addLayout(labels);
+    auto* comments = new QGridLayout;
+    comments->addWidget(BindCheck("Kopfzeile", tree.CommentHeader, column), 0, 0);
+    comments->addWidget(BindCheck("Fußzeile", tree.CommentFooter, column), 1, 0);
+    comments->addWidget(BindCheck("dynamische Kopfzeile", tree.CommentHeadline, column), 2, 0);
+    auto* editHeader = new QPushButton("Bearbeiten", column);
+    auto* editFooter = new QPushButton("Bearbeiten", column);
+    comments->addWidget(editHeader, 0, 1);
+    comments->addWidget(editFooter, 1, 1);
+    layout->addWidget(Box("Kommentare", column, comments));
+    layout->addStretch();
+    connect(editHeader, &QPushButton::clicked, this,
+            [this] { EditTextBlock("Kopfzeile", m_settings.CommentHeaderText); });
+    connect(editFooter, &QPushButton::clicked, this,
+            [this] { EditTextBlock("Fußzeile", m_settings.CommentFooterText); });
+    return column;
+}
+
+void TreeChartDialog::ConnectEditorTriggers()
+{
+    // Choosing "benutzerdefiniert" or switching on the headline or extended labels opens
+    // the matching editor, but never while the dialog is being filled or hidden.
+    auto trigger = [this](QAbstractButton* button, auto open) {
+        connect(button, &QAbstractButton::toggled, this, [this, open](bool on) {
+            if (on && !IsFilling() && isVisible()) open();
+        });
+    };
+    TreeChartSettings& tree = m_settings.Tree;
+    trigger(Group("Beschriftung Personen")->findChildren<QRadioButton*>()[3],
+            [this, &tree] { EditTemplate(*m_personLabelEditor, tree.LabelCustomText); });
+    trigger(Group("Beschriftung Generationen")->findChildren<QRadioButton*>()[1],
+            [this, &tree] { EditTemplate(*m_generationLabelEditor, tree.LabelGenCustomText); });
+    trigger(Check("dynamische Kopfzeile"),
+            [this] { EditTemplate(*m_headlineEditor, m_settings.CommentHeadlineText); });
+    trigger(Check("erweiterte Beschriftung"),
+            [this, &tree] { EditTemplate(*m_personLabelEditor, tree.LabelCustomTextExt); });
+}
+
+void TreeChartDialog::UpdateEnabling()
+{
+    int type = m_settings.Tree.TreeType;
+    Check("Seitenverwandte")->setEnabled(type == 0);
+    Check("minimale Darstellung")->setEnabled(type == 1 || type == 2);
+    Check("nur x-chrom. Linien")->setEnabled(type == 2);
+}
+
+void TreeChartDialog::EditTemplate(TemplateEditor& editor, TArrayOfString& lines)
+{
+    editor.Load(lines);
+    if (m_dialogs.RunDialog(editor)) {
+        lines = editor.Lines();
+        emit SettingsChanged();
+    }
+}
+
+void TreeChartDialog::EditTextBlock(const QString& title, TArrayOfString& lines)
+{
+    TextBlockEditor editor(title, this);
+    editor.Load(lines);
+    if (m_dialogs.RunDialog(editor)) {
+        lines = editor.Lines();
+        emit SettingsChanged();
+    }
+}
+
+QGroupBox* TreeChartDialog::Group(const QString& title) const
+{
+    for (QGroupBox* box : findChildren<QGroupBox*>())
+        if (box->title() == title) return box;
+    return nullptr;
+}
+
+QCheckBox* TreeChartDialog::Check(const QString& caption) const
+{
+    for (QCheckBox* box : findChildren<QCheckBox*>())
+        if (box->text() == caption) return box;
+    return nullptr;
+}
+
+void TreeChartDialog::ChooseRadio(const QString& groupTitle, int item)
+{
+    Group(groupTitle)->findChildren<QRadioButton*>()[item]->setChecked(true);
+}
+
+}  // namespace qv

@@ -1,0 +1,50 @@
+// "Einstellungen - Grafik- Ostrelle/Ahnentafel": the tree chart's settings.
+#pragma once
+
+#include "app/image_settings.h"
+#include "gui/settings_form.h"
+
+class QAbstractButton;
+class QButtonGroup;
+class QCheckBox;
+class QGroupBox;
+
+namespace qv {
+
+class TemplateEditor;
+class TextBlockEditor;
+class UserDialogs;
+
+class TreeChartDialog : public SettingsForm {
+    Q_OBJECT
+
+public:
+    TreeChartDialog(TImageSettings& settings, UserDialogs& dialogs, QWidget* parent = nullptr);
+
+    // The controls tests and the preview reach.
+    QGroupBox* Group(const QString& title) const;
+    QCheckBox* Check(const QString& caption) const;
+    void ChooseRadio(const QString& groupTitle, int item);
+
+signals:
+    void PreviewRequested();
+
+protected:
+    void UpdateEnabling() override;
+
+private:
+    QWidget* BuildLeftColumn();
+    QWidget* BuildMiddleColumn();
+    QWidget* BuildRightColumn();
+    void ConnectEditorTriggers();
+    void EditTemplate(TemplateEditor& editor, TArrayOfString& lines);
+    void EditTextBlock(const QString& title, TArrayOfString& lines);
+
+    TImageSettings& m_settings;
+    UserDialogs& m_dialogs;
+    TemplateEditor* m_personLabelEditor;
+    TemplateEditor* m_generationLabelEditor;
+    TemplateEditor* m_headlineEditor;
+};
+
+}  // namespace qv
