@@ -85,27 +85,34 @@ TArrayOfBoolean FamiliesAboveCollapse(const TAhnenData& data, const TArrayOfBool
 
 }  // namespace
 
-AncestorSorter::AncestorSorter(const AncestorPackingInput& input, TArrayOfBoolean& switched,
+AncestorSorter::AncestorSorter(const TAhnenData& data, const TArrayOfBoolean& drawn,
+                               const AncestorPackingInput& input, TArrayOfBoolean& switched,
                                TTetrisVorfahren& packing, ProgressCallback progress)
-    : m_input(input), m_switched(switched), m_packing(packing), m_progress(std::move(progress))
+    : m_data(data),
+      m_drawn(drawn),
+      m_input(input),
+      m_switched(switched),
+      m_packing(packing),
+      m_progress(std::move(progress))
 {
     CollectFamilies();
     CollectCandidates();
+    Repack();
 }
 
 // Parents' families of drawn persons, both parents drawn, with pedigree collapse above them,
 // in the order of the persons.
 void AncestorSorter::CollectCandidates()
 {
-    const TAhnenData& data = m_input.Data;
-    TArrayOfBoolean collapse = FamiliesAboveCollapse(data, m_input.Drawn);
+    const TAhnenData& data = m_data;
+    TArrayOfBoolean collapse = FamiliesAboveCollapse(data, m_drawn);
     TArrayOfBoolean listed(data.Families.size(), false);
     for (size_t p = 0; p < data.Persons.size(); ++p) {
         int32_t f = data.Persons[p].ParentFamily;
-        if (!m_input.Drawn[p] || f < 0 || listed[f] || !collapse[f]) continue;
+        if (!m_drawn[p] || f < 0 || listed[f] || !collapse[f]) continue;
         const TFamilie& family = data.Families[f];
         if (family.Husband < 0 || family.Wife < 0) continue;
-        if (!m_input.Drawn[family.Husband] || !m_input.Drawn[family.Wife]) continue;
+        if (!m_drawn[family.Husband] || !m_drawn[family.Wife]) continue;
         listed[f] = true;
         m_candidates.push_back(f);
     }
@@ -113,13 +120,13 @@ void AncestorSorter::CollectCandidates()
 
 void AncestorSorter::CollectFamilies()
 {
-    const TAhnenData& data = m_input.Data;
+    const TAhnenData& data = m_data;
     int32_t rows = 0;
     for (size_t f = 0; f < data.Families.size(); ++f) {
         const TFamilie& family = data.Families[f];
         FamilyLines lines;
-        if (family.Husband >= 0 && m_input.Drawn[family.Husband]) lines.Father = family.Husband;
-        if (family.Wife >= 0 && m_input.Drawn[family.Wife]) lines.Mother = family.Wife;
+        if (family.Husband >= 0 && m_drawn[family.Husband]) lines.Father = family.Husband;
+        if (family.Wife >= 0 && m_drawn[family.Wife]) lines.Mother = family.Wife;
         if (lines.Father < 0 && lines.Mother < 0) continue;
         if (lines.Father >= 0 && lines.Mother >= 0) m_bothDrawn.push_back(int32_t(f));
         int32_t parentRow = std::min(lines.Father >= 0 ? m_input.Rows[lines.Father] : INT32_MAX,
@@ -127,16 +134,18 @@ void AncestorSorter::CollectFamilies()
         lines.LineLevel = std::max(parentRow - 1, 0);
         rows = std::max(rows, lines.LineLevel + 1);
         for (int64_t child : family.Children)
-            if (m_input.Drawn[child]) lines.Children.push_back(child);
+            if (m_drawn[child]) lines.Children.push_back(child);
         m_families.push_back(std::move(lines));
     }
     m_rows.resize(rows);
 }
 
-int32_t AncestorSorter::Across2(int64_t person) const
+void AncestorSorter::Repack()
 {
-    int32_t node = m_packing.NodeOf(person);
-    return node < 0 ? 0 : 2 * m_packing.Nodes()[node].Offset;
+    m_packing.Pack(m_input);
+    m_across2.resize(m_drawn.size());
+    for (const TTetrisVorfahrenNode& node : m_packing.Nodes())
+        if (node.Person >= 0) m_across2[node.Person] = 2 * node.Offset;
 }
 
 int32_t AncestorSorter::Anchor2(const FamilyLines& family) const
@@ -170,39 +179,38 @@ int64_t AncestorSorter::Crossings()
                 m_rows[j].push_back({c, c});
         }
     }
-    int64_t crossings = CrossingsBetweenParents();
+    int64_t crossings = 0;
     for (std::vector<Segment>& row : m_rows) {
         std::sort(row.begin(), row.end(), [](const Segment& a, const Segment& b) {
             return a.Lower != b.Lower ? a.Lower < b.Lower : a.Upper < b.Upper;
         });
+        // Leaves the row sorted by upper end, as the count between parents wants it.
         crossings += CountInversions(row, m_mergeBuffer, [](const Segment& a, const Segment& b) {
             return a.Upper < b.Upper;
         });
     }
-    return crossings;
+    return crossings + CrossingsBetweenParents();
 }
 
 // Lines whose upper end lies strictly between a couple (other than at the couple's own anchor)
 // cross the couple's marriage line.
-int64_t AncestorSorter::CrossingsBetweenParents()
+int64_t AncestorSorter::CrossingsBetweenParents() const
 {
-    m_uppers.resize(m_rows.size());
-    for (size_t r = 0; r < m_rows.size(); ++r) {
-        m_uppers[r].clear();
-        for (const Segment& s : m_rows[r]) m_uppers[r].push_back(s.Upper);
-        std::sort(m_uppers[r].begin(), m_uppers[r].end());
-    }
+    auto below = [](const Segment& s, int32_t x) { return s.Upper < x; };
+    auto above = [](int32_t x, const Segment& s) { return x < s.Upper; };
     int64_t crossings = 0;
     for (const FamilyLines& family : m_families) {
         if (family.Father < 0 || family.Mother < 0) continue;
-        const std::vector<int32_t>& uppers = m_uppers[family.LineLevel];
+        const std::vector<Segment>& row = m_rows[family.LineLevel];
         int32_t lo = std::min(Across2(family.Father), Across2(family.Mother));
         int32_t hi = std::max(Across2(family.Father), Across2(family.Mother));
         if (hi - lo < 2) continue;
-        auto first = std::upper_bound(uppers.begin(), uppers.end(), lo);
-        auto last = std::lower_bound(first, uppers.end(), hi);
-        auto atAnchor = std::equal_range(first, last, Anchor2(family));
-        crossings += (last - first) - (atAnchor.second - atAnchor.first);
+        auto first = std::upper_bound(row.begin(), row.end(), lo, above);
+        auto last = std::lower_bound(first, row.end(), hi, below);
+        const int32_t anchor = Anchor2(family);
+        auto atAnchor = std::lower_bound(first, last, anchor, below);
+        auto pastAnchor = std::upper_bound(atAnchor, last, anchor, above);
+        crossings += (last - first) - (pastAnchor - atAnchor);
     }
     return crossings;
 }
@@ -228,11 +236,15 @@ bool AncestorSorter::Pass(Measure measure, const std::vector<int32_t>& families,
     const double start = Cost(measure);
     const int64_t crossingsBefore = measure == Measure::Width ? Crossings() : 0;
     const std::string text = PassText(kTexts[int(measure)], start);
+    TArrayOfBoolean orderMatters(m_switched.size(), false);
+    for (int32_t f : families) orderMatters[f] = m_packing.OrderMatters(f);
     double best = start;
     int32_t bestFamily = -1;
     for (size_t i = 0; i < families.size(); ++i) {
         if (ReportProgress(m_progress, text, int64_t(i), int64_t(families.size()))) return false;
         const int32_t f = families[i];
+        // A switch that cannot change the packing cannot win either.
+        if (!orderMatters[f]) continue;
         m_switched[f] = !m_switched[f];
         Repack();
         double cost = Cost(measure);
@@ -252,7 +264,6 @@ bool AncestorSorter::Pass(Measure measure, const std::vector<int32_t>& families,
 bool AncestorSorter::Run(uint8_t sorting)
 {
     if (m_candidates.empty() || (sorting != 1 && sorting != 2)) return true;
-    Repack();
     bool changed = true;
     while (changed)
         if (!Pass(sorting == 1 ? Measure::LineLength : Measure::Crossings,

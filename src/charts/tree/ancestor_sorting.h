@@ -14,7 +14,8 @@ class AncestorSorter {
 public:
     // switched is the array the input's FamilySwitched refers to; the sorter flips its entries
     // and repacks packing for every trial.
-    AncestorSorter(const AncestorPackingInput& input, TArrayOfBoolean& switched,
+    AncestorSorter(const TAhnenData& data, const TArrayOfBoolean& drawn,
+                   const AncestorPackingInput& input, TArrayOfBoolean& switched,
                    TTetrisVorfahren& packing, ProgressCallback progress);
 
     // Families whose ancestry holds pedigree collapse: only these can change crossings.
@@ -45,13 +46,16 @@ private:
 
     void CollectFamilies();
     void CollectCandidates();
-    int32_t Across2(int64_t person) const;
+    // Positions across of the current packing, doubled so that midpoints stay integers.
+    int32_t Across2(int64_t person) const { return m_across2[person]; }
     int32_t Anchor2(const FamilyLines& family) const;
-    int64_t CrossingsBetweenParents();
+    int64_t CrossingsBetweenParents() const;
     bool Pass(Measure measure, const std::vector<int32_t>& families, bool& changed);
     double Cost(Measure measure);
-    void Repack() { m_packing.Pack(m_input); }
+    void Repack();
 
+    const TAhnenData& m_data;
+    const TArrayOfBoolean& m_drawn;
     const AncestorPackingInput& m_input;
     TArrayOfBoolean& m_switched;
     TTetrisVorfahren& m_packing;
@@ -61,7 +65,7 @@ private:
     std::vector<int32_t> m_candidates;
     std::vector<std::vector<Segment>> m_rows;
     std::vector<Segment> m_mergeBuffer;
-    std::vector<std::vector<int32_t>> m_uppers;
+    std::vector<int32_t> m_across2;
 };
 
 }  // namespace qv

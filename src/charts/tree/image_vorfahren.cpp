@@ -75,6 +75,7 @@ void TImage_Vorfahren::SelectPersons()
         m_rowCount = std::max(m_rowCount, m_rows[p] + 1);
     }
     m_linkedFamilies = FamiliesWithChildIn(m_data, m_drawn);
+    m_links = LinkAncestors(m_data, m_drawn);
     m_calcPersons = m_drawn;
     for (size_t f = 0; f < m_data.Families.size(); ++f) {
         if (!m_linkedFamilies[f]) continue;
@@ -141,9 +142,13 @@ void TImage_Vorfahren::ComputeSlotSizes()
 
 AncestorPackingInput TImage_Vorfahren::PackingInput() const
 {
-    return {m_data,           m_proband,    m_drawn,
-            m_rows,           m_slotAcross, m_familySwitched,
-            m_linkedFamilies, m_rowCount,   std::max(3 * m_radius, int32_t(m_settings.NodeWidth))};
+    return {m_links,
+            m_proband,
+            m_rows,
+            m_slotAcross,
+            m_familySwitched,
+            m_rowCount,
+            std::max(3 * m_radius, int32_t(m_settings.NodeWidth))};
 }
 
 bool TImage_Vorfahren::Layout(const LabelSource& labels)
@@ -155,7 +160,7 @@ bool TImage_Vorfahren::Layout(const LabelSource& labels)
     const uint8_t sorting = m_settings.Tree.Sorting;
     if (sorting == 1 || sorting == 2) {
         AncestorPackingInput input = PackingInput();
-        AncestorSorter sorter(input, m_familySwitched, m_packing, m_progress);
+        AncestorSorter sorter(m_data, m_drawn, input, m_familySwitched, m_packing, m_progress);
         if (!sorter.Run(sorting)) return false;
     }
     Relayout();

@@ -91,6 +91,7 @@ private:
     TArrayOfBoolean m_calcPersons;
     TArrayOfBoolean m_inCircle;
     TArrayOfBoolean m_linkedFamilies;
+    AncestorLinks m_links;
     std::vector<int32_t> m_rows;
     int32_t m_rowCount = 1;
     TArrayOfBoolean m_familySwitched;

@@ -11,17 +11,43 @@
 namespace qv {
 namespace {
 
-// The parents of a person in placing order: father first unless the family is switched.
+// The drawn parents of a person in placing order: father first unless the family is switched.
 int64_t OrderedParent(const AncestorPackingInput& input, int64_t person, int32_t index)
 {
-    int32_t f = input.Data.Persons[person].ParentFamily;
+    const AncestorLinks& links = input.Links;
+    int32_t f = links.Family[person];
     if (f < 0) return -1;
-    const TFamilie& family = input.Data.Families[f];
-    bool motherFirst = input.FamilySwitched[f];
-    return (index == 0) != motherFirst ? family.Husband : family.Wife;
+    return (index == 0) != bool(input.FamilySwitched[f]) ? links.Father[person]
+                                                         : links.Mother[person];
 }
 
 }  // namespace
+
+AncestorLinks LinkAncestors(const TAhnenData& data, const TArrayOfBoolean& drawn)
+{
+    const size_t count = data.Persons.size();
+    AncestorLinks links;
+    links.Family.assign(count, -1);
+    links.Father.assign(count, -1);
+    links.Mother.assign(count, -1);
+    links.PartnerStart.assign(count + 1, 0);
+    TArrayOfBoolean linked = FamiliesWithChildIn(data, drawn);
+    for (size_t p = 0; p < count; ++p) {
+        links.Family[p] = data.Persons[p].ParentFamily;
+        auto parents = ParentsOf(data, int64_t(p));
+        if (parents[0] >= 0 && drawn[parents[0]]) links.Father[p] = int32_t(parents[0]);
+        if (parents[1] >= 0 && drawn[parents[1]]) links.Mother[p] = int32_t(parents[1]);
+        if (drawn[p]) {
+            for (int32_t f : data.Persons[p].SpouseFamilies) {
+                int64_t partner = OtherSpouse(data.Families[f], int64_t(p));
+                if (linked[f] && partner >= 0 && drawn[partner])
+                    links.Partners.push_back(int32_t(partner));
+            }
+        }
+        links.PartnerStart[p + 1] = int32_t(links.Partners.size());
+    }
+    return links;
+}
 
 int32_t TTetrisVorfahren::NodeOf(int64_t person) const
 {
@@ -53,12 +79,9 @@ int32_t TTetrisVorfahren::AddNode(int64_t person, int32_t level, int32_t size, i
 // placed already goes beside that partner.
 int32_t TTetrisVorfahren::PartnerParentNode(const AncestorPackingInput& input, int64_t person) const
 {
-    for (int32_t f : input.Data.Persons[person].SpouseFamilies) {
-        if (!input.LinkedFamilies[f]) continue;
-        int64_t partner = OtherSpouse(input.Data.Families[f], person);
-        if (partner < 0 || m_nodeOf[partner] < 0) continue;
-        return m_nodes[m_nodeOf[partner]].Parent;
-    }
+    const AncestorLinks& links = input.Links;
+    for (int32_t i = links.PartnerStart[person]; i < links.PartnerStart[person + 1]; ++i)
+        if (m_nodeOf[links.Partners[i]] >= 0) return m_nodes[m_nodeOf[links.Partners[i]]].Parent;
     return -1;
 }
 
@@ -66,8 +89,11 @@ void TTetrisVorfahren::Build(const AncestorPackingInput& input)
 {
     for (const TTetrisVorfahrenNode& node : m_nodes)
         if (node.Person >= 0) m_nodeOf[node.Person] = -1;
-    m_nodeOf.resize(input.Data.Persons.size(), -1);
+    m_nodeOf.resize(input.Links.Family.size(), -1);
     m_nodes.clear();
+    for (int32_t f : m_ordered) m_orderMatters[f] = false;
+    m_ordered.clear();
+    m_orderMatters.resize(input.FamilySwitched.size(), false);
     AddNode(input.Proband, std::max(input.Rows[input.Proband], 0), input.SlotAcross[input.Proband],
             -1);
     m_stack.assign(1, Frame{input.Proband, 0, 0});
@@ -77,15 +103,28 @@ void TTetrisVorfahren::Build(const AncestorPackingInput& input)
             m_stack.pop_back();
             continue;
         }
+        if (frame.next == 0) NoteOrder(input, frame.person);
         int64_t parent = OrderedParent(input, frame.person, frame.next++);
         int32_t below = frame.node;
-        if (parent < 0 || !input.Drawn[parent] || m_nodeOf[parent] >= 0) continue;
+        if (parent < 0 || m_nodeOf[parent] >= 0) continue;
         int32_t attach = PartnerParentNode(input, parent);
         int32_t node = AddNode(parent, input.Rows[parent], input.SlotAcross[parent],
                                attach >= 0 ? attach : below);
         m_stack.push_back({parent, node, 0});
     }
     AddSpacers(input);
+}
+
+// The order of a family's parents matters only when neither has a node yet as their child
+// is reached: otherwise the build comes out the same either way.
+void TTetrisVorfahren::NoteOrder(const AncestorPackingInput& input, int64_t person)
+{
+    const int32_t f = input.Links.Family[person];
+    const int32_t father = input.Links.Father[person], mother = input.Links.Mother[person];
+    if (f < 0 || father < 0 || mother < 0) return;
+    if (m_nodeOf[father] >= 0 || m_nodeOf[mother] >= 0) return;
+    m_orderMatters[f] = true;
+    m_ordered.push_back(f);
 }
 
 // A node whose parents were placed elsewhere keeps room for the long line up to them.
@@ -95,9 +134,9 @@ void TTetrisVorfahren::AddSpacers(const AncestorPackingInput& input)
     for (int32_t n = 0; n < count; ++n) {
         if (m_nodes[n].Person < 0 || m_nodes[n].FirstChild >= 0) continue;
         int32_t parentRow = INT_MAX;
-        for (int64_t parent : ParentsOf(input.Data, m_nodes[n].Person))
-            if (parent >= 0 && input.Drawn[parent])
-                parentRow = std::min(parentRow, input.Rows[parent]);
+        for (int32_t parent :
+             {input.Links.Father[m_nodes[n].Person], input.Links.Mother[m_nodes[n].Person]})
+            if (parent >= 0) parentRow = std::min(parentRow, input.Rows[parent]);
         if (parentRow != INT_MAX && parentRow >= m_nodes[n].Level + 2)
             AddNode(-1, parentRow - 1, m_minDistance, n);
     }
@@ -105,16 +144,34 @@ void TTetrisVorfahren::AddSpacers(const AncestorPackingInput& input)
 
 void TTetrisVorfahren::Pack(const AncestorPackingInput& input)
 {
-    m_data = &input.Data;
+    m_links = &input.Links;
     m_rows = std::max(input.RowCount, 1);
     m_minDistance = input.MinDistance;
     Build(input);
     const size_t cells = m_nodes.size() * size_t(m_rows);
-    m_left.assign(cells, 0);
-    m_right.assign(cells, 0);
+    if (m_left.size() < cells) {
+        m_left.resize(cells);
+        m_right.resize(cells);
+    }
+    m_low.assign(m_nodes.size(), 0);
+    m_high.assign(m_nodes.size(), 0);
     m_shift.assign(m_nodes.size(), 0);
     for (int32_t n = static_cast<int32_t>(m_nodes.size()) - 1; n >= 0; --n) PackNode(n);
     FinishRoot();
+}
+
+void TTetrisVorfahren::Set(int32_t node, int32_t row, int32_t left, int32_t right)
+{
+    if (m_low[node] == m_high[node]) {
+        m_low[node] = row;
+        m_high[node] = row + 1;
+    }
+    for (; m_low[node] > row; --m_low[node])
+        m_left[Cell(node, m_low[node] - 1)] = m_right[Cell(node, m_low[node] - 1)] = 0;
+    for (; m_high[node] <= row; ++m_high[node])
+        m_left[Cell(node, m_high[node])] = m_right[Cell(node, m_high[node])] = 0;
+    m_left[Cell(node, row)] = left;
+    m_right[Cell(node, row)] = right;
 }
 
 // Rows between a child and the node below it get a slot of the smallest width, so that
@@ -124,10 +181,7 @@ void TTetrisVorfahren::FillBelow(int32_t child, int32_t level)
     const int32_t top = m_nodes[child].Level;
     if (top < 0 || top >= m_rows) return;
     const int32_t left = L(child, top);
-    for (int32_t row = top - 1; row > level; --row) {
-        L(child, row) = left;
-        R(child, row) = left + m_minDistance;
-    }
+    for (int32_t row = top - 1; row > level; --row) Set(child, row, left, left + m_minDistance);
 }
 
 void TTetrisVorfahren::MergeChild(int32_t node, int32_t child)
@@ -143,8 +197,10 @@ void TTetrisVorfahren::MergeChild(int32_t node, int32_t child)
     }
     m_shift[child] = shift;
     for (int32_t row = level + 1; row < m_rows && !Empty(child, row); ++row) {
-        if (Empty(node, row)) L(node, row) = L(child, row) + shift;
-        R(node, row) = R(child, row) + shift;
+        if (Empty(node, row))
+            Set(node, row, L(child, row) + shift, R(child, row) + shift);
+        else
+            m_right[Cell(node, row)] = R(child, row) + shift;
     }
 }
 
@@ -154,10 +210,11 @@ int32_t TTetrisVorfahren::OwnOffset(int32_t node) const
 {
     int32_t first = m_nodes[node].FirstChild;
     int32_t second = m_nodes[first].NextSibling;
-    if (second >= 0 && m_nodes[node].Person >= 0) {
-        auto parents = ParentsOf(*m_data, m_nodes[node].Person);
-        int64_t a = m_nodes[first].Person, b = m_nodes[second].Person;
-        if ((a == parents[0] && b == parents[1]) || (a == parents[1] && b == parents[0]))
+    const int32_t person = m_nodes[node].Person;
+    if (second >= 0 && person >= 0) {
+        int32_t father = m_links->Father[person], mother = m_links->Mother[person];
+        int32_t a = m_nodes[first].Person, b = m_nodes[second].Person;
+        if ((a == father && b == mother) || (a == mother && b == father))
             return (Placed(first) + Placed(second)) / 2;
     }
     return Placed(first);
@@ -170,8 +227,11 @@ void TTetrisVorfahren::PackNode(int32_t n)
     for (int32_t c = m_nodes[n].FirstChild; c >= 0; c = m_nodes[c].NextSibling) {
         FillBelow(c, level);
         if (count == 0) {
-            std::copy_n(&L(c, 0), m_rows, &L(n, 0));
-            std::copy_n(&R(c, 0), m_rows, &R(n, 0));
+            const int32_t rows = m_high[c] - m_low[c];
+            std::copy_n(&m_left[Cell(c, m_low[c])], rows, &m_left[Cell(n, m_low[c])]);
+            std::copy_n(&m_right[Cell(c, m_low[c])], rows, &m_right[Cell(n, m_low[c])]);
+            m_low[n] = m_low[c];
+            m_high[n] = m_high[c];
         } else {
             MergeChild(n, c);
         }
@@ -184,27 +244,19 @@ void TTetrisVorfahren::PackNode(int32_t n)
     m_nodes[n].Offset = offset;
     if (count >= 2) {
         int32_t right = (Placed(last) + Placed(secondLast) + m_minDistance) / 2;
-        for (int32_t row = level + 1; row < std::min(lowest, m_rows); ++row) {
-            L(n, row) = offset;
-            R(n, row) = right;
-        }
+        for (int32_t row = level + 1; row < std::min(lowest, m_rows); ++row)
+            Set(n, row, offset, right);
     }
-    if (level >= 0 && level < m_rows) {
-        L(n, level) = offset;
-        R(n, level) = offset + m_nodes[n].Size;
-    }
+    if (level >= 0 && level < m_rows) Set(n, level, offset, offset + m_nodes[n].Size);
 }
 
 void TTetrisVorfahren::FinishRoot()
 {
     int32_t least = 0;
     for (int32_t row = 0; row < m_rows; ++row) least = std::min(least, L(0, row));
+    m_rootShift = -least;
     PackedWidth = 0;
-    for (int32_t row = 0; row < m_rows; ++row) {
-        L(0, row) -= least;
-        R(0, row) -= least;
-        PackedWidth = std::max(PackedWidth, R(0, row));
-    }
+    for (int32_t row = 0; row < m_rows; ++row) PackedWidth = std::max(PackedWidth, RootRight(row));
     m_shift[0] = -least;
     for (size_t n = 0; n < m_nodes.size(); ++n) {
         if (m_nodes[n].Parent >= 0) m_shift[n] += m_shift[m_nodes[n].Parent];
