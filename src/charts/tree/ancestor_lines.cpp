@@ -43,13 +43,13 @@ int32_t TImage_Vorfahren::LevelCount(int32_t row) const
 
 int32_t TImage_Vorfahren::MarriageOffset(int32_t family) const
 {
-    const TFamilie& f = m_data.Families[family];
+    const TFamilie& f = Data.Families[family];
     if (f.Husband < 0 || f.Wife < 0 || !m_drawn[f.Husband] || !m_drawn[f.Wife]) return 0;
     const int32_t row = m_rows[f.Husband];
     if (row != m_rows[f.Wife]) return 0;
     int32_t g = FamilyLevel(m_positions[f.Husband].x, m_positions[f.Wife].x, row);
     const int32_t levels = LevelCount(row);
-    const uint8_t alignment = m_settings.Tree.Alignment;
+    const uint8_t alignment = Settings.Tree.Alignment;
     if (levels >= 1) {
         const int32_t gap = std::max(row - 1, 0);
         const int32_t bends = int32_t(m_linePlan[gap].Bends.size());
@@ -62,14 +62,14 @@ int32_t TImage_Vorfahren::MarriageOffset(int32_t family) const
 std::vector<ChartPolyline> TImage_Vorfahren::Lines() const
 {
     std::vector<ChartPolyline> lines;
-    for (size_t f = 0; f < m_data.Families.size(); ++f)
+    for (size_t f = 0; f < Data.Families.size(); ++f)
         if (m_linkedFamilies[f]) AddFamilyLines(int32_t(f), lines);
     return lines;
 }
 
 void TImage_Vorfahren::AddFamilyLines(int32_t family, std::vector<ChartPolyline>& lines) const
 {
-    const TFamilie& f = m_data.Families[family];
+    const TFamilie& f = Data.Families[family];
     const bool father = f.Husband >= 0 && m_drawn[f.Husband];
     const bool mother = f.Wife >= 0 && m_drawn[f.Wife];
     if (!father && !mother) return;
@@ -97,7 +97,7 @@ void TImage_Vorfahren::AddFamilyLines(int32_t family, std::vector<ChartPolyline>
 ChartPolyline TImage_Vorfahren::ChildLine(int64_t child, int32_t family, Point anchor,
                                           int32_t levels) const
 {
-    const TFamilie& f = m_data.Families[family];
+    const TFamilie& f = Data.Families[family];
     const bool father = f.Husband >= 0 && m_drawn[f.Husband];
     const bool mother = f.Wife >= 0 && m_drawn[f.Wife];
     const Point c = m_positions[child];
@@ -116,7 +116,7 @@ ChartPolyline TImage_Vorfahren::ChildLine(int64_t child, int32_t family, Point a
     });
     if (found == bends.end() || b.y == anchor.y) return {c, anchor};
     const int32_t index = int32_t(found - bends.begin()), count = int32_t(bends.size());
-    const uint8_t alignment = m_settings.Tree.Alignment;
+    const uint8_t alignment = Settings.Tree.Alignment;
     const int32_t extent = m_rowExtent[AlongIsNegated(alignment) ? parentRow : gapRow];
     const int32_t v =
         levels < 1 ? extent

@@ -12,12 +12,12 @@ namespace qv {
 std::vector<ChartPolyline> TImage_Nachfahren::Lines() const
 {
     std::vector<ChartPolyline> lines;
-    TArrayOfBoolean linked(m_data.Families.size(), false);
+    TArrayOfBoolean linked(Data.Families.size(), false);
     for (const TTree_Node& node : m_tree.Nodes) {
-        int32_t f = m_data.Persons[node.Person].ParentFamily;
+        int32_t f = Data.Persons[node.Person].ParentFamily;
         if (f >= 0 && node.Parent >= 0) linked[f] = true;
     }
-    for (size_t f = 0; f < m_data.Families.size(); ++f)
+    for (size_t f = 0; f < Data.Families.size(); ++f)
         if (linked[f]) AddFamilyLines(int32_t(f), lines);
     return lines;
 }
@@ -26,7 +26,7 @@ std::vector<ChartPolyline> TImage_Nachfahren::Lines() const
 int32_t TImage_Nachfahren::BarOffset(int64_t parent) const
 {
     const int32_t depth = m_tree.Nodes[m_tree.NodeOf[parent]].Depth;
-    const uint8_t alignment = m_settings.Tree.Alignment;
+    const uint8_t alignment = Settings.Tree.Alignment;
     const int32_t s = (alignment == 1 || alignment == 3) ? 1 : -1;
     return RowCoordinate(depth + 1) - RowCoordinate(depth) - s * LineMargin();
 }
@@ -40,9 +40,9 @@ std::optional<int32_t> TImage_Nachfahren::AddBar(int64_t parent, int64_t father,
     const int32_t h = BarOffset(parent);
     ChartPolyline bar;
     for (int32_t c : m_tree.Nodes[m_tree.NodeOf[parent]].Children) {
-        int32_t f = m_data.Persons[m_tree.Nodes[c].Person].ParentFamily;
+        int32_t f = Data.Persons[m_tree.Nodes[c].Person].ParentFamily;
         if (f < 0) continue;
-        const TFamilie& family = m_data.Families[f];
+        const TFamilie& family = Data.Families[f];
         if ((HasNode(family.Husband) ? family.Husband : -1) != father) continue;
         if ((HasNode(family.Wife) ? family.Wife : -1) != mother) continue;
         lines.push_back({m_positions[c], {m_positions[c].x, p.y + h}});
@@ -60,11 +60,11 @@ std::optional<int32_t> TImage_Nachfahren::AddBar(int64_t parent, int64_t father,
 
 void TImage_Nachfahren::AddFamilyLines(int32_t family, std::vector<ChartPolyline>& lines) const
 {
-    const TFamilie& fam = m_data.Families[family];
+    const TFamilie& fam = Data.Families[family];
     const int64_t father = HasNode(fam.Husband) ? fam.Husband : -1;
     const int64_t mother = HasNode(fam.Wife) ? fam.Wife : -1;
     std::optional<int32_t> anchor;
-    if (father >= 0 && !m_data.Persons[father].IsDummy)
+    if (father >= 0 && !Data.Persons[father].IsDummy)
         anchor = AddBar(father, father, mother, lines);
     if (mother >= 0) {
         std::optional<int32_t> motherAnchor = AddBar(mother, father, mother, lines);
@@ -86,7 +86,7 @@ void TImage_Nachfahren::AddFamilyLines(int32_t family, std::vector<ChartPolyline
         return;
     }
     const int64_t parent = father >= 0 ? father : mother;
-    if (m_data.Persons[parent].IsDummy) return;
+    if (Data.Persons[parent].IsDummy) return;
     const Point p = PositionOf(parent);
     lines.push_back({{l, p.y + BarOffset(parent)}, {l, p.y}});
 }

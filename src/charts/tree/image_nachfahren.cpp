@@ -12,15 +12,26 @@
 namespace qv {
 
 TImage_Nachfahren::TImage_Nachfahren(const TAhnenData& data, const TImageSettings& settings,
+                                     ProgressCallback progress, int64_t limitFrom)
+    : TImage_Nachfahren(data, settings, nullptr, std::move(progress), limitFrom)
+{
+}
+
+TImage_Nachfahren::TImage_Nachfahren(const TAhnenData& data, const TImageSettings& settings,
                                      const LabelMeasure& measure, ProgressCallback progress,
                                      int64_t limitFrom)
-    : m_data(data),
-      m_settings(settings),
-      m_measure(measure),
-      m_progress(std::move(progress)),
+    : TImage_Nachfahren(data, settings, &measure, std::move(progress), limitFrom)
+{
+}
+
+TImage_Nachfahren::TImage_Nachfahren(const TAhnenData& data, const TImageSettings& settings,
+                                     const LabelMeasure* measure, ProgressCallback progress,
+                                     int64_t limitFrom)
+    : TImage_Common(ChartClass::Descendants, data, settings, std::move(progress)),
+      m_measure(measure ? *measure : m_ownMeasure),
       m_proband(settings.ProbandIndex),
       m_radius(settings.Symbol.Radius),
-      m_lineHeight(measure.LineHeight())
+      m_lineHeight(m_measure.LineHeight())
 {
     if (m_proband < 0 || m_proband >= int64_t(data.Persons.size()))
         throw Error("Kein Proband gewählt!");
@@ -34,8 +45,8 @@ TImage_Nachfahren::TImage_Nachfahren(const TAhnenData& data, const TImageSetting
 
 void TImage_Nachfahren::MeasureLabels(const LabelSource& labels)
 {
-    m_labels.assign(m_data.Persons.size(), {});
-    m_labelSize.assign(m_data.Persons.size(), {});
+    m_labels.assign(Data.Persons.size(), {});
+    m_labelSize.assign(Data.Persons.size(), {});
     for (const TTree_Node& node : m_tree.Nodes) {
         if (labels) m_labels[node.Person] = labels(node.Person);
         m_labelSize[node.Person] = {m_measure.MaxTextWidth(m_labels[node.Person]),
@@ -45,7 +56,7 @@ void TImage_Nachfahren::MeasureLabels(const LabelSource& labels)
 
 void TImage_Nachfahren::ComputeRowExtents()
 {
-    const bool horizontal = IsHorizontalAlignment(m_settings.Tree.Alignment);
+    const bool horizontal = IsHorizontalAlignment(Settings.Tree.Alignment);
     const int32_t r = m_radius;
     int32_t widest = 0, highest = 0;
     m_rowExtent.assign(m_tree.RowCount(), 0);
@@ -56,13 +67,13 @@ void TImage_Nachfahren::ComputeRowExtents()
         int32_t along = horizontal ? size.x + 3 * r + 12 : size.y + 2 * r + 15;
         m_rowExtent[node.Depth] = std::max(m_rowExtent[node.Depth], along);
     }
-    for (int32_t& extent : m_rowExtent) extent = std::max(extent, int32_t(m_settings.NodeHeight));
+    for (int32_t& extent : m_rowExtent) extent = std::max(extent, int32_t(Settings.NodeHeight));
     EqualiseRows();
     m_pitch = (horizontal ? highest : widest) + 2 * r + 2;
-    const int32_t least = std::max(3 * r, int32_t(m_settings.NodeWidth));
+    const int32_t least = std::max(3 * r, int32_t(Settings.NodeWidth));
     m_pitch = std::max(m_pitch, least);
     m_slotAcross.assign(m_tree.Nodes.size(), m_pitch);
-    if (!m_settings.NodeWidthOpt) return;
+    if (!Settings.NodeWidthOpt) return;
     for (size_t n = 0; n < m_tree.Nodes.size(); ++n) {
         const Point size = m_labelSize[m_tree.Nodes[n].Person];
         m_slotAcross[n] = std::max((horizontal ? size.y : size.x) + 2 * r + 2, least);
@@ -71,7 +82,7 @@ void TImage_Nachfahren::ComputeRowExtents()
 
 void TImage_Nachfahren::EqualiseRows()
 {
-    if (m_settings.NodeHeightOpt || m_rowExtent.empty()) return;
+    if (Settings.NodeHeightOpt || m_rowExtent.empty()) return;
     int32_t largest = *std::max_element(m_rowExtent.begin(), m_rowExtent.end());
     std::fill(m_rowExtent.begin(), m_rowExtent.end(), largest);
 }
@@ -81,7 +92,7 @@ bool TImage_Nachfahren::Layout(const LabelSource& labels)
     MeasureLabels(labels);
     ComputeRowExtents();
     m_packings = PackDescendantTree(
-        {m_data, m_tree, m_slotAcross, std::max(3 * m_radius, int32_t(m_settings.NodeWidth))});
+        {Data, m_tree, m_slotAcross, std::max(3 * m_radius, int32_t(Settings.NodeWidth))});
     m_packedWidth = m_packings.empty() ? 0 : m_packings[0].Width;
     Relayout();
     return true;
@@ -90,12 +101,12 @@ bool TImage_Nachfahren::Layout(const LabelSource& labels)
 void TImage_Nachfahren::Relayout()
 {
     PlaceNodes();
-    TPosList list(m_data.Persons.size());
+    TPosList list(Data.Persons.size());
     for (size_t n = 0; n < m_tree.Nodes.size(); ++n) {
         const TTree_Node& node = m_tree.Nodes[n];
         list[node.Person] = {m_positions[n].x, m_positions[n].y, node.Depth, true};
     }
-    m_familyOffsets.emplace(m_data, std::move(list));
+    m_familyOffsets.emplace(Data, std::move(list));
     GrowRowsForLines();
     PlaceNodes();
 }
@@ -118,9 +129,9 @@ void TImage_Nachfahren::PlaceNodes()
     for (size_t n = 0; n < m_tree.Nodes.size(); ++n)
         m_positions[n] = {m_pitch / 2 + edges[n], RowCoordinate(m_tree.Nodes[n].Depth)};
     const int32_t across = m_packedWidth + m_pitch;
-    const bool horizontal = IsHorizontalAlignment(m_settings.Tree.Alignment);
-    m_width = horizontal ? m_totalAlong : across;
-    m_height = horizontal ? across : m_totalAlong;
+    const bool horizontal = IsHorizontalAlignment(Settings.Tree.Alignment);
+    Width = horizontal ? m_totalAlong : across;
+    Height = horizontal ? across : m_totalAlong;
 }
 
 void TImage_Nachfahren::GrowRow(int32_t depth, int32_t extent)
@@ -136,7 +147,7 @@ int32_t TImage_Nachfahren::SumOfExtents(int32_t rows) const
 
 int32_t TImage_Nachfahren::RowCoordinate(int32_t depth) const
 {
-    const uint8_t alignment = m_settings.Tree.Alignment;
+    const uint8_t alignment = Settings.Tree.Alignment;
     if (alignment == 1 || alignment == 3) return m_pitch / 2 + SumOfExtents(depth);
     return m_totalAlong - (m_pitch / 2 + SumOfExtents(depth + 1));
 }

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "app/image_settings.h"
+#include "charts/chart_common.h"
+#include "charts/tree/chart_label_measure.h"
 #include "charts/tree/chart_polyline.h"
 #include "charts/tree/descendant_tree.h"
 #include "charts/tree/family_offset.h"
@@ -14,16 +16,20 @@
 #include "charts/tree/tetris.h"
 #include "data/ahnen_data.h"
 #include "data/progress.h"
+#include "render/bitmap_line.h"
 #include "render/point.h"
 
 namespace qv {
 
-class TImage_Nachfahren {
+class TImage_Nachfahren : public TImage_Common {
 public:
     // Selects the persons, checks that they can be drawn in rows and builds the tree below
     // ProbandIndex. limitFrom: in the collateral-relatives copy, the user's proband, from
     // whose depth the descendant generations are counted. Throws Error when the proband's
     // descendants are cyclic or a person would stand in its parents' row.
+    TImage_Nachfahren(const TAhnenData& data, const TImageSettings& settings,
+                      ProgressCallback progress = {}, int64_t limitFrom = -1);
+    // The same, with labels measured by the given measure instead of the chart's font.
     TImage_Nachfahren(const TAhnenData& data, const TImageSettings& settings,
                       const LabelMeasure& measure, ProgressCallback progress = {},
                       int64_t limitFrom = -1);
@@ -43,6 +49,14 @@ public:
     // The bars, child lines and marriage lines of every family, in family order.
     std::vector<ChartPolyline> Lines() const;
 
+    // The person whose label is shaded yellow (the proband when FONT_HIGHLIGHT is on).
+    void SetHighlighted(int64_t person) { m_highlighted = person; }
+    TColor LabelBackground(int64_t person) const;
+    // Draws the tree with its origin at (x, y), all but the proband, whose symbol and label
+    // the ancestor chart draws on the same point; false when the progress callback cancelled.
+    bool DrawBitmap(Bitmap& bitmap, int32_t x, int32_t y);
+    bool DrawSvg(TScalableVectorGraphics& svg, int32_t x, int32_t y);
+
     int64_t Proband() const { return m_proband; }
     const TArrayOfBoolean& Drawn() const { return m_drawn; }
     // The persons with a node, whose label values the calculation engine must provide.
@@ -52,14 +66,12 @@ public:
     const std::vector<int32_t>& RowExtent() const { return m_rowExtent; }
     int32_t Pitch() const { return m_pitch; }
     int32_t TotalAlong() const { return m_totalAlong; }
-    int32_t LineHeight() const { return m_lineHeight; }
     // Room below a parent for its family line.
     int32_t LineMargin() const { return m_radius + 10; }
-    int32_t Width() const { return m_width; }
-    int32_t Height() const { return m_height; }
-    const TImageSettings& Settings() const { return m_settings; }
 
 private:
+    TImage_Nachfahren(const TAhnenData& data, const TImageSettings& settings,
+                      const LabelMeasure* measure, ProgressCallback progress, int64_t limitFrom);
     void MeasureLabels(const LabelSource& labels);
     void ComputeRowExtents();
     void EqualiseRows();
@@ -72,11 +84,19 @@ private:
     std::optional<int32_t> AddBar(int64_t parent, int64_t father, int64_t mother,
                                   std::vector<ChartPolyline>& lines) const;
     bool HasNode(int64_t person) const { return person >= 0 && m_tree.NodeOf[person] >= 0; }
+    // Nodes with a symbol and label: not the root, no placeholder.
+    bool Shown(const TTree_Node& node) const
+    {
+        return node.Parent >= 0 && !Data.Persons[node.Person].IsDummy;
+    }
+    Point PicturePoint(int32_t node, int32_t x, int32_t y) const;
+    TBitmapLine LineLayer() const;
+    // Nodes from the root, each before its children.
+    std::vector<int32_t> TreeOrder() const;
+    void WriteSymbolsSvg(TScalableVectorGraphics& svg, int32_t x, int32_t y);
 
-    const TAhnenData& m_data;
-    const TImageSettings& m_settings;
+    ChartLabelMeasure m_ownMeasure{*this};
     const LabelMeasure& m_measure;
-    ProgressCallback m_progress;
     int64_t m_proband;
     int32_t m_radius;
 
@@ -91,13 +111,12 @@ private:
     int32_t m_pitch = 0;
     int32_t m_totalAlong = 0;
     int32_t m_lineHeight = 0;
-    int32_t m_width = 0;
-    int32_t m_height = 0;
 
     std::vector<TTetris> m_packings;  // per node
     int32_t m_packedWidth = 0;
     std::vector<Point> m_positions;  // per node
     std::optional<TFamilyOffset> m_familyOffsets;
+    int64_t m_highlighted = -1;
 };
 
 }  // namespace qv

@@ -37,17 +37,28 @@ TArrayOfBoolean ConnectedToProband(const TAhnenData& data, int64_t proband,
 }  // namespace
 
 TImage_Vorfahren::TImage_Vorfahren(const TAhnenData& data, const TImageSettings& settings,
+                                   ProgressCallback progress, bool interactive)
+    : TImage_Vorfahren(data, settings, nullptr, std::move(progress), interactive)
+{
+}
+
+TImage_Vorfahren::TImage_Vorfahren(const TAhnenData& data, const TImageSettings& settings,
                                    const LabelMeasure& measure, ProgressCallback progress,
                                    bool interactive)
-    : m_data(data),
-      m_settings(settings),
-      m_measure(measure),
-      m_progress(std::move(progress)),
+    : TImage_Vorfahren(data, settings, &measure, std::move(progress), interactive)
+{
+}
+
+TImage_Vorfahren::TImage_Vorfahren(const TAhnenData& data, const TImageSettings& settings,
+                                   const LabelMeasure* measure, ProgressCallback progress,
+                                   bool interactive)
+    : TImage_Common(ChartClass::Ancestors, data, settings, std::move(progress)),
+      m_measure(measure ? *measure : m_ownMeasure),
       m_interactive(interactive),
       m_proband(settings.ProbandIndex),
       m_radius(settings.Symbol.Radius),
       m_familySwitched(data.Families.size(), false),
-      m_lineHeight(measure.LineHeight())
+      m_lineHeight(m_measure.LineHeight())
 {
     if (m_proband < 0 || m_proband >= int64_t(data.Persons.size()))
         throw Error("Kein Proband gewählt!");
@@ -59,11 +70,10 @@ void TImage_Vorfahren::SelectPersons()
 {
     // A person that the selection names but no drawn line connects to the proband could not
     // be placed, so it is left out.
-    m_drawn =
-        ConnectedToProband(m_data, m_proband, SelectAncestorPersons(m_data, m_proband, m_settings));
-    m_inCircle = FindMarriageCircles(m_data, m_drawn);
-    m_rows = ComputeAncestorRows(m_data, m_proband, m_drawn, m_inCircle);
-    const int32_t maxGen = m_settings.Tree.TreeMaxGen;
+    m_drawn = ConnectedToProband(Data, m_proband, SelectAncestorPersons(Data, m_proband, Settings));
+    m_inCircle = FindMarriageCircles(Data, m_drawn);
+    m_rows = ComputeAncestorRows(Data, m_proband, m_drawn, m_inCircle);
+    const int32_t maxGen = Settings.Tree.TreeMaxGen;
     m_rowCount = 1;
     for (size_t p = 0; p < m_drawn.size(); ++p) {
         if (!m_drawn[p]) continue;
@@ -74,20 +84,20 @@ void TImage_Vorfahren::SelectPersons()
         }
         m_rowCount = std::max(m_rowCount, m_rows[p] + 1);
     }
-    m_linkedFamilies = FamiliesWithChildIn(m_data, m_drawn);
-    m_links = LinkAncestors(m_data, m_drawn);
+    m_linkedFamilies = FamiliesWithChildIn(Data, m_drawn);
+    m_links = LinkAncestors(Data, m_drawn);
     m_calcPersons = m_drawn;
-    for (size_t f = 0; f < m_data.Families.size(); ++f) {
+    for (size_t f = 0; f < Data.Families.size(); ++f) {
         if (!m_linkedFamilies[f]) continue;
-        for (int64_t parent : {m_data.Families[f].Husband, m_data.Families[f].Wife})
+        for (int64_t parent : {Data.Families[f].Husband, Data.Families[f].Wife})
             if (parent >= 0) m_calcPersons[parent] = true;
     }
 }
 
 void TImage_Vorfahren::MeasureLabels(const LabelSource& labels)
 {
-    m_labels.assign(m_data.Persons.size(), {});
-    m_labelSize.assign(m_data.Persons.size(), {});
+    m_labels.assign(Data.Persons.size(), {});
+    m_labelSize.assign(Data.Persons.size(), {});
     for (size_t p = 0; p < m_drawn.size(); ++p) {
         if (!m_drawn[p]) continue;
         if (labels) m_labels[p] = labels(int64_t(p));
@@ -98,7 +108,7 @@ void TImage_Vorfahren::MeasureLabels(const LabelSource& labels)
 
 void TImage_Vorfahren::ComputeRowExtents()
 {
-    const bool horizontal = IsHorizontalAlignment(m_settings.Tree.Alignment);
+    const bool horizontal = IsHorizontalAlignment(Settings.Tree.Alignment);
     const int32_t r = m_radius;
     int32_t widest = 0, highest = 0;
     m_rowExtent.assign(m_rowCount, 0);
@@ -111,17 +121,17 @@ void TImage_Vorfahren::ComputeRowExtents()
         m_rowExtent[m_rows[p]] = std::max(m_rowExtent[m_rows[p]], along);
     }
     m_pitch = horizontal ? highest + 2 * r + 4 : widest + 2 * r + 2;
-    m_pitch = std::max({m_pitch, 3 * r, int32_t(m_settings.NodeWidth)});
+    m_pitch = std::max({m_pitch, 3 * r, int32_t(Settings.NodeWidth)});
     for (int32_t& extent : m_rowExtent) {
         extent += horizontal ? 2 * r + 2 : 2 * r + 4;
-        extent = std::max({extent, 3 * r, int32_t(m_settings.NodeHeight)});
+        extent = std::max({extent, 3 * r, int32_t(Settings.NodeHeight)});
     }
     EqualiseRows();
 }
 
 void TImage_Vorfahren::EqualiseRows()
 {
-    if (m_settings.NodeHeightOpt || m_rowExtent.empty()) return;
+    if (Settings.NodeHeightOpt || m_rowExtent.empty()) return;
     int32_t largest = *std::max_element(m_rowExtent.begin(), m_rowExtent.end());
     std::fill(m_rowExtent.begin(), m_rowExtent.end(), largest);
 }
@@ -129,13 +139,13 @@ void TImage_Vorfahren::EqualiseRows()
 void TImage_Vorfahren::ComputeSlotSizes()
 {
     const int32_t r = m_radius;
-    const int32_t least = std::max(3 * r, int32_t(m_settings.NodeWidth));
-    m_slotAcross.assign(m_data.Persons.size(), m_pitch);
+    const int32_t least = std::max(3 * r, int32_t(Settings.NodeWidth));
+    m_slotAcross.assign(Data.Persons.size(), m_pitch);
     for (size_t p = 0; p < m_drawn.size(); ++p) {
         if (!m_drawn[p]) continue;
-        if (IsHorizontalAlignment(m_settings.Tree.Alignment))
+        if (IsHorizontalAlignment(Settings.Tree.Alignment))
             m_slotAcross[p] = std::max(m_labelSize[p].y + 2 * r + 4, least);
-        else if (m_settings.NodeWidthOpt)
+        else if (Settings.NodeWidthOpt)
             m_slotAcross[p] = std::max(m_labelSize[p].x + 2 * r + 2, least);
     }
 }
@@ -148,7 +158,7 @@ AncestorPackingInput TImage_Vorfahren::PackingInput() const
             m_slotAcross,
             m_familySwitched,
             m_rowCount,
-            std::max(3 * m_radius, int32_t(m_settings.NodeWidth))};
+            std::max(3 * m_radius, int32_t(Settings.NodeWidth))};
 }
 
 bool TImage_Vorfahren::Layout(const LabelSource& labels)
@@ -157,10 +167,10 @@ bool TImage_Vorfahren::Layout(const LabelSource& labels)
     ComputeRowExtents();
     ComputeSlotSizes();
     m_totalAlong = 2 * m_pitch + SumOfExtents(m_rowCount);
-    const uint8_t sorting = m_settings.Tree.Sorting;
+    const uint8_t sorting = Settings.Tree.Sorting;
     if (sorting == 1 || sorting == 2) {
         AncestorPackingInput input = PackingInput();
-        AncestorSorter sorter(m_data, m_drawn, input, m_familySwitched, m_packing, m_progress);
+        AncestorSorter sorter(Data, m_drawn, input, m_familySwitched, m_packing, Progress);
         if (!sorter.Run(sorting)) return false;
     }
     Relayout();
@@ -177,18 +187,18 @@ void TImage_Vorfahren::Relayout()
     PlacePersons();
     std::vector<int32_t> coordinates(m_rowCount);
     for (int32_t row = 0; row < m_rowCount; ++row) coordinates[row] = RowCoordinate(row);
-    m_linePlan = PlanLines({m_data, m_drawn, m_rows, m_positions, coordinates});
+    m_linePlan = PlanLines({Data, m_drawn, m_rows, m_positions, coordinates});
     for (int32_t gap = 0; gap < m_rowCount; ++gap)
         PruneBends(m_linePlan[gap], m_rowExtent[gap], m_interactive);
     const int32_t across = m_packing.PackedWidth + m_pitch;
-    const bool horizontal = IsHorizontalAlignment(m_settings.Tree.Alignment);
-    m_width = horizontal ? m_totalAlong : across;
-    m_height = horizontal ? across : m_totalAlong;
+    const bool horizontal = IsHorizontalAlignment(Settings.Tree.Alignment);
+    Width = horizontal ? m_totalAlong : across;
+    Height = horizontal ? across : m_totalAlong;
 }
 
 void TImage_Vorfahren::PlacePersons()
 {
-    m_positions.assign(m_data.Persons.size(), Point{-1, -1});
+    m_positions.assign(Data.Persons.size(), Point{-1, -1});
     for (const TTetrisVorfahrenNode& node : m_packing.Nodes())
         if (node.Person >= 0)
             m_positions[node.Person] = {m_pitch / 2 + node.Offset,
@@ -197,20 +207,20 @@ void TImage_Vorfahren::PlacePersons()
 
 void TImage_Vorfahren::RecordFamilyOffsets()
 {
-    TPosList list(m_data.Persons.size());
+    TPosList list(Data.Persons.size());
     for (size_t p = 0; p < list.size(); ++p)
         if (m_drawn[p] && m_packing.NodeOf(int64_t(p)) >= 0)
             list[p] = {m_positions[p].x, m_positions[p].y, m_rows[p], true};
-    m_familyOffsets.emplace(m_data, std::move(list));
+    m_familyOffsets.emplace(Data, std::move(list));
 }
 
 // Rows make room for the nested marriage lines and the stacked bends next to them.
 void TImage_Vorfahren::GrowRowsForLines()
 {
-    const uint8_t alignment = m_settings.Tree.Alignment;
+    const uint8_t alignment = Settings.Tree.Alignment;
     const bool bendsBelow = alignment == 0 || alignment == 2;
     for (int32_t row = 0; row < m_rowCount; ++row) {
-        int32_t levels = FamilyLevel(0, m_width, row);
+        int32_t levels = FamilyLevel(0, Width, row);
         int32_t bends = 0;
         if (bendsBelow)
             bends = int32_t(m_linePlan[row].Bends.size());
@@ -234,7 +244,7 @@ int32_t TImage_Vorfahren::SumOfExtents(int32_t rows) const
 
 int32_t TImage_Vorfahren::RowCoordinate(int32_t row) const
 {
-    const uint8_t alignment = m_settings.Tree.Alignment;
+    const uint8_t alignment = Settings.Tree.Alignment;
     if (alignment == 0 || alignment == 2) return m_pitch / 2 + SumOfExtents(row);
     return m_totalAlong - (m_pitch / 2 + SumOfExtents(row + 1));
 }
@@ -264,7 +274,7 @@ int32_t TImage_Vorfahren::FamilyLevel(int32_t x1, int32_t x2, int32_t row) const
 
 int32_t TImage_Vorfahren::AcrossExtent() const
 {
-    return IsHorizontalAlignment(m_settings.Tree.Alignment) ? m_height : m_width;
+    return IsHorizontalAlignment(Settings.Tree.Alignment) ? Height : Width;
 }
 
 }  // namespace qv

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "app/image_settings.h"
+#include "charts/chart_common.h"
+#include "charts/tree/chart_label_measure.h"
 #include "charts/tree/chart_polyline.h"
 #include "charts/tree/family_offset.h"
 #include "charts/tree/label_measure.h"
@@ -18,10 +20,13 @@
 
 namespace qv {
 
-class TImage_Vorfahren {
+class TImage_Vorfahren : public TImage_Common {
 public:
     // Selects the persons (ProbandIndex of the settings is the proband), finds the marriage
     // circles and the rows. Throws Error when the proband's ancestry is cyclic.
+    TImage_Vorfahren(const TAhnenData& data, const TImageSettings& settings,
+                     ProgressCallback progress = {}, bool interactive = false);
+    // The same, with labels measured by the given measure instead of the chart's font.
     TImage_Vorfahren(const TAhnenData& data, const TImageSettings& settings,
                      const LabelMeasure& measure, ProgressCallback progress = {},
                      bool interactive = false);
@@ -45,6 +50,14 @@ public:
     // The marriage and child lines of every family, in family order.
     std::vector<ChartPolyline> Lines() const;
 
+    // The person whose label is shaded yellow (the proband when FONT_HIGHLIGHT is on).
+    void SetHighlighted(int64_t person) { m_highlighted = person; }
+    // The background of a person's label: highlight, shaded odd rows, or white.
+    TColor LabelBackground(int64_t person) const;
+    // Draws the chart with its origin at (x, y); false when the progress callback cancelled.
+    bool DrawBitmap(Bitmap& bitmap, int32_t x, int32_t y);
+    bool DrawSvg(TScalableVectorGraphics& svg, int32_t x, int32_t y);
+
     int64_t Proband() const { return m_proband; }
     const TArrayOfBoolean& Drawn() const { return m_drawn; }
     const TArrayOfBoolean& CalcPersons() const { return m_calcPersons; }
@@ -53,17 +66,14 @@ public:
     const std::vector<int32_t>& RowExtent() const { return m_rowExtent; }
     int32_t Pitch() const { return m_pitch; }
     int32_t TotalAlong() const { return m_totalAlong; }
-    int32_t LineHeight() const { return m_lineHeight; }
-    // The finished extent in image orientation.
-    int32_t Width() const { return m_width; }
-    int32_t Height() const { return m_height; }
     const std::vector<TLineGen>& LinePlan() const { return m_linePlan; }
     const TTetrisVorfahren& Packing() const { return m_packing; }
     const TArrayOfBoolean& FamilySwitched() const { return m_familySwitched; }
     bool Interactive() const { return m_interactive; }
-    const TImageSettings& Settings() const { return m_settings; }
 
 private:
+    TImage_Vorfahren(const TAhnenData& data, const TImageSettings& settings,
+                     const LabelMeasure* measure, ProgressCallback progress, bool interactive);
     void SelectPersons();
     void MeasureLabels(const LabelSource& labels);
     void ComputeRowExtents();
@@ -78,11 +88,16 @@ private:
     void AddFamilyLines(int32_t family, std::vector<ChartPolyline>& lines) const;
     ChartPolyline ChildLine(int64_t child, int32_t family, Point anchor, int32_t levels) const;
     int32_t LevelCount(int32_t row) const;
+    // Lines and persons in picture coordinates for a chart origin.
+    std::vector<ChartPolyline> PictureLines(int32_t x, int32_t y) const;
+    Point PicturePoint(int64_t person, int32_t x, int32_t y) const;
+    bool Shown(size_t person) const { return m_drawn[person] && !Data.Persons[person].IsDummy; }
+    void WriteLabelsSvg(TScalableVectorGraphics& svg, int32_t x, int32_t y,
+                        const std::vector<ChartPolyline>& lines);
+    void WriteSymbolsSvg(TScalableVectorGraphics& svg, int32_t x, int32_t y);
 
-    const TAhnenData& m_data;
-    const TImageSettings& m_settings;
+    ChartLabelMeasure m_ownMeasure{*this};
     const LabelMeasure& m_measure;
-    ProgressCallback m_progress;
     bool m_interactive;
     int64_t m_proband;
     int32_t m_radius;
@@ -103,13 +118,12 @@ private:
     int32_t m_pitch = 0;
     int32_t m_totalAlong = 0;
     int32_t m_lineHeight = 0;
-    int32_t m_width = 0;
-    int32_t m_height = 0;
 
     TTetrisVorfahren m_packing;
     std::vector<Point> m_positions;
     std::vector<TLineGen> m_linePlan;
     std::optional<TFamilyOffset> m_familyOffsets;
+    int64_t m_highlighted = -1;
 };
 
 }  // namespace qv

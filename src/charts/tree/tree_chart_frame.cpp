@@ -39,7 +39,7 @@ std::vector<BandRect> GenerationBands(const TImage_Vorfahren& ancestors,
                                       const TreeChartFrame& frame, const TreeChartMargins& margins,
                                       int32_t imageWidth, int32_t imageHeight)
 {
-    const TImageSettings& settings = ancestors.Settings();
+    const TImageSettings& settings = ancestors.Settings;
     const uint8_t alignment = settings.Tree.Alignment;
     const bool horizontal = IsHorizontalAlignment(alignment);
     const int32_t parity = 1 - alignment % 2;

@@ -25,10 +25,10 @@ Measured Measure(const TAhnenData& data, TImageSettings& settings, uint8_t sorti
     TImage_Vorfahren chart(data, settings, measure);
     EXPECT_TRUE(chart.Layout(test::IdLabels(data)));
     AncestorLinks links = LinkAncestors(data, chart.Drawn());
-    std::vector<int32_t> rows(data.Persons.size()), slots(data.Persons.size(), chart.Pitch());
+    std::vector<int32_t> rows(data.Persons.size()), slotWidths(data.Persons.size(), chart.Pitch());
     for (size_t p = 0; p < rows.size(); ++p) rows[p] = chart.RowOf(int64_t(p));
     TArrayOfBoolean switched = chart.FamilySwitched();
-    AncestorPackingInput input{links,    settings.ProbandIndex, rows, slots,
+    AncestorPackingInput input{links,    settings.ProbandIndex, rows, slotWidths,
                                switched, chart.RowCount(),      15};
     TTetrisVorfahren packing;
     AncestorSorter sorter(data, chart.Drawn(), input, switched, packing, {});

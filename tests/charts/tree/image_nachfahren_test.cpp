@@ -88,7 +88,7 @@ TEST(ImageNachfahren, RowsTakeTheLargestExtentUnlessOptimised)
         EXPECT_EQ(chart.RowExtent()[2], 55);
         EXPECT_EQ(chart.TotalAlong(), chart.Pitch() + chart.RowExtent()[0] + chart.RowExtent()[1] +
                                           chart.RowExtent()[2]);
-        EXPECT_EQ(chart.Height(), chart.TotalAlong());
+        EXPECT_EQ(chart.Height, chart.TotalAlong());
         EXPECT_EQ(chart.PositionOf(test::Person(data, "I1")).y, chart.Pitch() / 2);
     }
 }

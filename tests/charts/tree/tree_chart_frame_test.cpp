@@ -65,8 +65,8 @@ struct Charts {
         const uint8_t alignment = settings.Tree.Alignment;
         Point a = OrientTreePoint(ancestors->PositionOf(settings.ProbandIndex), alignment);
         Point d = OrientTreePoint(descendants->PositionOf(settings.ProbandIndex), alignment);
-        return JoinAtProband(a, ancestors->Width(), ancestors->Height(), d, descendants->Width(),
-                             descendants->Height());
+        return JoinAtProband(a, ancestors->Width, ancestors->Height, d, descendants->Width,
+                             descendants->Height);
     }
 };
 

@@ -1,0 +1,54 @@
+// Drawing the descendant tree: every descendant but the proband, whom the ancestor chart draws.
+#include <gtest/gtest.h>
+
+#include "charts/tree/image_nachfahren.h"
+#include "charts/tree/tree_drawing_support.h"
+#include "charts/tree/tree_fixture.h"
+#include "render/color.h"
+
+namespace qv {
+namespace {
+
+// P and X have the children K1 and K2; K1 has a daughter G.
+const std::string kFamily = test::MakeGedcom(
+    {"P", "X", "K1", "K2", "G"}, {{"F1", "P", "X", {"K1", "K2"}}, {"F2", "K1", "", {"G"}}});
+
+TEST(DescendantDrawing, SvgLeavesTheProbandToTheAncestorChart)
+{
+    TAhnenData data = test::DataFromGedcom(kFamily);
+    TImageSettings settings = test::TreeSettings(data, "P");
+    settings.FontStayOnTop = true;
+    TImage_Nachfahren chart(data, settings);
+    ASSERT_TRUE(chart.Layout(test::IdLabels(data)));
+    TScalableVectorGraphics svg;
+    ASSERT_TRUE(chart.DrawSvg(svg, 5, 5));
+    pugi::xml_document document = test::ParseSvg(svg);
+    // K1, K2 and G; every label line with its halo copy.
+    EXPECT_EQ(test::CountSymbols(document), 3);
+    EXPECT_EQ(document.select_nodes("//text").size(), 6u);
+    EXPECT_TRUE(document.select_nodes("//text[.='P']").empty());
+}
+
+TEST(DescendantDrawing, BitmapShowsDescendantsAndHighlight)
+{
+    TAhnenData data = test::DataFromGedcom(kFamily);
+    TImageSettings settings = test::TreeSettings(data, "P");
+    settings.Tree.BackgroundColored = true;
+    TImage_Nachfahren chart(data, settings);
+    ASSERT_TRUE(chart.Layout(test::IdLabels(data)));
+    const int64_t g = test::Person(data, "G"), k1 = test::Person(data, "K1");
+    chart.SetHighlighted(g);
+    EXPECT_EQ(chart.LabelBackground(g), kHighlightColor);
+    EXPECT_EQ(chart.LabelBackground(k1), kGenerationBandColor);
+    EXPECT_EQ(chart.LabelBackground(test::Person(data, "P")), kWhite);
+    Bitmap bitmap(chart.Width, chart.Height);
+    ASSERT_TRUE(chart.DrawBitmap(bitmap, 0, 0));
+    Point at = chart.PositionOf(g);
+    EXPECT_EQ(bitmap.Pixel(at.x, at.y), RgbColor(0, 128, 0));
+    // The proband's point stays empty: the ancestor chart draws it.
+    at = chart.PositionOf(test::Person(data, "P"));
+    EXPECT_EQ(bitmap.Pixel(at.x, at.y), kWhite);
+}
+
+}  // namespace
+}  // namespace qv
