@@ -20,7 +20,7 @@ inline pugi::xml_document ParseSvg(const TScalableVectorGraphics& svg)
 }
 
 // Person symbols: the shapes inside groups that carry a fill (lines are never filled),
-// counting each subpath of a merged path once.
+// counting each subpath of a merged path once, whether it moves absolutely or relatively.
 inline int CountSymbols(const pugi::xml_node& root)
 {
     int count = 0;
@@ -29,7 +29,8 @@ inline int CountSymbols(const pugi::xml_node& root)
         std::string name = shape.name();
         if (name == "rect" || name == "circle" || name == "ellipse") ++count;
         if (name != "path") continue;
-        for (char c : std::string(shape.attribute("d").value())) count += c == 'M' ? 1 : 0;
+        for (char c : std::string(shape.attribute("d").value()))
+            count += (c == 'M' || c == 'm') ? 1 : 0;
     }
     return count;
 }
