@@ -21,27 +21,28 @@ void EnsurePictureFits(int64_t width, int64_t height)
 
 }  // namespace
 
-std::optional<Bitmap> BuildTreeChartBitmap(TAhnenData& data, const TImageSettings& settings,
-                                           const TreeChartTexts& texts, ProgressCallback progress)
+std::optional<Bitmap> BuildTreeChartBitmap(const TAhnenData& data, const TImageSettings& settings,
+                                           const TreeChartTexts& texts, ProgressCallback progress,
+                                           int32_t* personCount)
 {
     TreeChartBuilder builder(data, settings, texts, std::move(progress));
     if (!builder.Prepare()) return std::nullopt;
+    if (personCount) *personCount = builder.PersonCount();
     EnsurePictureFits(builder.ImageWidth(), builder.ImageHeight());
     Bitmap bitmap(builder.ImageWidth(), builder.ImageHeight(), kWhite, PixelFormat::Bits24);
     if (!builder.DrawRaster(bitmap)) return std::nullopt;
     return bitmap;
 }
 
-std::optional<TScalableVectorGraphics> BuildTreeChartSvg(TAhnenData& data,
-                                                         const TImageSettings& settings,
-                                                         bool interactive,
-                                                         const TreeChartTexts& texts,
-                                                         ProgressCallback progress, bool pdfTarget)
+std::optional<TScalableVectorGraphics> BuildTreeChartSvg(
+    const TAhnenData& data, const TImageSettings& settings, bool interactive,
+    const TreeChartTexts& texts, ProgressCallback progress, bool pdfTarget, int32_t* personCount)
 {
     if (interactive)
         throw Error("Die interaktive SVG-Ausgabe der Ahnentafel ist noch nicht verfügbar.");
     TreeChartBuilder builder(data, settings, texts, std::move(progress));
     if (!builder.Prepare()) return std::nullopt;
+    if (personCount) *personCount = builder.PersonCount();
     TScalableVectorGraphics svg("UTF-8");
     svg.PdfTarget = pdfTarget;
     if (!builder.DrawVector(svg)) return std::nullopt;

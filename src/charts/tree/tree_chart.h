@@ -2,8 +2,8 @@
 // the proband, with generation bands and captions, footnotes, highlight and comment blocks.
 #pragma once
 
+#include <cstdint>
 #include <optional>
-#include <string>
 
 #include "app/image_settings.h"
 #include "charts/tree/tree_chart_texts.h"
@@ -17,16 +17,19 @@ namespace qv {
 // Nothing is returned when the progress callback cancelled. Throws Error with the message the
 // user sees: "Kein Proband gewählt!", "Keine Personen in der Liste zum Anzeigen!" (type 2
 // without selection), a cycle or generation conflict of the data, and "Nicht genügend
-// Speicher zum Erstellen des Bildes verfügbar." for a picture too large to hold. Sets the
-// data's OutputPersonCount.
-std::optional<Bitmap> BuildTreeChartBitmap(TAhnenData& data, const TImageSettings& settings,
+// Speicher zum Erstellen des Bildes verfügbar." for a picture too large to hold.
+// personCount receives the number of persons shown (for OutputPersonCount); the data object
+// itself stays untouched, as the engine on it requires.
+std::optional<Bitmap> BuildTreeChartBitmap(const TAhnenData& data, const TImageSettings& settings,
                                            const TreeChartTexts& texts,
-                                           ProgressCallback progress = {});
+                                           ProgressCallback progress = {},
+                                           int32_t* personCount = nullptr);
 
 // pdfTarget writes plain symbol shapes for the PDF converter. The interactive document is not
 // built yet and is refused with an Error.
 std::optional<TScalableVectorGraphics> BuildTreeChartSvg(
-    TAhnenData& data, const TImageSettings& settings, bool interactive, const TreeChartTexts& texts,
-    ProgressCallback progress = {}, bool pdfTarget = false);
+    const TAhnenData& data, const TImageSettings& settings, bool interactive,
+    const TreeChartTexts& texts, ProgressCallback progress = {}, bool pdfTarget = false,
+    int32_t* personCount = nullptr);
 
 }  // namespace qv

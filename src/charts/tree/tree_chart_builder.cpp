@@ -9,7 +9,7 @@
 
 namespace qv {
 
-TreeChartBuilder::TreeChartBuilder(TAhnenData& data, const TImageSettings& settings,
+TreeChartBuilder::TreeChartBuilder(const TAhnenData& data, const TImageSettings& settings,
                                    const TreeChartTexts& texts, ProgressCallback progress)
     : m_data(data), m_texts(texts)
 {
@@ -48,7 +48,6 @@ void TreeChartBuilder::CreateCharts()
     m_descendants.emplace(*m_chartData, m_settings, m_progress, limitFrom);
     m_ancestors->SetHighlighted(m_highlighted);
     m_descendants->SetHighlighted(m_highlighted);
-    m_ancestors->ExpandHeadline = m_texts.Headline;
 }
 
 bool TreeChartBuilder::LayOutCharts()
@@ -57,7 +56,7 @@ bool TreeChartBuilder::LayOutCharts()
     for (size_t p = 0; p < persons.size(); ++p)
         persons[p] = persons[p] || m_descendants->TreePersons()[p];
     if (m_texts.Prepare && !m_texts.Prepare(*m_chartData, persons)) return false;
-    auto labels = [this](FootnoteList& notes) -> LabelSource {
+    auto labels = [this](TFootNotes& notes) -> LabelSource {
         if (!m_texts.PersonLabel) return {};
         return [this, &notes](int64_t person) {
             return m_texts.PersonLabel(*m_chartData, person, notes);
@@ -115,12 +114,12 @@ void TreeChartBuilder::MeasureFrame()
                             m_ancestors->Width, m_ancestors->Height,
                             m_descendants->OrientPoint(m_descendants->PositionOf(proband)),
                             m_descendants->Width, m_descendants->Height);
-    const FootnoteList notes = MergeFootnotes(m_ancestorNotes, m_descendantNotes);
+    const TFootNotes notes = MergeFootnotes(m_ancestorNotes, m_descendantNotes);
     const int32_t limit = m_frame.CombinedWidth + m_margins.Left - 20;
     auto width = [this](std::string_view text) { return m_ancestors->TextWidth(text); };
     m_footnoteLines.clear();
-    for (const auto& [key, text] : notes) {
-        std::vector<FootnoteLine> lines = WrapFootnote(key, text, limit, width);
+    for (const TFootNote& note : notes) {
+        std::vector<FootnoteLine> lines = WrapFootnote(note.Key, note.Value, limit, width);
         m_footnoteLines.insert(m_footnoteLines.end(), lines.begin(), lines.end());
     }
     m_margins.Footnotes = m_footnoteLines.empty()
@@ -132,7 +131,6 @@ void TreeChartBuilder::MeasureFrame()
     m_margins.Footer = comments.footer;
 }
 
-// Persons shown once each: the proband stands in both charts, placeholders in neither.
 void TreeChartBuilder::CountPersons()
 {
     const TArrayOfBoolean& drawn = m_ancestors->Drawn();
@@ -140,7 +138,7 @@ void TreeChartBuilder::CountPersons()
     int32_t count = 0;
     for (size_t p = 0; p < drawn.size(); ++p)
         if ((drawn[p] || tree[p]) && !m_chartData->Persons[p].IsDummy) ++count;
-    m_data.OutputPersonCount = count;
+    m_personCount = count;
 }
 
 int32_t TreeChartBuilder::ImageWidth() const

@@ -22,11 +22,13 @@ class TreeChartBuilder {
 public:
     // Works on its own copy of the settings. Throws Error for a missing proband or an empty
     // selection of tree type 2, before anything is built.
-    TreeChartBuilder(TAhnenData& data, const TImageSettings& settings, const TreeChartTexts& texts,
-                     ProgressCallback progress);
+    TreeChartBuilder(const TAhnenData& data, const TImageSettings& settings,
+                     const TreeChartTexts& texts, ProgressCallback progress);
 
     // Charts created, laid out, captions and footnotes measured; false when cancelled.
     bool Prepare();
+    // The persons shown, each once: the proband stands in both charts, placeholders in none.
+    int32_t PersonCount() const { return m_personCount; }
     int32_t ImageWidth() const;
     int32_t ImageHeight() const;
     // False when cancelled.
@@ -56,7 +58,8 @@ private:
     void DrawRasterFrame(Bitmap& bitmap);
     void WriteVectorFrame(TScalableVectorGraphics& svg);
 
-    TAhnenData& m_data;
+    const TAhnenData& m_data;
+    int32_t m_personCount = 0;
     TImageSettings m_settings;
     const TreeChartTexts& m_texts;
     ProgressCallback m_progress;
@@ -66,8 +69,8 @@ private:
     const TAhnenData* m_chartData = nullptr;
     std::optional<TImage_Vorfahren> m_ancestors;
     std::optional<TImage_Nachfahren> m_descendants;
-    FootnoteList m_ancestorNotes;
-    FootnoteList m_descendantNotes;
+    TFootNotes m_ancestorNotes;
+    TFootNotes m_descendantNotes;
     std::vector<FootnoteLine> m_footnoteLines;
     std::vector<TArrayOfString> m_ancestorCaptions;
     std::vector<TArrayOfString> m_descendantCaptions;

@@ -8,15 +8,15 @@
 
 namespace qv {
 
-FootnoteList MergeFootnotes(const FootnoteList& ancestors, const FootnoteList& descendants)
+TFootNotes MergeFootnotes(const TFootNotes& ancestors, const TFootNotes& descendants)
 {
-    FootnoteList merged;
+    TFootNotes merged;
     std::set<std::string> keys;
-    for (const FootnoteList* list : {&ancestors, &descendants})
+    for (const TFootNotes* list : {&ancestors, &descendants})
         for (const auto& note : *list)
-            if (keys.insert(note.first).second) merged.push_back(note);
+            if (keys.insert(note.Key).second) merged.push_back(note);
     std::stable_sort(merged.begin(), merged.end(),
-                     [](const auto& a, const auto& b) { return NaturalLess(a.first, b.first); });
+                     [](const auto& a, const auto& b) { return NaturalLess(a.Key, b.Key); });
     return merged;
 }
 

@@ -4,17 +4,13 @@
 #include <cstdint>
 #include <functional>
 #include <string>
-#include <utility>
 #include <vector>
 
-#include "charts/chart_comments.h"
+#include "app/footnotes.h"
 #include "data/ahnen_data.h"
 #include "data/array_types.h"
 
 namespace qv {
-
-// Footnotes of long Kekule-number lists: (key, text), such as ("12)", "12, 45, 1033").
-using FootnoteList = std::vector<std::pair<std::string, std::string>>;
 
 struct TreeChartTexts {
     // Told which persons appear (persons of the chart data, which may be the collateral
@@ -23,16 +19,15 @@ struct TreeChartTexts {
     std::function<bool(const TAhnenData& chartData, const TArrayOfBoolean& persons)> Prepare;
     // The label lines of a person of the chart data; footnotes go to the list given.
     std::function<TArrayOfString(const TAhnenData& chartData, int64_t person,
-                                 FootnoteList& footnotes)>
+                                 TFootNotes& footnotes)>
         PersonLabel;
     // The caption lines of a generation (0 the Kekule-1 person's, ancestors negative); none
     // when generations are not labelled.
     std::function<TArrayOfString(int64_t generation)> GenerationCaption;
-    HeadlineExpander Headline = JoinHeadlineLines;
 };
 
 // Footnotes of both charts, ancestor chart first: each key once (its first text), sorted by
 // key in natural order, equal keys keeping their order.
-FootnoteList MergeFootnotes(const FootnoteList& ancestors, const FootnoteList& descendants);
+TFootNotes MergeFootnotes(const TFootNotes& ancestors, const TFootNotes& descendants);
 
 }  // namespace qv

@@ -18,7 +18,7 @@ const std::string kFamily = test::MakeGedcom(
 TreeChartTexts IdTexts()
 {
     TreeChartTexts texts;
-    texts.PersonLabel = [](const TAhnenData& data, int64_t person, FootnoteList&) {
+    texts.PersonLabel = [](const TAhnenData& data, int64_t person, TFootNotes&) {
         return TArrayOfString{data.Persons[person].Id};
     };
     return texts;
@@ -31,7 +31,9 @@ TEST(TreeChart, WithoutExtrasThePictureIsTheCombinedCharts)
         SCOPED_TRACE(int(alignment));
         TImageSettings settings = test::TreeSettings(data, "I1");
         settings.Tree.Alignment = alignment;
-        std::optional<Bitmap> picture = BuildTreeChartBitmap(data, settings, IdTexts());
+        int32_t persons = 0;
+        std::optional<Bitmap> picture =
+            BuildTreeChartBitmap(data, settings, IdTexts(), {}, &persons);
         ASSERT_TRUE(picture);
         TImage_Vorfahren ancestors(data, settings);
         TImage_Nachfahren descendants(data, settings);
@@ -49,7 +51,7 @@ TEST(TreeChart, WithoutExtrasThePictureIsTheCombinedCharts)
         EXPECT_EQ(picture->Pixel(frame.AncestorOrigin.x + at.x, frame.AncestorOrigin.y + at.y),
                   RgbColor(0, 0, 255));
         // The proband's wife stands in neither chart.
-        EXPECT_EQ(data.OutputPersonCount, 5);
+        EXPECT_EQ(persons, 5);
     }
 }
 
@@ -86,17 +88,19 @@ TEST(TreeChart, SvgShowsEveryPersonOnceAndTheFootnotesInOrder)
 {
     TAhnenData data = test::DataFromGedcom(kFamily);
     TreeChartTexts texts = IdTexts();
-    texts.PersonLabel = [](const TAhnenData& d, int64_t person, FootnoteList& notes) {
+    texts.PersonLabel = [](const TAhnenData& d, int64_t person, TFootNotes& notes) {
         const std::string& id = d.Persons[person].Id;
         notes.push_back({id == "I4" ? "10)" : "9)", id});
         return TArrayOfString{id};
     };
     TImageSettings settings = test::TreeSettings(data, "I1");
-    std::optional<TScalableVectorGraphics> svg = BuildTreeChartSvg(data, settings, false, texts);
+    int32_t persons = 0;
+    std::optional<TScalableVectorGraphics> svg =
+        BuildTreeChartSvg(data, settings, false, texts, {}, false, &persons);
     ASSERT_TRUE(svg);
     pugi::xml_document document = test::ParseSvg(*svg);
-    EXPECT_EQ(test::CountSymbols(document), data.OutputPersonCount);
-    EXPECT_EQ(data.OutputPersonCount, 5);
+    EXPECT_EQ(test::CountSymbols(document), persons);
+    EXPECT_EQ(persons, 5);
     std::vector<std::string> texts9and10;
     for (pugi::xpath_node text : document.select_nodes("//text"))
         if (std::string(text.node().child_value()).find(')') != std::string::npos)
@@ -128,21 +132,24 @@ TEST(TreeChart, LonelyProbandIsOneSymbolWithItsLabel)
     TAhnenData data = test::DataFromGedcom(test::MakeGedcom({"I1"}, {}));
     TImageSettings settings = test::TreeSettings(data, "I1");
     settings.FontHighlight = true;
+    int32_t persons = 0;
     std::optional<TScalableVectorGraphics> svg =
-        BuildTreeChartSvg(data, settings, false, IdTexts());
+        BuildTreeChartSvg(data, settings, false, IdTexts(), {}, false, &persons);
     ASSERT_TRUE(svg);
     pugi::xml_document document = test::ParseSvg(*svg);
     EXPECT_EQ(test::CountSymbols(document), 1);
     EXPECT_EQ(document.select_nodes("//text[.='I1']").size(), 1u);
-    EXPECT_EQ(data.OutputPersonCount, 1);
+    EXPECT_EQ(persons, 1);
 }
 
 TEST(MergeFootnotes, FirstTextOfAKeyWinsAndKeysSortNaturally)
 {
-    FootnoteList ancestors{{"12)", "a"}, {"9)", "b"}, {"10)", "c"}};
-    FootnoteList descendants{{"9)", "d"}, {"2)", "e"}, {"10)", "f"}};
-    EXPECT_EQ(MergeFootnotes(ancestors, descendants),
-              (FootnoteList{{"2)", "e"}, {"9)", "b"}, {"10)", "c"}, {"12)", "a"}}));
+    TFootNotes ancestors{{"12)", "a"}, {"9)", "b"}, {"10)", "c"}};
+    TFootNotes descendants{{"9)", "d"}, {"2)", "e"}, {"10)", "f"}};
+    std::vector<std::string> merged;
+    for (const TFootNote& note : MergeFootnotes(ancestors, descendants))
+        merged.push_back(note.Key + note.Value);
+    EXPECT_EQ(merged, (std::vector<std::string>{"2)e", "9)b", "10)c", "12)a"}));
 }
 
 }  // namespace

@@ -19,12 +19,16 @@ inline pugi::xml_document ParseSvg(const TScalableVectorGraphics& svg)
     return document;
 }
 
-// Person symbols: the shapes inside groups that carry a fill (lines are never filled),
-// counting each subpath of a merged path once, whether it moves absolutely or relatively.
+// Person symbols: the shapes inside the groups stroked in a sex colour (or black, when
+// symbols are not coloured), counting each subpath of a merged path once, whether it moves
+// absolutely or relatively.
 inline int CountSymbols(const pugi::xml_node& root)
 {
     int count = 0;
-    for (pugi::xpath_node hit : root.select_nodes("//g[@fill and @fill!='none']/*")) {
+    const char* groups =
+        "//g[@fill and (@stroke='#00F' or @stroke='#F00' or @stroke='#008000' or "
+        "@stroke='#000')]/*";
+    for (pugi::xpath_node hit : root.select_nodes(groups)) {
         pugi::xml_node shape = hit.node();
         std::string name = shape.name();
         if (name == "rect" || name == "circle" || name == "ellipse") ++count;

@@ -1,0 +1,104 @@
+// The example family's tree chart in every file format, with real labels and captions.
+#include "charts/tree/tree_chart_file.h"
+
+#include <filesystem>
+#include <fstream>
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include "calc/calc_class.h"
+#include "charts/tree/template_texts.h"
+#include "charts/tree/tree_chart.h"
+#include "charts/tree/tree_drawing_support.h"
+#include "charts/tree/tree_fixture.h"
+#include "data/example_family.h"
+#include "render/pdf_tools.h"
+
+namespace qv {
+namespace {
+
+class TreeChartFileTest : public testing::Test {
+protected:
+    TreeChartFileTest() : m_data(LoadExampleFamily(".")), m_calc(m_data)
+    {
+        m_settings.ProbandIndex = 18;
+        for (int64_t p : {30, 6, 0}) m_settings.SetSelected(p, true);
+        m_settings.Tree.Label = 3;
+        m_settings.Tree.LabelCustomText = {"<NName>", "<VName>", "<Kekule>"};
+        m_settings.Tree.FootnoteThreshold = 2;
+        m_settings.Tree.LabelGen = 1;
+        m_settings.Tree.LabelGenCustomText = {"k = <k>"};
+        m_settings.Tree.BackgroundColored = true;
+        m_settings.Tree.CommentHeader = true;
+        m_settings.CommentHeaderText = {"<p>Ostrelle der Familie</p>"};
+    }
+
+    TAhnenData m_data;
+    TCalcClass m_calc;
+    TImageSettings m_settings;
+    test::ScratchDirectory m_dir{"tree-chart-file"};
+};
+
+TEST_F(TreeChartFileTest, EveryFormatHoldsTheSameChart)
+{
+    const TreeChartTexts texts = TemplateTexts(m_calc, m_settings);
+    std::optional<Bitmap> picture = BuildTreeChartBitmap(m_data, m_settings, texts);
+    ASSERT_TRUE(picture);
+    std::optional<int32_t> persons;
+    for (const char* name : {"tafel.png", "tafel.BMP", "tafel.svg", "tafel.pdf", "tafel.htm"}) {
+        SCOPED_TRACE(name);
+        persons = WriteTreeChart(m_data, m_settings, texts, m_dir.File(name), "Quilvane test");
+        ASSERT_TRUE(persons);
+        EXPECT_EQ(*persons, 21);
+    }
+    QImage png(QString::fromStdString(m_dir.File("tafel.png")));
+    EXPECT_EQ(png.size(), QSize(picture->Width(), picture->Height()));
+    EXPECT_TRUE(png == QImage(QString::fromStdString(m_dir.File("tafel.BMP"))));
+    pugi::xml_document svg;
+    ASSERT_TRUE(svg.load_file(m_dir.File("tafel.svg").c_str()));
+    EXPECT_EQ(test::CountSymbols(svg), *persons);
+    EXPECT_EQ(svg.select_nodes("//text[.='k = -4']").size(), 1u);
+    // Friedrich, number 10 and 14, once in the chart; his list in the footnote.
+    EXPECT_EQ(svg.select_nodes("//text[.='10)']").size(), 2u);
+    EXPECT_EQ(svg.select_nodes("//text[.=' 10, 14']").size(), 1u);
+    EXPECT_EQ(svg.select_nodes("//foreignObject").size(), 1u);
+    test::CheckedPdfPage(m_dir.File("tafel.pdf"));
+    EXPECT_NE(test::PdfText(m_dir.File("tafel.pdf")).find("Schäfer"), std::string::npos);
+    std::ifstream html(m_dir.File("tafel.htm"));
+    std::string page((std::istreambuf_iterator<char>(html)), {});
+    // The page shows the header once, as HTML, and the document inside has no comments.
+    EXPECT_NE(page.find("<p>Ostrelle der Familie</p>\r\n<svg "), std::string::npos);
+    EXPECT_EQ(page.find("foreignObject"), std::string::npos);
+}
+
+TEST_F(TreeChartFileTest, PdfAndHtmlDrawWithoutCommentsOnACopy)
+{
+    m_settings.Tree.CommentHeadline = m_settings.Tree.CommentFooter = true;
+    m_settings.KekuleOneIndex = -1;
+    TImageSettings bare = SettingsWithoutComments(m_settings);
+    EXPECT_FALSE(bare.Tree.CommentHeadline || bare.Tree.CommentHeader || bare.Tree.CommentFooter);
+    EXPECT_TRUE(m_settings.Tree.CommentHeader);
+    EXPECT_EQ(bare.ProbandIndex, 18);
+    EXPECT_EQ(bare.KekuleOneIndex, 18);
+    EXPECT_EQ(bare.SelectedCount(), 3);
+    EXPECT_EQ(bare.Tree.LabelGenCustomText, m_settings.Tree.LabelGenCustomText);
+}
+
+TEST_F(TreeChartFileTest, CancelOrUnknownFormatLeavesNoFile)
+{
+    const TreeChartTexts texts = TemplateTexts(m_calc, m_settings);
+    auto cancel = [](const std::string& text, int64_t, int64_t) {
+        return text == "Vorfahren: Zeichne Linien";
+    };
+    EXPECT_FALSE(WriteTreeChart(m_data, m_settings, texts, m_dir.File("x.png"), "", cancel));
+    EXPECT_FALSE(WriteTreeChart(m_data, m_settings, texts, m_dir.File("x.pdf"), "", cancel));
+    EXPECT_FALSE(std::filesystem::exists(m_dir.File("x.png")));
+    EXPECT_FALSE(std::filesystem::exists(m_dir.File("x.pdf")));
+    test::ExpectError([&] { WriteTreeChart(m_data, m_settings, texts, m_dir.File("x.gif"), ""); },
+                      "Unbekanntes Dateiformat für die Ahnentafel: " + m_dir.File("x.gif"));
+}
+
+}  // namespace
+}  // namespace qv
