@@ -25,5 +25,6 @@ int RunMetrics(const std::vector<std::string>& args);
 int RunGenerations(const std::vector<std::string>& args);
 int RunSiblings(const std::vector<std::string>& args);
 int RunTable(const std::vector<std::string>& args);
+int RunChart(const std::vector<std::string>& args);
 
 }  // namespace qv::cli

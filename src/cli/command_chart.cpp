@@ -1,0 +1,65 @@
+// "chart": the charts of a proband written to a picture, SVG, PDF or HTML file.
+#include "calc/family_document.h"
+#include "charts/tree/template_texts.h"
+#include "charts/tree/tree_chart_file.h"
+#include "cli/command.h"
+#include "cli/completion.h"
+#include "cli/data_source.h"
+#include "cli/engine_steps.h"
+#include "cli/interrupt.h"
+#include "cli/progress_bar.h"
+#include "cli/selection_options.h"
+#include "cli/settings_options.h"
+#include "data/data_file.h"
+
+namespace qv::cli {
+namespace {
+
+// The identification the PDF writer stores as the document's creator.
+const std::string kCreator = std::string("Quilvane ") + QV_VERSION + " by Veldrin";
+
+int RunTreeChart(const std::vector<std::string>& args)
+{
+    Arguments parsed(args, {kExampleOption,
+                            {"--root", true},
+                            {"--kekule-one", true},
+                            kSelectOption,
+                            kQueryOption,
+                            kConfigOption,
+                            kSetOption,
+                            kOutputOption});
+    const std::string output = parsed.Required(kOutputOption.name);
+    if (!IsTreeChartFileName(output))
+        throw UsageError("AUSGABE muss auf .png, .bmp, .svg, .pdf, .html oder .htm enden");
+    TImageSettings settings = LoadSettingsOptions(parsed);
+    InstallInterruptHandler();
+    ProgressBar bar;
+    FamilyDocument document(LoadData(parsed), bar.Callback());
+    const TAhnenData& data = document.Data();
+    // Without a proband the chart says so itself ("Kein Proband gewählt!").
+    if (parsed.Has("--root") || IsSiblingListFile(data.FileName))
+        settings.ProbandIndex = ResolveRoot(parsed, data);
+    if (parsed.Has("--kekule-one"))
+        settings.KekuleOneIndex = ResolvePerson(data, parsed.Value("--kekule-one"));
+    SelectionList selection(settings);
+    ApplySelectionOptions(parsed, data, selection);
+    Completion completion;
+    const TreeChartTexts texts = TemplateTexts(document.Calc(), settings);
+    std::optional<int32_t> persons =
+        WriteTreeChart(data, settings, texts, output, kCreator, bar.Callback());
+    if (!persons || InterruptRequested()) return Interrupted();
+    completion.Print({"Personen: " + std::to_string(*persons)});
+    return 0;
+}
+
+}  // namespace
+
+int RunChart(const std::vector<std::string>& args)
+{
+    std::string kind = args.empty() ? "" : args[0];
+    std::vector<std::string> rest(args.begin() + (args.empty() ? 0 : 1), args.end());
+    if (kind == "tree") return RunTreeChart(rest);
+    throw UsageError("chart erwartet tree");
+}
+
+}  // namespace qv::cli

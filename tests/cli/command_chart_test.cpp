@@ -1,0 +1,79 @@
+// "chart tree": the tree chart written by the batch tool, and its refusals.
+#include <filesystem>
+#include <fstream>
+#include <regex>
+
+#include <gtest/gtest.h>
+
+#include "cli_runner.h"
+
+namespace qv {
+namespace {
+
+using test::RunCli;
+
+class CliChart : public testing::Test {
+protected:
+    CliChart() { std::filesystem::create_directories(m_dir); }
+    ~CliChart() override { std::filesystem::remove_all(m_dir); }
+    std::string File(const std::string& name) const { return (m_dir / name).string(); }
+
+    std::filesystem::path m_dir =
+        std::filesystem::temp_directory_path() / ("qv-cli-chart-" + std::to_string(::getpid()));
+};
+
+TEST_F(CliChart, WritesTheTreeChartAndReportsPersonsAndTime)
+{
+    auto r = RunCli({"chart", "tree", "--example", "--root", "#18", "--select", "#30,#6,#0",
+                     "--set", "AT_TREE_TYPE=2", "--set", "AT_LABEL=2", "-o", File("tafel.svg")});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(std::regex_search(r.err, std::regex("Personen: 17\nBenötigte Zeit: [0-9]+s\n")))
+        << r.err;
+    std::ifstream svg(File("tafel.svg"));
+    std::string text((std::istreambuf_iterator<char>(svg)), {});
+    EXPECT_NE(text.find(">Schäfer</text>"), std::string::npos);
+}
+
+TEST_F(CliChart, MessagesEndTheRunWithoutAFile)
+{
+    // I3 has children with I2 and with I2's son I4: I4 would stand in his father's row.
+    const std::string conflict = File("konflikt.ged");
+    std::ofstream(conflict)
+        << "0 HEAD\n0 @I1@ INDI\n1 NAME Anna /Alt/\n0 @I2@ INDI\n1 NAME Bert /Alt/\n"
+           "1 FAMC @F1@\n0 @I3@ INDI\n1 NAME Cora /Neu/\n0 @I4@ INDI\n1 NAME Dirk /Alt/\n"
+           "1 FAMC @F2@\n0 @I5@ INDI\n1 NAME Emil /Alt/\n1 FAMC @F3@\n0 @F1@ FAM\n1 WIFE @I1@\n"
+           "0 @F2@ FAM\n1 HUSB @I2@\n1 WIFE @I3@\n0 @F3@ FAM\n1 HUSB @I4@\n1 WIFE @I3@\n0 TRLR\n";
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+        std::string message;
+    } cases[] = {
+        {{"--example"}, 1, "quilvane-cli: Kein Proband gewählt!\n"},
+        {{"--example", "--root", "#18", "--set", "AT_TREE_TYPE=2"},
+         1,
+         "quilvane-cli: Keine Personen in der Liste zum Anzeigen!\n"},
+        {{conflict, "--root", "I1"},
+         1,
+         "quilvane-cli: Fehler: Ausgabe nicht möglich!\r\nDie Person Alt, Dirk (I4) soll in der "
+         "selben Generation wie ihre Eltern dargestellt werden.\n"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args{"chart", "tree"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        args.insert(args.end(), {"-o", File("tafel.png")});
+        auto r = RunCli(args);
+        EXPECT_EQ(r.status, c.status) << r.err;
+        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
+        EXPECT_FALSE(std::filesystem::exists(File("tafel.png")));
+    }
+    auto r = RunCli({"chart", "tree", "--example", "--root", "#18", "-o", File("tafel.gif")});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err.rfind("quilvane-cli chart: AUSGABE muss auf .png, .bmp, .svg, .pdf, .html "
+                          "oder .htm enden\n",
+                          0),
+              0u)
+        << r.err;
+}
+
+}  // namespace
+}  // namespace qv
