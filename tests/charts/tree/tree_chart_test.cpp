@@ -112,6 +112,31 @@ TEST(TreeChart, SvgShowsEveryPersonOnceAndTheFootnotesInOrder)
     EXPECT_EQ(document.select_nodes("//text[.=' I4']").size(), 1u);
 }
 
+TEST(TreeChart, CollateralRelativesKeepTheGenerationsOfTheProband)
+{
+    TAhnenData data = test::DataFromGedcom(kFamily);
+    TImageSettings settings = test::TreeSettings(data, "I1");
+    settings.Tree.TreeType0Kindred = true;
+    TreeChartTexts texts = IdTexts();
+    texts.GenerationCaption = [](int64_t generation) {
+        return TArrayOfString{"k = " + std::to_string(generation)};
+    };
+    int32_t persons = 0;
+    std::optional<TScalableVectorGraphics> svg =
+        BuildTreeChartSvg(data, settings, false, texts, {}, false, &persons);
+    ASSERT_TRUE(svg);
+    // The grandparents hang from the placeholder root; the proband's wife I5 now stands
+    // beside him as the partner of a descendant of the root. Placeholders count for nothing.
+    EXPECT_EQ(persons, 6);
+    pugi::xml_document document = test::ParseSvg(*svg);
+    EXPECT_EQ(test::CountSymbols(document), 6);
+    for (const char* caption : {"k = -1", "k = 0", "k = 1"})
+        EXPECT_EQ(
+            document.select_nodes(("//text[.='" + std::string(caption) + "']").c_str()).size(), 1u)
+            << caption;
+    EXPECT_TRUE(document.select_nodes("//text[.='dummy']").empty());
+}
+
 TEST(TreeChart, RefusesWithTheMessageTheUserSees)
 {
     TAhnenData data = test::DataFromGedcom(kFamily);
