@@ -35,14 +35,14 @@ void CheckAncestors(const TAhnenData& data, const TImageSettings& settings)
 {
     test::FixedMeasure measure;
     TImage_Vorfahren chart(data, settings, measure);
-    ASSERT_TRUE(chart.Layout(NameLabels(data)));
+    EXPECT_TRUE(chart.Layout(NameLabels(data)));
     std::map<int32_t, std::vector<int32_t>> rows;
     for (size_t p = 0; p < data.Persons.size(); ++p) {
         if (!chart.Drawn()[p]) continue;
         const Point at = chart.PositionOf(int64_t(p));
-        ASSERT_GE(at.x, 0) << data.Persons[p].Id;
-        ASSERT_LT(at.x, chart.Packing().PackedWidth + chart.Pitch());
-        ASSERT_EQ(at.y, chart.RowCoordinate(chart.RowOf(int64_t(p))));
+        EXPECT_GE(at.x, 0) << data.Persons[p].Id;
+        EXPECT_LT(at.x, chart.Packing().PackedWidth + chart.Pitch());
+        EXPECT_EQ(at.y, chart.RowCoordinate(chart.RowOf(int64_t(p))));
         rows[chart.RowOf(int64_t(p))].push_back(at.x);
     }
     ExpectRowsApart(rows, std::max(3 * settings.Symbol.Radius, int(settings.NodeWidth)));
@@ -50,21 +50,22 @@ void CheckAncestors(const TAhnenData& data, const TImageSettings& settings)
     EXPECT_EQ(chart.Lines().empty(), drawn == 1);
 }
 
-void CheckDescendants(const TAhnenData& data, const TImageSettings& settings,
-                      int64_t limitFrom = -1)
+int32_t CheckDescendants(const TAhnenData& data, const TImageSettings& settings,
+                         int64_t limitFrom = -1)
 {
     test::FixedMeasure measure;
     TImage_Nachfahren chart(data, settings, measure, {}, limitFrom);
-    ASSERT_TRUE(chart.Layout(NameLabels(data)));
+    EXPECT_TRUE(chart.Layout(NameLabels(data)));
     std::map<int32_t, std::vector<int32_t>> rows;
     for (const TTree_Node& node : chart.Tree().Nodes) {
         const Point at = chart.PositionOf(node.Person);
-        ASSERT_GE(at.x, 0);
-        ASSERT_EQ(at.y, chart.RowCoordinate(node.Depth));
-        if (node.Parent >= 0) ASSERT_GT(node.Depth, chart.Tree().Nodes[node.Parent].Depth);
+        EXPECT_GE(at.x, 0);
+        EXPECT_EQ(at.y, chart.RowCoordinate(node.Depth));
+        if (node.Parent >= 0) EXPECT_GT(node.Depth, chart.Tree().Nodes[node.Parent].Depth);
         rows[node.Depth].push_back(at.x);
     }
     ExpectRowsApart(rows, std::max(3 * settings.Symbol.Radius, int(settings.NodeWidth)));
+    return chart.RowCount();
 }
 
 TEST(SharedFiles, EveryTypeAndAlignmentLaysOut)
@@ -82,7 +83,9 @@ TEST(SharedFiles, EveryTypeAndAlignmentLaysOut)
                 settings.Tree.Alignment = alignment;
                 for (size_t p = 0; p < data.Persons.size(); p += 9) settings.SetSelected(p, true);
                 CheckAncestors(data, settings);
-                CheckDescendants(data, settings);
+                const int32_t descendantRows = CheckDescendants(data, settings);
+                // I2018's descendants fill more rows than a fixed 65-row contour holds.
+                if (type == 0 && std::string(proband) == "I2018") EXPECT_GT(descendantRows, 65);
             }
         }
     }
