@@ -61,7 +61,9 @@ int32_t CheckDescendants(const TAhnenData& data, const TImageSettings& settings,
         const Point at = chart.PositionOf(node.Person);
         EXPECT_GE(at.x, 0);
         EXPECT_EQ(at.y, chart.RowCoordinate(node.Depth));
-        if (node.Parent >= 0) EXPECT_GT(node.Depth, chart.Tree().Nodes[node.Parent].Depth);
+        if (node.Parent >= 0) {
+            EXPECT_GT(node.Depth, chart.Tree().Nodes[node.Parent].Depth);
+        }
         rows[node.Depth].push_back(at.x);
     }
     ExpectRowsApart(rows, std::max(3 * settings.Symbol.Radius, int(settings.NodeWidth)));
@@ -85,7 +87,9 @@ TEST(SharedFiles, EveryTypeAndAlignmentLaysOut)
                 CheckAncestors(data, settings);
                 const int32_t descendantRows = CheckDescendants(data, settings);
                 // I2018's descendants fill more rows than a fixed 65-row contour holds.
-                if (type == 0 && std::string(proband) == "I2018") EXPECT_GT(descendantRows, 65);
+                if (type == 0 && std::string(proband) == "I2018") {
+                    EXPECT_GT(descendantRows, 65);
+                }
             }
         }
     }
