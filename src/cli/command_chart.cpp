@@ -1,4 +1,5 @@
 // "chart": the charts of a proband written to a picture, SVG, PDF or HTML file.
+#include "app/program_identity.h"
 #include "calc/family_document.h"
 #include "charts/tree/template_texts.h"
 #include "charts/tree/tree_chart_file.h"
@@ -14,9 +15,6 @@
 
 namespace qv::cli {
 namespace {
-
-// The identification the PDF writer stores as the document's creator.
-const std::string kCreator = std::string("Quilvane ") + QV_VERSION + " by Veldrin";
 
 int RunTreeChart(const std::vector<std::string>& args)
 {
@@ -46,7 +44,7 @@ int RunTreeChart(const std::vector<std::string>& args)
     Completion completion;
     const TreeChartTexts texts = TemplateTexts(document.Calc(), settings);
     std::optional<int32_t> persons =
-        WriteTreeChart(data, settings, texts, output, kCreator, bar.Callback());
+        WriteTreeChart(data, settings, texts, output, ProgramIdentification(), bar.Callback());
     if (!persons || InterruptRequested()) return Interrupted();
     completion.Print({"Personen: " + std::to_string(*persons)});
     return 0;

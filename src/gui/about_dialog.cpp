@@ -5,11 +5,10 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "app/program_identity.h"
+#include "app/qt_text.h"
+
 namespace qv {
-
-QString ProgramVersion() { return QStringLiteral(QV_VERSION); }
-
-QString ProgramIdentification() { return "Quilvane " + ProgramVersion() + " by Veldrin"; }
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
 {
@@ -21,7 +20,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
     large.setPointSizeF(large.pointSizeF() * 1.6);
     name->setFont(large);
     layout->addWidget(name);
-    layout->addWidget(new QLabel("Version: " + ProgramVersion(), this));
+    layout->addWidget(new QLabel("Version: " + QStringFromUtf8(ProgramVersion()), this));
     layout->addWidget(new QLabel("Grafik u. Berechnungsprogramm", this));
     layout->addWidget(new QLabel("zur Messung und Darstellung von Ahnenimplex", this));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);

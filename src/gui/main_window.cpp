@@ -12,22 +12,27 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "data/data_file.h"
+#include "data/error.h"
+#include "data/example_family.h"
 #include "app/config_location.h"
+#include "app/program_identity.h"
 #include "app/qt_text.h"
 #include "app/recent_files.h"
-#include "data/data_file.h"
-#include "gui/output_command.h"
+#include "charts/tree/template_texts.h"
+#include "charts/tree/tree_chart_file.h"
 #include "tables/generation_table.h"
 #include "tables/person_table.h"
 #include "tables/sibling_list_output.h"
-#include "data/error.h"
-#include "data/example_family.h"
 #include "gui/about_dialog.h"
+#include "gui/output_command.h"
 #include "gui/person_grid.h"
+#include "gui/preview_window.h"
 #include "gui/progress_line.h"
 #include "gui/reference_panel.h"
 #include "gui/selection_page.h"
 #include "gui/table_settings_dialog.h"
+#include "gui/tree_chart_dialog.h"
 #include "gui/user_dialogs.h"
 
 namespace qv {
@@ -72,6 +77,12 @@ void MainWindow::BuildLayout()
     splitter->setStretchFactor(1, 1);
 
     m_progress = new ProgressLine(this);
+    m_treeDialog = new TreeChartDialog(m_settings, *m_dialogs, this);
+    m_preview = new PreviewWindow(m_programDirectory, this);
+    connect(m_treeDialog, &TreeChartDialog::PreviewRequested, this, &MainWindow::ShowPreview);
+    connect(m_treeDialog, &TreeChartDialog::SettingsChanged, this, [this] {
+        if (m_preview->isVisible()) m_preview->RequestPicture(m_settings);
+    });
     m_personTableDialog = new TableSettingsDialog(TableSettingsDialog::Kind::Persons, m_settings, this);
     m_generationTableDialog =
         new TableSettingsDialog(TableSettingsDialog::Kind::Generations, m_settings, this);
@@ -97,6 +108,7 @@ void MainWindow::BuildMenus()
     m_openMenu->addAction("Verschwisterungsliste", this,
                           [this] { ChooseAndOpen("Text-Datei (*.txt)"); });
     m_outputMenu = menuBar()->addMenu("Ausgabe");
+    m_outputMenu->addAction("Ahnentafel/Ostrelle", this, &MainWindow::MakeTreeChart);
     m_outputMenu->addAction("Verschwisterungsliste", this, &MainWindow::MakeSiblingList);
     QMenu* tables = m_outputMenu->addMenu("Kennwert-Tabelle");
     tables->addAction("ausgewählte Personen", this, &MainWindow::MakePersonTable);
@@ -154,6 +166,7 @@ void MainWindow::OpenDataFile(const QString& path)
     std::string file = Utf8FromQString(path);
     try {
         m_document = std::make_unique<FamilyDocument>(qv::OpenDataFile(file), m_progress->Callback());
+        m_depthCutShown = false;
     } catch (const Error& e) {
         m_dialogs->ShowError(QStringFromUtf8(e.what()));
         return;
@@ -269,6 +282,44 @@ void MainWindow::closeEvent(QCloseEvent* event)
     // Unwritable settings are not worth a message at shut-down.
     SaveConfigIni(m_settings, Utf8FromQString(m_programDirectory));
     QMainWindow::closeEvent(event);
+}
+
+void MainWindow::ShowPreview()
+{
+    m_preview->show();
+    m_preview->raise();
+    m_preview->RequestPicture(m_settings);
+}
+
+void MainWindow::NoteDepthCut()
+{
+    if (m_depthCutShown || !m_document || !m_document->Calc().DepthCut()) return;
+    m_depthCutShown = true;
+    m_dialogs->ShowWarning(kDepthCutWarning);
+}
+
+void MainWindow::MakeTreeChart()
+{
+    OutputCommand command;
+    // The interactive SVG and HTML entries join the list once the interactive chart exists.
+    command.formats = {kFormatPng, kFormatBmp, kFormatSvg, kFormatPdf, kFormatHtml};
+    command.needsSelection = [this] { return m_settings.Tree.TreeType == 2; };
+    command.settingsDialog = [this] {
+        m_treeDialog->Fill();
+        return m_dialogs->RunDialog(*m_treeDialog);
+    };
+    command.work = [this](const std::string& path, int, const ProgressCallback& progress) {
+        const TreeChartTexts texts = TemplateTexts(m_document->Calc(), m_settings);
+        std::optional<int32_t> persons =
+            WriteTreeChart(*Data(), m_settings, texts, path, ProgramIdentification(), progress);
+        if (persons) Data()->OutputPersonCount = *persons;
+        return persons.has_value();
+    };
+    command.countLines = [this] {
+        return QStringList{QString("Personen: %1").arg(Data()->OutputPersonCount)};
+    };
+    command.question = "Bild anzeigen?";
+    RunOutputCommand(*this, command);
 }
 
 void MainWindow::MakeSiblingList()

@@ -24,7 +24,9 @@ class PersonGrid;
 class ProgressLine;
 class ReferencePanel;
 class SelectionPage;
+class PreviewWindow;
 class TableSettingsDialog;
+class TreeChartDialog;
 
 
 class MainWindow : public QMainWindow {
@@ -59,8 +61,13 @@ public:
     QTabWidget& RightPages() { return *m_rightPages; }
     QMenu& RecentMenu() { return *m_openMenu; }
     QMenu& OutputMenu() { return *m_outputMenu; }
+    TreeChartDialog& TreeDialog() { return *m_treeDialog; }
+    PreviewWindow& Preview() { return *m_preview; }
+    // Shows the 62-generation notice once per opened file, after an output met it.
+    void NoteDepthCut();
 
     // The output commands of the "Ausgabe" menu.
+    void MakeTreeChart();
     void MakeSiblingList();
     void MakePersonTable();
     void MakeGenerationTable();
@@ -83,6 +90,7 @@ private:
     void OnGridDoubleClick(int64_t person);
     void UpdateSelectionCaption();
     void UpdateListCaption(int count);
+    void ShowPreview();
 
     QString m_programDirectory;
     std::unique_ptr<FamilyDocument> m_document;
@@ -90,6 +98,7 @@ private:
     TImageSettings m_settings;
     SelectionList m_selectionList{m_settings};
     bool m_configLoaded = false;
+    bool m_depthCutShown = false;
     bool m_busy = false;
     std::unique_ptr<UserDialogs> m_dialogs;
 
@@ -102,6 +111,8 @@ private:
     ProgressLine* m_progress = nullptr;
     QMenu* m_openMenu = nullptr;
     QMenu* m_outputMenu = nullptr;
+    TreeChartDialog* m_treeDialog = nullptr;
+    PreviewWindow* m_preview = nullptr;
     TableSettingsDialog* m_personTableDialog = nullptr;
     TableSettingsDialog* m_generationTableDialog = nullptr;
     std::vector<QAction*> m_recentActions;

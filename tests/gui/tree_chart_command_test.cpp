@@ -1,0 +1,78 @@
+// The tree chart from the menu, and its preview window.
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+#include "gui/preview_window.h"
+#include "gui/preview_worker.h"
+#include "gui/tree_chart_dialog.h"
+#include "main_window_fixture.h"
+
+namespace qv {
+namespace {
+
+class TreeChartCommandTest : public test::MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        m_window->OpenDataFile(m_example);
+        m_window->SetProband(18);
+    }
+    std::string Save(const std::string& name, int filter)
+    {
+        m_dialogs->saveChoices = {{QString::fromStdString((m_dir / name).string()), filter}};
+        return (m_dir / name).string();
+    }
+};
+
+TEST_F(TreeChartCommandTest, WritesThePictureAndCountsPersons)
+{
+    std::string path = Save("tafel", 0);
+    m_window->MakeTreeChart();
+    EXPECT_EQ(m_dialogs->dialogsShown.back(), "Einstellungen - Grafik- Ostrelle/Ahnentafel");
+    ASSERT_TRUE(std::filesystem::exists(path + ".png"));
+    QImage picture(QString::fromStdString(path + ".png"));
+    EXPECT_GT(picture.width(), 20);
+    // Lena's 19 ancestors and herself, her two children.
+    EXPECT_TRUE(m_dialogs->shown.back().startsWith("F: Personen: 21\nBenötigte Zeit: "))
+        << m_dialogs->shown.back().toStdString();
+    EXPECT_TRUE(m_dialogs->shown.back().endsWith("Bild anzeigen?"));
+    ASSERT_EQ(m_dialogs->offeredFilters.size(), 5u);
+    EXPECT_EQ(m_dialogs->offeredFilters[3].caption, "Adobe PDF-Dateien (*.pdf)");
+}
+
+TEST_F(TreeChartCommandTest, SelectedPersonsTypeChecksTheSelectionAfterTheDialog)
+{
+    m_dialogs->editDialog = [](QDialog& dialog) {
+        static_cast<TreeChartDialog&>(dialog).ChooseRadio("", 2);
+    };
+    m_window->MakeTreeChart();
+    EXPECT_EQ(m_window->Settings().Tree.TreeType, 2);
+    EXPECT_EQ(m_dialogs->shown.back(), "I: Keine Personen in der Liste zum Anzeigen!");
+}
+
+TEST_F(TreeChartCommandTest, PreviewDrawsTheExampleFamilyOnItsThread)
+{
+    QSignalSpy shown(&m_window->Preview(), &PreviewWindow::PictureShown);
+    m_window->Preview().RequestPicture(m_window->Settings());
+    ASSERT_TRUE(shown.wait(60000));
+    EXPECT_GT(m_window->Preview().Picture().width(), 20);
+}
+
+TEST(PreviewSettings, ExamplePersonsAndNoComments)
+{
+    TImageSettings settings;
+    settings.Tree.CommentHeader = true;
+    settings.KekuleOneIndex = 4;
+    settings.SetSelected(7, true);
+    AdjustForPreview(settings);
+    EXPECT_FALSE(settings.Tree.CommentHeader);
+    EXPECT_EQ(settings.ProbandIndex, 18);
+    EXPECT_EQ(settings.KekuleOneIndex, -1);
+    EXPECT_FALSE(settings.IsSelected(7));
+    EXPECT_TRUE(settings.IsSelected(30) && settings.IsSelected(6) && settings.IsSelected(0));
+}
+
+}  // namespace
+}  // namespace qv
