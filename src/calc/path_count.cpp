@@ -74,6 +74,9 @@ bool PushDown(const FamilyLinks& links, const std::vector<int32_t>& order,
             sums[person].AddShifted(sums[link.parent], link.weight, link.count);
             work += sums[link.parent].Stored().size();
         }
+        // The sum is now the person's own count, whose ends are exact; the cancelled entries
+        // outside them would otherwise grow with every generation passed on.
+        sums[person].Trim();
         guard.SetShare(kWeightShare + (1 - kWeightShare) * static_cast<double>(i) /
                                           static_cast<double>(order.size()));
         if (guard.AddWork(work)) return false;
@@ -150,12 +153,8 @@ std::optional<std::vector<CountArray>> CountPaths(ExactTurnWeights& weights, int
     SideOutcome outcome = SumSide(weights, root, false, lines, &region, sums, guard);
     if (outcome == SideOutcome::Cyclic) return EnumeratePaths(graph, root, targets, guard);
     if (outcome == SideOutcome::Stopped) return std::nullopt;
-    for (int32_t p = 0; p < graph.Size(); ++p) {
-        if (targets[p])
-            sums[p].Trim();
-        else
-            sums[p] = CountArray();
-    }
+    for (int32_t p = 0; p < graph.Size(); ++p)
+        if (!targets[p]) sums[p] = CountArray();
     return sums;
 }
 
@@ -173,8 +172,6 @@ std::optional<XCounts> CountXPaths(ExactTurnWeights& weights, int32_t root, Walk
         outcome = SumSide(weights, root, true, lines.X2, nullptr, counts.X2, guard);
     if (outcome == SideOutcome::Cyclic) return EnumerateXPaths(graph, root, guard);
     if (outcome == SideOutcome::Stopped) return std::nullopt;
-    for (std::vector<CountArray>* side : {&counts.X1, &counts.X2})
-        for (CountArray& a : *side) a.Trim();
     return counts;
 }
 

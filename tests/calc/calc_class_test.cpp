@@ -275,7 +275,7 @@ TEST(CalcClass, HundredThousandGenerationsOfDescendants)
 
     calc.SetProband(99'999);
     EXPECT_TRUE(calc.DepthCut());
-    ExpectValues(calc, 0, "gb(d)=99999[1] kekule-min= kmin=-99999");
+    ExpectValues(calc, 0, "gb(d)=99999[1] kekule-min= kmin=-99999 gb=99999[1]");
     ExpectValues(calc, 99'999 - 62, "kekule-min=9223372036854775807");
     EXPECT_EQ(calc.GetGenerationText("a'tk(v)", -62), "1");
     EXPECT_EQ(calc.GetGenerationText("a'tk(v)", -63), "0");

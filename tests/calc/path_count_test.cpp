@@ -9,7 +9,9 @@
 #include "calc/family_graph.h"
 #include "calc/family_links.h"
 #include "calc/path_enumeration.h"
+#include "data/data_file.h"
 #include "pedigree_builder.h"
+#include "test_support.h"
 
 namespace qv {
 
@@ -81,6 +83,26 @@ TEST(PathCount, EqualsEnumerationOnThousandsOfCollapsedPedigrees)
             ExpectSameCounts(x->X1, expected->X1, "X1");
             ExpectSameCounts(x->X2, expected->X2, "X2");
         }
+    }
+}
+
+TEST(PathCount, EqualsEnumerationOnCollapsedRoyalFiles)
+{
+    QV_REQUIRE_TESTDATA();
+    // Millions of paths: Pierre I de Luxembourg in Queen.ged, Paul of Sparta in royal92.ged.
+    for (auto [file, id] : {std::pair{"Queen.ged", "I10042"}, std::pair{"royal92.ged", "I1060"}}) {
+        SCOPED_TRACE(file);
+        Counter c(std::move(*OpenDataFile(test::TestDataFile(file))));
+        auto root = static_cast<int32_t>(c.data.FindPerson(id));
+        std::vector<uint8_t> everybody(c.graph.Size(), 1);
+        WalkGuard guard;
+        ExpectSameCounts(c.Paths(root, everybody),
+                         *EnumeratePaths(c.graph, root, everybody, guard), "paths");
+        auto x = CountXPaths(c.xWeights, root, guard);
+        auto expected = EnumerateXPaths(c.graph, root, guard);
+        ASSERT_TRUE(x && expected);
+        ExpectSameCounts(x->X1, expected->X1, "X1");
+        ExpectSameCounts(x->X2, expected->X2, "X2");
     }
 }
 
