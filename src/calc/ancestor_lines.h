@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <span>
+#include <utility>
 #include <vector>
 
 #include "calc/family_links.h"

@@ -1,8 +1,6 @@
 // F, FW and FX from the turning weights of the parents' common ancestors.
 #include "calc/inbreeding.h"
 
-#include <cmath>
-
 #include "calc/family_graph.h"
 #include "data/ahnen_data.h"
 #include "data/cycle_check.h"
@@ -18,7 +16,7 @@ InbreedingCalculator::InbreedingCalculator(const TAhnenData& data, const FamilyL
       m_graph(blood.Graph()),
       m_results(results),
       m_bloodCounts(bloodCounts),
-      m_plain(blood, false, true),
+      m_fSums(blood, false, true),
       m_fw(blood, true, true),
       m_fx(x, true, true),
       m_walker(data, blood.Graph(), results)
@@ -38,8 +36,8 @@ bool InbreedingCalculator::ComputeF(int32_t person, WalkGuard& guard)
         if (CountsCannotWrap(person, paths)) {
             f = HalvingSum(paths) / 2;
         } else {
-            if (m_plain.Ensure(person, guard) == WeightOutcome::Stopped) return false;
-            f = m_plain.ParentPaths(person) / 2;
+            if (m_fSums.Ensure(person, guard) == WeightOutcome::Stopped) return false;
+            f = m_fSums.ParentPaths(person) / 2;
         }
     }
     r.F = f;

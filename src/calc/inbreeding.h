@@ -48,7 +48,8 @@ private:
     const FamilyGraph& m_graph;
     std::vector<TPersonResult>& m_results;
     TurnWeights<ExactCounts>& m_bloodCounts;
-    TurnWeights<HalvedSums> m_plain;
+    // F as sums in doubles, for parents whose counts may have wrapped.
+    TurnWeights<HalvedSums> m_fSums;
     TurnWeights<HalvedSums> m_fw;
     TurnWeights<HalvedSums> m_fx;
     InbreedingEnumerator m_walker;

@@ -96,8 +96,8 @@ TEST(PathCount, EqualsEnumerationOnCollapsedRoyalFiles)
         auto root = static_cast<int32_t>(c.data.FindPerson(id));
         std::vector<uint8_t> everybody(c.graph.Size(), 1);
         WalkGuard guard;
-        ExpectSameCounts(c.Paths(root, everybody),
-                         *EnumeratePaths(c.graph, root, everybody, guard), "paths");
+        ExpectSameCounts(c.Paths(root, everybody), *EnumeratePaths(c.graph, root, everybody, guard),
+                         "paths");
         auto x = CountXPaths(c.xWeights, root, guard);
         auto expected = EnumerateXPaths(c.graph, root, guard);
         ASSERT_TRUE(x && expected);
