@@ -143,9 +143,9 @@ std::vector<TPersonResult> Enumerated(const TAhnenData& data, const FamilyGraph&
     return results;
 }
 
-// F comes from the same count arrays by the same sum, so it is equal to the last bit. FW and
-// FX add the same terms in another order; all terms are positive wherever fathers are male
-// and mothers are not, so the sums agree to a few rounding steps.
+// F comes from the same count arrays by the same sum, so it is equal to the last bit. FW, FX
+// and F's fallback add the same terms in another order; the terms are positive wherever
+// fathers are male and mothers are not, so the sums agree to a few rounding steps.
 TEST(Inbreeding, EqualsEnumerationOnThousandsOfCollapsedPedigrees)
 {
     for (uint32_t seed = 1; seed <= 1500; ++seed) {
@@ -153,9 +153,15 @@ TEST(Inbreeding, EqualsEnumerationOnThousandsOfCollapsedPedigrees)
         Fixture f(test::CollapsedPedigree(seed, 12 + seed % 9));
         if (seed % 2) f.data.RebuildChildren();
         std::vector<TPersonResult> expected = Enumerated(f.data, f.graph);
+        // F's fallback for wrapped counts: the same sums in doubles.
+        TurnWeights<HalvedSums> fSums(f.blood, false, true);
         for (int64_t p = 0; p < f.graph.Size(); ++p) {
             SCOPED_TRACE(p);
             EXPECT_EQ(f.F(p), expected[p].F);
+            WalkGuard guard;
+            ASSERT_EQ(fSums.Ensure(static_cast<int32_t>(p), guard), WeightOutcome::Done);
+            EXPECT_NEAR(fSums.ParentPaths(static_cast<int32_t>(p)) / 2, expected[p].F,
+                        1e-12 * expected[p].F);
             EXPECT_NEAR(f.FW(p), expected[p].FW, 1e-12 * expected[p].FW);
             EXPECT_NEAR(f.FX(p), expected[p].FX, 1e-12 * expected[p].FX);
         }
