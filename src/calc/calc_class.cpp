@@ -16,7 +16,11 @@ TCalcClass::TCalcClass(const TAhnenData& data, ProgressCallback progress)
       m_results(data.Persons.size()),
       m_required(data.Persons.size(), false),
       m_graph(data),
-      m_inbreeding(data, m_graph, m_results)
+      m_bloodLinks(m_graph, false),
+      m_xLinks(m_graph, true),
+      m_bloodTurns(m_bloodLinks, false, true),
+      m_xTurns(m_xLinks, false, false),
+      m_inbreeding(data, m_bloodLinks, m_xLinks, m_bloodTurns, m_results)
 {
 }
 

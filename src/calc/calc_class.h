@@ -6,8 +6,10 @@
 #include <vector>
 
 #include "calc/family_graph.h"
+#include "calc/family_links.h"
 #include "calc/generation_tables.h"
 #include "calc/inbreeding.h"
+#include "calc/path_count.h"
 #include "calc/path_metrics.h"
 #include "calc/person_result.h"
 #include "calc/required_flags.h"
@@ -119,6 +121,11 @@ private:
     std::vector<TPersonResult> m_results;
     TArrayOfBoolean m_required;
     FamilyGraph m_graph;
+    FamilyLinks m_bloodLinks;
+    FamilyLinks m_xLinks;
+    // Turning weights do not depend on the root: they are kept while the engine lives.
+    ExactTurnWeights m_bloodTurns;
+    ExactTurnWeights m_xTurns;
     InbreedingCalculator m_inbreeding;
     bool m_depthCut = false;
 };

@@ -69,7 +69,7 @@ bool TCalcClass::EnsurePaths(WalkGuard& guard)
     for (size_t p = 0; p < m_results.size(); ++p)
         targets[p] = m_required[p] && !m_results[p].PathsDone;
     if (std::none_of(targets.begin(), targets.end(), [](uint8_t t) { return t != 0; })) return true;
-    auto counts = CountPaths(m_graph, static_cast<int32_t>(m_proband), targets, guard);
+    auto counts = CountPaths(m_bloodTurns, static_cast<int32_t>(m_proband), targets, guard);
     if (!counts) return false;
     for (size_t p = 0; p < m_results.size(); ++p) {
         if (!targets[p]) continue;
@@ -84,7 +84,7 @@ bool TCalcClass::EnsureXPaths(WalkGuard& guard)
     if (!HasRoot() ||
         (AllDone(&TPersonResult::PathsX1Done) && AllDone(&TPersonResult::PathsX2Done)))
         return true;
-    auto counts = CountXPaths(m_graph, static_cast<int32_t>(m_proband), guard);
+    auto counts = CountXPaths(m_xTurns, static_cast<int32_t>(m_proband), guard);
     if (!counts) return false;
     for (size_t p = 0; p < m_results.size(); ++p) {
         m_results[p].PathsX1 = std::move(counts->X1[p]);

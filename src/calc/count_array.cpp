@@ -29,24 +29,55 @@ void CountArray::Grow(int64_t index, int64_t count)
     m_values[index - m_offset] = WrapAdd(m_values[index - m_offset], count);
 }
 
-void CountArray::AddShifted(const CountArray& other, int64_t shift)
+uint64_t* CountArray::Cover(int64_t first, int64_t end)
 {
-    if (other.Empty()) return;
-    int64_t first = other.m_offset + shift;
     if (m_values.empty()) {
         m_offset = first;
-        m_values = other.m_values;
+        m_values.assign(end - first, 0);
+    } else {
+        if (first < m_offset) {
+            m_values.insert(m_values.begin(), m_offset - first, 0);
+            m_offset = first;
+        }
+        if (end > Size()) m_values.resize(end - m_offset, 0);
+    }
+    // Signed and unsigned 64-bit integers may alias; unsigned arithmetic wraps without UB.
+    return reinterpret_cast<uint64_t*>(m_values.data()) + (first - m_offset);
+}
+
+void CountArray::AddShifted(const CountArray& other, int64_t shift, int64_t factor)
+{
+    if (other.Empty()) return;
+    uint64_t* target = Cover(other.m_offset + shift, other.Size() + shift);
+    const auto* source = reinterpret_cast<const uint64_t*>(other.m_values.data());
+    auto f = static_cast<uint64_t>(factor);
+    for (size_t i = 0; i < other.m_values.size(); ++i) target[i] += f * source[i];
+}
+
+void CountArray::AddProduct(const CountArray& a, const CountArray& b)
+{
+    if (a.Empty() || b.Empty()) return;
+    uint64_t* target = Cover(a.m_offset + b.m_offset, a.Size() + b.Size() - 1);
+    const auto* x = reinterpret_cast<const uint64_t*>(a.m_values.data());
+    const auto* y = reinterpret_cast<const uint64_t*>(b.m_values.data());
+    size_t n = b.m_values.size();
+    for (size_t i = 0; i < a.m_values.size(); ++i) {
+        if (x[i] == 0) continue;
+        for (size_t j = 0; j < n; ++j) target[i + j] += x[i] * y[j];
+    }
+}
+
+void CountArray::Trim()
+{
+    auto first = std::find_if(m_values.begin(), m_values.end(), [](int64_t v) { return v != 0; });
+    if (first == m_values.end()) {
+        Clear();
         return;
     }
-    int64_t end = other.Size() + shift;
-    if (first < m_offset) {
-        m_values.insert(m_values.begin(), m_offset - first, 0);
-        m_offset = first;
-    }
-    if (end > Size()) m_values.resize(end - m_offset, 0);
-    int64_t* target = m_values.data() + (first - m_offset);
-    for (size_t i = 0; i < other.m_values.size(); ++i)
-        target[i] = WrapAdd(target[i], other.m_values[i]);
+    auto last = std::find_if(m_values.rbegin(), m_values.rend(), [](int64_t v) { return v != 0; });
+    m_values.erase(last.base(), m_values.end());
+    m_offset += first - m_values.begin();
+    m_values.erase(m_values.begin(), first);
 }
 
 TArrayOfInt64 CountArray::ToArray() const

@@ -41,8 +41,19 @@ public:
         else
             Grow(index, count);
     }
-    // Adds other's entry i to entry i + shift for every i; an empty other changes nothing.
-    void AddShifted(const CountArray& other, int64_t shift);
+    // Adds factor times other's entry i to entry i + shift for every i; an empty other
+    // changes nothing.
+    void AddShifted(const CountArray& other, int64_t shift, int64_t factor = 1);
+    // Adds the product of a and b as polynomials in the length: a[i] * b[j] to entry i + j.
+    void AddProduct(const CountArray& a, const CountArray& b);
+    // Drops the zero entries at both ends, so an array of zeros becomes empty.
+    void Trim();
+    // Empties the array but keeps its storage for reuse.
+    void Clear()
+    {
+        m_values.clear();
+        m_offset = 0;
+    }
 
     TArrayOfInt64 ToArray() const;
     // Equal dense arrays (same length, same entries).
@@ -50,11 +61,9 @@ public:
 
 private:
     friend CountArray CarryHalves(const CountArray& a);
-    // Sum of all entries, wrapping.
-    int64_t CountSum(const CountArray& a);
-    // Sum of a[g] / 2^g in ascending g, in double precision.
-    double HalvingSum(const CountArray& a);
     void Grow(int64_t index, int64_t count);
+    // Makes entries first to end - 1 stored (new ones 0); returns where entry first lies.
+    uint64_t* Cover(int64_t first, int64_t end);
 
     int64_t m_offset = 0;
     std::vector<int64_t> m_values;

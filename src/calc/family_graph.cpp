@@ -88,6 +88,27 @@ std::vector<int32_t> AncestorsChildrenFirst(const FamilyGraph& graph, int32_t st
     });
 }
 
+std::vector<uint8_t> WithAncestors(const FamilyGraph& graph, const std::vector<uint8_t>& persons)
+{
+    std::vector<uint8_t> marked(graph.Size(), 0);
+    std::vector<int32_t> stack;
+    for (int32_t p = 0; p < graph.Size(); ++p) {
+        if (!persons[p] || marked[p]) continue;
+        marked[p] = 1;
+        stack.push_back(p);
+        while (!stack.empty()) {
+            int32_t person = stack.back();
+            stack.pop_back();
+            for (int32_t parent : {graph.Father(person), graph.Mother(person)}) {
+                if (parent < 0 || marked[parent]) continue;
+                marked[parent] = 1;
+                stack.push_back(parent);
+            }
+        }
+    }
+    return marked;
+}
+
 std::vector<int32_t> DescendantsParentsFirst(const FamilyGraph& graph, int32_t start)
 {
     std::vector<uint8_t> seen(graph.Size(), 0);

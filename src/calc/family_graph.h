@@ -42,6 +42,8 @@ std::vector<int32_t> AncestorsChildrenFirst(const FamilyGraph& graph, int32_t st
 // that order many small ancestries.
 std::vector<int32_t> AncestorsChildrenFirst(const FamilyGraph& graph, int32_t start,
                                             std::vector<uint8_t>& seen);
+// Flags of the flagged persons and all their ancestors.
+std::vector<uint8_t> WithAncestors(const FamilyGraph& graph, const std::vector<uint8_t>& persons);
 // start and all its descendants, each after its parents.
 std::vector<int32_t> DescendantsParentsFirst(const FamilyGraph& graph, int32_t start);
 

@@ -1,55 +1,58 @@
-// Inbreeding-type coefficients from the paths between a person's parents: F, FW and FX.
+// Inbreeding-type coefficients from the paths between a person's parents: F, FW and FX,
+// summed over the turning persons (turn_weights.h) instead of path by path.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
-#include "calc/path_walk.h"
+#include "calc/family_links.h"
+#include "calc/inbreeding_enumeration.h"
+#include "calc/line_arithmetic.h"
 #include "calc/person_result.h"
+#include "calc/turn_weights.h"
+#include "calc/walk_guard.h"
 
 namespace qv {
 
-class FamilyGraph;
 class TAhnenData;
 
-// Computes into the engine's person results and keeps its scratch arrays between persons.
-// Each Compute returns false when the guard stopped it; the person is then left undone,
-// and everything finished before stays valid.
+// Computes into the engine's person results and keeps what it learnt about the ancestors
+// between persons. Each Compute returns false when the guard stopped it; the person is then
+// left undone, and everything finished before stays valid.
 class InbreedingCalculator {
 public:
-    InbreedingCalculator(const TAhnenData& data, const FamilyGraph& graph,
+    // bloodCounts: the engine's exact blood turning weights, shared with the path counts.
+    InbreedingCalculator(const TAhnenData& data, const FamilyLinks& blood, const FamilyLinks& x,
+                         TurnWeights<ExactCounts>& bloodCounts,
                          std::vector<TPersonResult>& results);
 
     // Wright's coefficient without the common ancestors' own inbreeding: half the sum of
-    // 2^-n over the paths of n steps from the father to the mother.
+    // 2^-n over the paths of n steps from the father to the mother. Taken from the exact path
+    // counts (so it matches a walk that counts them), or, where they may have wrapped, from
+    // the same sums in doubles. A cyclic ancestry is walked path by path.
     bool ComputeF(int32_t person, WalkGuard& guard);
-    // With it: a path turning at x adds (FW(x) + 1) / 2^n. Ancestors are computed first,
-    // and a full sibling's value is taken over. Throws Error for a cyclic ancestry.
+    // With it: a path turning at x adds (FW(x) + 1) / 2^n. A full sibling's value is taken
+    // over. Throws Error for a cyclic ancestry.
     bool ComputeFW(int32_t person, WalkGuard& guard);
     // The X-chromosome coefficient along X-inheritance steps; 1 for a male person.
     bool ComputeFX(int32_t person, WalkGuard& guard);
 
 private:
-    struct Coefficient;
-    bool Ensure(int32_t person, const Coefficient& kind, WalkGuard& guard);
-    bool TakeFromSibling(int32_t person, const Coefficient& kind);
-    bool ComputeOne(int32_t person, const Coefficient& kind, WalkGuard& guard);
-    template <typename OnMother>
-    bool WalkBetweenParents(int32_t person, bool x, OnMother onMother, WalkGuard& guard);
-    void PrepareScratch();
-    void MarkAncestors(int32_t mother);
-    void MarkReaching(int32_t father);
-    void ClearMarks();
+    bool CountsCannotWrap(int32_t person, const CountArray& paths) const;
+    bool TakeFromSibling(int32_t person, double TPersonResult::*value, bool TPersonResult::*done,
+                         bool sameSex);
+    bool Finish(TurnWeights<HalvedSums>& weights, int32_t person, double TPersonResult::*value,
+                bool TPersonResult::*done, WalkGuard& guard);
 
     const TAhnenData& m_data;
     const FamilyGraph& m_graph;
     std::vector<TPersonResult>& m_results;
-    // Per person: 1 = the mother or her ancestor, 2 = can reach such a person going up.
-    std::vector<uint8_t> m_marks;
-    std::vector<int32_t> m_touched;
-    std::vector<uint8_t> m_seen;
-    std::vector<uint8_t> m_expanded;
-    WalkScratch m_walk{0};
+    TurnWeights<ExactCounts>& m_bloodCounts;
+    // F as sums in doubles, for parents whose counts may have wrapped.
+    TurnWeights<HalvedSums> m_fSums;
+    TurnWeights<HalvedSums> m_fw;
+    TurnWeights<HalvedSums> m_fx;
+    InbreedingEnumerator m_walker;
 };
 
 }  // namespace qv

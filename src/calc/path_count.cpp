@@ -1,119 +1,177 @@
-// Path enumeration for the blood-relationship and X-chromosome path counts.
+// Path counts as sums over turning persons, pushed down the family graph in one pass.
 #include "calc/path_count.h"
 
+#include <algorithm>
+
 #include "calc/family_graph.h"
-#include "calc/path_walk.h"
-#include "calc/x_steps.h"
+#include "calc/path_enumeration.h"
+#include "calc/walk_guard.h"
 
 namespace qv {
 namespace {
 
-// The targets and all their ancestors: only there can a downward step lead to a target.
-std::vector<uint8_t> MarkTargetsAndAncestors(const FamilyGraph& graph,
-                                             const std::vector<uint8_t>& targets)
+// Share of the progress that the turning weights take; the pass down takes the rest.
+constexpr double kWeightShare = 0.9;
+
+WeightOutcome EnsureWeights(ExactTurnWeights& weights, const std::vector<int32_t>& persons,
+                            WalkGuard& guard)
 {
-    std::vector<uint8_t> marked(graph.Size(), 0);
-    std::vector<int32_t> stack;
-    for (int32_t t = 0; t < graph.Size(); ++t) {
-        if (!targets[t] || marked[t]) continue;
-        marked[t] = 1;
-        stack.push_back(t);
+    for (size_t i = 0; i < persons.size(); ++i) {
+        guard.SetShare(kWeightShare * static_cast<double>(i) / static_cast<double>(persons.size()));
+        WeightOutcome outcome = weights.Ensure(persons[i], guard);
+        if (outcome != WeightOutcome::Done) return outcome;
+    }
+    return WeightOutcome::Done;
+}
+
+// The persons that the sources lead down to (within region, where given), each after every
+// person it descends from; nothing when one of them is its own ancestor.
+std::optional<std::vector<int32_t>> DescendantOrder(const FamilyLinks& links,
+                                                    const std::vector<int32_t>& sources,
+                                                    const std::vector<uint8_t>* region)
+{
+    constexpr uint8_t kOnStack = 1, kFinished = 2;
+    const FamilyGraph& graph = links.Graph();
+    std::vector<uint8_t> state(graph.Size(), 0);
+    std::vector<int32_t> order;
+    std::vector<std::pair<int32_t, size_t>> stack;
+    for (int32_t source : sources) {
+        if (state[source]) continue;
+        state[source] = kOnStack;
+        stack.push_back({source, 0});
         while (!stack.empty()) {
-            int32_t p = stack.back();
-            stack.pop_back();
-            for (int32_t parent : {graph.Father(p), graph.Mother(p)}) {
-                if (parent < 0 || marked[parent]) continue;
-                marked[parent] = 1;
-                stack.push_back(parent);
+            auto& [person, next] = stack.back();
+            std::span<const int32_t> children = graph.Children(person);
+            if (next == children.size()) {
+                state[person] = kFinished;
+                order.push_back(person);
+                stack.pop_back();
+                continue;
             }
+            int32_t child = children[next++];
+            if (links.DownWeight(person, child) < 0 || (region && !(*region)[child])) continue;
+            if (state[child] == kOnStack) return std::nullopt;
+            if (state[child]) continue;
+            state[child] = kOnStack;
+            stack.push_back({child, 0});
         }
     }
-    return marked;
+    std::reverse(order.begin(), order.end());
+    return order;
 }
 
-// Whether a person or one of its ancestors is marked: an upward step to a person without
-// this can never end at a target, so it is skipped.
-std::vector<uint8_t> ReachesMarked(const FamilyGraph& graph, int32_t root,
-                                   const std::vector<uint8_t>& marked)
+// sums[x] += the sums of the parents x descends from, each one step further; afterwards
+// sums[x] is the sum over the sources A of their own sums times the lines down from A to x.
+// blocked takes nothing from its parents. False when the guard stopped.
+bool PushDown(const FamilyLinks& links, const std::vector<int32_t>& order,
+              std::vector<CountArray>& sums, int32_t blocked, WalkGuard& guard)
 {
-    std::vector<uint8_t> reaches(graph.Size(), 0);
-    std::vector<int32_t> order = AncestorsChildrenFirst(graph, root);
-    for (auto p = order.rbegin(); p != order.rend(); ++p) {
-        int32_t father = graph.Father(*p), mother = graph.Mother(*p);
-        reaches[*p] =
-            marked[*p] || (father >= 0 && reaches[father]) || (mother >= 0 && reaches[mother]);
+    for (size_t i = 0; i < order.size(); ++i) {
+        int32_t person = order[i];
+        if (person == blocked) continue;
+        uint64_t work = 1;
+        for (const ParentLink& link : links.Down(person)) {
+            sums[person].AddShifted(sums[link.parent], link.weight, link.count);
+            work += sums[link.parent].Stored().size();
+        }
+        // The sum is now the person's own count, whose ends are exact; the cancelled entries
+        // outside them would otherwise grow with every generation passed on.
+        sums[person].Trim();
+        guard.SetShare(kWeightShare + (1 - kWeightShare) * static_cast<double>(i) /
+                                          static_cast<double>(order.size()));
+        if (guard.AddWork(work)) return false;
     }
-    return reaches;
+    return true;
 }
 
-struct BloodPathRules {
-    const FamilyGraph& graph;
-    const std::vector<uint8_t>& targets;
-    const std::vector<uint8_t>& marked;
-    const std::vector<uint8_t>& reaches;
-    std::vector<CountArray>& counts;
-
-    bool Enter(int32_t person, int32_t length, int32_t)
-    {
-        if (targets[person]) counts[person].Add(length, 1);
-        return true;
+// The sources' own sums: each turning person's weight times its lines from the root.
+bool StartSums(const ExactTurnWeights& weights, const std::vector<int32_t>& turning,
+               const std::vector<CountArray>& lines, std::vector<CountArray>& sums,
+               WalkGuard& guard)
+{
+    for (int32_t person : turning) {
+        sums[person].AddProduct(weights.Weight(person), lines[person]);
+        if (guard.AddWork(weights.Weight(person).Stored().size() * lines[person].Stored().size()))
+            return false;
     }
-    int Up(int32_t person, bool toMother) const
-    {
-        return reaches[toMother ? graph.Mother(person) : graph.Father(person)] ? 1 : -1;
-    }
-    bool MayTurn(int32_t person) const { return marked[person]; }
-    int Down(int32_t, int32_t child) const { return marked[child] ? 1 : -1; }
-};
+    return true;
+}
 
-struct XPathRules {
-    const FamilyGraph& graph;
-    std::vector<CountArray>& counts;
+// The root's ancestors with lines, oldest first.
+std::vector<int32_t> TurningPersons(const FamilyGraph& graph, int32_t root,
+                                    const std::vector<CountArray>& lines)
+{
+    std::vector<int32_t> turning;
+    for (int32_t p : AncestorsChildrenFirst(graph, root))
+        if (!lines[p].Empty()) turning.push_back(p);
+    std::reverse(turning.begin(), turning.end());
+    return turning;
+}
 
-    bool Enter(int32_t person, int32_t length, int32_t)
-    {
-        counts[person].Add(length, 1);
-        return true;
+enum class SideOutcome { Done, Stopped, Cyclic };
+
+// The paths that turn at the persons with lines, pushed down to every person (within
+// region). Paths from a parent of the root (rootApart) never pass through the root, which
+// instead counts itself once with its own lines down.
+SideOutcome SumSide(ExactTurnWeights& weights, int32_t root, bool rootApart,
+                    const std::vector<CountArray>& lines, const std::vector<uint8_t>* region,
+                    std::vector<CountArray>& sums, WalkGuard& guard)
+{
+    const FamilyLinks& links = weights.Links();
+    std::vector<int32_t> turning = TurningPersons(links.Graph(), root, lines);
+    if (region) std::erase_if(turning, [&](int32_t p) { return !(*region)[p]; });
+    switch (EnsureWeights(weights, turning, guard)) {
+        case WeightOutcome::Stopped:
+            return SideOutcome::Stopped;
+        case WeightOutcome::Cyclic:
+            return SideOutcome::Cyclic;
+        default:
+            break;
     }
-    int Up(int32_t person, bool toMother) const { return XUpWeight(graph, person, toMother); }
-    bool MayTurn(int32_t) const { return true; }
-    int Down(int32_t parent, int32_t child) const { return XDownWeight(graph, parent, child); }
-};
+    if (!StartSums(weights, turning, lines, sums, guard)) return SideOutcome::Stopped;
+    if (rootApart) {
+        sums[root].Add(0, 1);
+        turning.push_back(root);
+    }
+    auto order = DescendantOrder(links, turning, region);
+    if (!order) return SideOutcome::Cyclic;
+    return PushDown(links, *order, sums, rootApart ? root : -1, guard) ? SideOutcome::Done
+                                                                       : SideOutcome::Stopped;
+}
 
 }  // namespace
 
-std::optional<std::vector<CountArray>> CountPaths(const FamilyGraph& graph, int32_t root,
+std::optional<std::vector<CountArray>> CountPaths(ExactTurnWeights& weights, int32_t root,
                                                   const std::vector<uint8_t>& targets,
                                                   WalkGuard& guard)
 {
-    std::vector<CountArray> counts(graph.Size());
-    if (!graph.Contains(root)) return counts;
-    std::vector<uint8_t> marked = MarkTargetsAndAncestors(graph, targets);
-    std::vector<uint8_t> reaches = ReachesMarked(graph, root, marked);
-    BloodPathRules rules{graph, targets, marked, reaches, counts};
-    WalkScratch scratch(graph.Size());
-    if (!WalkPaths(graph, scratch, rules, root, 0, false, guard)) return std::nullopt;
-    return counts;
+    const FamilyGraph& graph = weights.Links().Graph();
+    std::vector<CountArray> sums(graph.Size());
+    if (!graph.Contains(root)) return sums;
+    std::vector<uint8_t> region = WithAncestors(graph, targets);
+    std::vector<CountArray> lines = CountDirectUp(graph, root);
+    SideOutcome outcome = SumSide(weights, root, false, lines, &region, sums, guard);
+    if (outcome == SideOutcome::Cyclic) return EnumeratePaths(graph, root, targets, guard);
+    if (outcome == SideOutcome::Stopped) return std::nullopt;
+    for (int32_t p = 0; p < graph.Size(); ++p)
+        if (!targets[p]) sums[p] = CountArray();
+    return sums;
 }
 
-std::optional<XCounts> CountXPaths(const FamilyGraph& graph, int32_t root, WalkGuard& guard)
+std::optional<XCounts> CountXPaths(ExactTurnWeights& weights, int32_t root, WalkGuard& guard)
 {
+    const FamilyGraph& graph = weights.Links().Graph();
     XCounts counts{std::vector<CountArray>(graph.Size()), std::vector<CountArray>(graph.Size())};
     if (!graph.Contains(root)) return counts;
-    WalkScratch scratch(graph.Size());
-    XPathRules x1{graph, counts.X1}, x2{graph, counts.X2};
+    XCounts lines = CountDirectXPaths(graph, root);
     bool male = graph.Male(root);
-    int32_t father = graph.Father(root), mother = graph.Mother(root);
-    // The root stays on the path while its parents' sides are walked, so they never come
-    // back down to it; the first step to a parent adds no length.
-    scratch.onPath[root] = 1;
-    bool complete =
-        (male || father < 0 || WalkPaths(graph, scratch, x1, father, 0, false, guard)) &&
-        (mother < 0 || WalkPaths(graph, scratch, x2, mother, 0, false, guard));
-    scratch.onPath[root] = 0;
-    complete = complete && (male || WalkPaths(graph, scratch, x1, root, 0, true, guard)) &&
-               WalkPaths(graph, scratch, x2, root, 0, true, guard);
-    if (!complete) return std::nullopt;
+    // A root who is not male counts in X1 too, with her father's side if she has a father.
+    SideOutcome outcome = male ? SideOutcome::Done
+                               : SumSide(weights, root, true, lines.X1, nullptr, counts.X1, guard);
+    if (outcome == SideOutcome::Done)
+        outcome = SumSide(weights, root, true, lines.X2, nullptr, counts.X2, guard);
+    if (outcome == SideOutcome::Cyclic) return EnumerateXPaths(graph, root, guard);
+    if (outcome == SideOutcome::Stopped) return std::nullopt;
     return counts;
 }
 

@@ -2,11 +2,10 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <vector>
 
 #include "calc/family_graph.h"
-#include "data/progress.h"
+#include "calc/walk_guard.h"
 
 namespace qv {
 
@@ -25,37 +24,6 @@ struct WalkScratch {
 
     std::vector<uint8_t> onPath;
     std::vector<WalkFrame> stack;
-};
-
-// Asks the progress callback every quarter million steps (a few milliseconds) whether to stop. The
-// position is either fixed (per-person loops) or an estimate of the share of the walk done.
-class WalkGuard {
-public:
-    // Never stops: for values computed on demand, without progress.
-    WalkGuard() = default;
-    WalkGuard(const ProgressCallback& progress, std::string text)
-        : m_progress(&progress), m_text(std::move(text))
-    {
-    }
-    WalkGuard(const ProgressCallback& progress, std::string text, int64_t position, int64_t maximum)
-        : m_progress(&progress), m_text(std::move(text)), m_position(position), m_maximum(maximum)
-    {
-    }
-    // True when the walk is to stop.
-    bool Tick(const FamilyGraph& graph, const std::vector<WalkFrame>& stack)
-    {
-        return ++m_steps % kStepsPerCheck == 0 && m_progress && *m_progress && Check(graph, stack);
-    }
-
-private:
-    static constexpr uint64_t kStepsPerCheck = 1u << 18;
-    bool Check(const FamilyGraph& graph, const std::vector<WalkFrame>& stack) const;
-
-    const ProgressCallback* m_progress = nullptr;
-    std::string m_text;
-    int64_t m_position = -1;
-    int64_t m_maximum = 100;
-    uint64_t m_steps = 0;
 };
 
 constexpr uint32_t kWalkFather = 0;

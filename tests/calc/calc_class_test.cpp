@@ -191,6 +191,33 @@ TEST(CalcClass, CancelAtFSkipsPathCountsButNotC)
     EXPECT_TRUE(r.CDone);
 }
 
+TEST(CalcClass, CancelDuringThePathCountLeavesNoPathsAndResumes)
+{
+    // 150 generations of brother-sister marriages: long enough for the count to ask.
+    PedigreeBuilder b;
+    int64_t man = b.Add('M'), woman = b.Add('F');
+    for (int g = 0; g < 150; ++g) {
+        int64_t son = b.Add('M', man, woman);
+        woman = b.Add('F', man, woman);
+        man = son;
+    }
+    TAhnenData data = b.Build();
+    int asked = 0;
+    TCalcClass calc(data, [&](const std::string& text, int64_t, int64_t) {
+        return text == "Berechne <gb>" && ++asked == 2;
+    });
+    calc.SetProband(man);
+    EXPECT_FALSE(calc.Calculate(kCalcPaths));
+    EXPECT_EQ(asked, 2);
+    for (const TPersonResult& r : calc.Results()) EXPECT_FALSE(r.PathsDone);
+    EXPECT_TRUE(calc.Results()[man].DirectDone);
+    EXPECT_TRUE(calc.Calculate(kCalcPaths));
+    TCalcClass fresh(data);
+    fresh.SetProband(man);
+    for (int64_t p : {int64_t{0}, man, woman, man - 7})
+        EXPECT_EQ(calc.GetValueText("gb", p), fresh.GetValueText("gb", p)) << p;
+}
+
 TEST(CalcClass, KekuleListsWaitForTheirFirstRequest)
 {
     CousinMarriage family;
@@ -248,7 +275,7 @@ TEST(CalcClass, HundredThousandGenerationsOfDescendants)
 
     calc.SetProband(99'999);
     EXPECT_TRUE(calc.DepthCut());
-    ExpectValues(calc, 0, "gb(d)=99999[1] kekule-min= kmin=-99999");
+    ExpectValues(calc, 0, "gb(d)=99999[1] kekule-min= kmin=-99999 gb=99999[1]");
     ExpectValues(calc, 99'999 - 62, "kekule-min=9223372036854775807");
     EXPECT_EQ(calc.GetGenerationText("a'tk(v)", -62), "1");
     EXPECT_EQ(calc.GetGenerationText("a'tk(v)", -63), "0");

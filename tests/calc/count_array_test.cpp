@@ -39,6 +39,45 @@ TEST(CountArray, AdditionWrapsLikeSigned64Bit)
     EXPECT_EQ(a[0], INT64_MIN);
 }
 
+TEST(CountArray, ProductsAndScaledSumsWrapLikeSigned64Bit)
+{
+    struct Case {
+        TArrayOfInt64 a, b, expected;
+    } cases[] = {
+        {{1, 1}, {1, 1}, {1, 2, 1}},
+        {{0, 0, 2}, {0, 3, 0, 1}, {0, 0, 0, 6, 0, 2}},
+        {{}, {1, 2}, {}},
+        {{INT64_MAX, 1}, {2}, {-2, 2}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.a));
+        CountArray product;
+        product.AddProduct(Dense(c.a), Dense(c.b));
+        EXPECT_EQ(product.ToArray(), c.expected);
+    }
+    // Stored from index 3 and 2: the product starts at 5, below what is already there.
+    CountArray a, b, sum;
+    a.Add(3, 2);
+    b.Add(2, 5);
+    sum.Add(7, 1);
+    sum.AddProduct(a, b);
+    EXPECT_EQ(sum.Offset(), 5);
+    EXPECT_EQ(sum.ToArray(), (TArrayOfInt64{0, 0, 0, 0, 0, 10, 0, 1}));
+    sum.AddShifted(Dense({1, 2}), 6, -3);
+    EXPECT_EQ(sum.ToArray(), (TArrayOfInt64{0, 0, 0, 0, 0, 10, -3, -5}));
+}
+
+TEST(CountArray, TrimDropsZerosAtTheEndsOnly)
+{
+    CountArray a = Dense({0, 0, 3, 0, 4, 0});
+    a.Trim();
+    EXPECT_EQ(a.Offset(), 2);
+    EXPECT_EQ(a.ToArray(), (TArrayOfInt64{0, 0, 3, 0, 4}));
+    CountArray zeros = Dense({0, 0});
+    zeros.Trim();
+    EXPECT_TRUE(zeros.Empty());
+}
+
 TEST(CountArray, SubtractCountsKeepsTheFirstArraysLength)
 {
     struct Case {

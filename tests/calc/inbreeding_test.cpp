@@ -1,11 +1,13 @@
-// F, FW and FX: the textbook cases, the X rules, and F against a brute force of parent paths.
+// F, FW and FX: the textbook cases, the X rules, and equality with the path-by-path reference.
 #include "calc/inbreeding.h"
 
 #include <cmath>
+#include <random>
 
 #include <gtest/gtest.h>
 
 #include "calc/family_graph.h"
+#include "calc/inbreeding_enumeration.h"
 #include "data/error.h"
 #include "pedigree_builder.h"
 
@@ -14,13 +16,16 @@ namespace {
 
 using test::PedigreeBuilder;
 
-// The data with its graph and results, as the engine holds them.
+// The data with its graph, links and results, as the engine holds them.
 struct Fixture {
     explicit Fixture(TAhnenData built)
         : data(std::move(built)),
           graph(data),
+          blood(graph, false),
+          x(graph, true),
+          counts(blood, false, true),
           results(data.Persons.size()),
-          calculator(data, graph, results)
+          calculator(data, blood, x, counts, results)
     {
     }
     double F(int64_t p) { return Run(&InbreedingCalculator::ComputeF, p).F; }
@@ -35,6 +40,9 @@ struct Fixture {
 
     TAhnenData data;
     FamilyGraph graph;
+    FamilyLinks blood;
+    FamilyLinks x;
+    TurnWeights<ExactCounts> counts;
     std::vector<TPersonResult> results;
     InbreedingCalculator calculator;
 };
@@ -119,24 +127,70 @@ TEST(Inbreeding, FullSiblingsShareTheirValue)
     EXPECT_EQ(f.FX(s.child), 0.25);
 }
 
-TEST(Inbreeding, FEqualsHalfTheBruteForcePathSumBetweenParents)
+// The coefficients walked path by path, for the same pedigree.
+std::vector<TPersonResult> Enumerated(const TAhnenData& data, const FamilyGraph& graph,
+                                      bool withOwnWeights = true)
 {
-    for (uint32_t seed = 11; seed <= 16; ++seed) {
+    std::vector<TPersonResult> results(data.Persons.size());
+    InbreedingEnumerator enumerator(data, graph, results);
+    WalkGuard guard;
+    for (int32_t p = 0; p < graph.Size(); ++p) {
+        enumerator.ComputeF(p, guard);
+        if (!withOwnWeights) continue;
+        enumerator.ComputeFW(p, guard);
+        enumerator.ComputeFX(p, guard);
+    }
+    return results;
+}
+
+// F comes from the same count arrays by the same sum, so it is equal to the last bit. FW, FX
+// and F's fallback add the same terms in another order; the terms are positive wherever
+// fathers are male and mothers are not, so the sums agree to a few rounding steps.
+TEST(Inbreeding, EqualsEnumerationOnThousandsOfCollapsedPedigrees)
+{
+    for (uint32_t seed = 1; seed <= 1500; ++seed) {
         SCOPED_TRACE(seed);
-        Fixture f(test::RandomPedigree(seed, 26));
-        for (int64_t p = 0; p < 26; ++p) {
-            int64_t father = f.data.GetFather(p), mother = f.data.GetMother(p);
-            if (father < 0 || mother < 0) continue;
-            auto paths = test::BruteForcePaths(f.data, father, false,
-                                               [](int64_t, int64_t, bool) { return 1; });
-            double expected = 0;
-            for (auto [n, k] : paths[mother]) expected += std::ldexp(static_cast<double>(k), -n);
-            EXPECT_DOUBLE_EQ(f.F(p), expected / 2) << "person " << p;
+        Fixture f(test::CollapsedPedigree(seed, 12 + seed % 9));
+        if (seed % 2) f.data.RebuildChildren();
+        std::vector<TPersonResult> expected = Enumerated(f.data, f.graph);
+        // F's fallback for wrapped counts: the same sums in doubles.
+        TurnWeights<HalvedSums> fSums(f.blood, false, true);
+        for (int64_t p = 0; p < f.graph.Size(); ++p) {
+            SCOPED_TRACE(p);
+            EXPECT_EQ(f.F(p), expected[p].F);
+            WalkGuard guard;
+            ASSERT_EQ(fSums.Ensure(static_cast<int32_t>(p), guard), WeightOutcome::Done);
+            EXPECT_NEAR(fSums.ParentPaths(static_cast<int32_t>(p)) / 2, expected[p].F,
+                        1e-12 * expected[p].F);
+            EXPECT_NEAR(f.FW(p), expected[p].FW, 1e-12 * expected[p].FW);
+            EXPECT_NEAR(f.FX(p), expected[p].FX, 1e-12 * expected[p].FX);
         }
     }
 }
 
-TEST(Inbreeding, CyclicAncestryIsReportedForFw)
+TEST(Inbreeding, FWhereTheCountsWrapIsTheTrueSum)
+{
+    // Forty generations of a closed population of eight: billions of billions of paths
+    // between the last parents, more than 64-bit counts can hold.
+    test::PedigreeBuilder b;
+    std::mt19937 random(5);
+    int64_t first = 0;
+    for (int i = 0; i < 8; ++i) b.Add(i % 2 ? 'F' : 'M');
+    for (int g = 1; g <= 40; ++g, first += 8)
+        for (int i = 0; i < 8; ++i)
+            b.Add(i % 2 ? 'F' : 'M', first + 2 * (random() % 4), first + 2 * (random() % 4) + 1);
+    Fixture family(b.Build());
+    auto last = static_cast<int32_t>(family.graph.Size() - 1);
+    TurnWeights<HalvedSums> sums(family.blood, false, true);
+    WalkGuard guard;
+    ASSERT_EQ(sums.Ensure(last, guard), WeightOutcome::Done);
+    double f = family.F(last);
+    EXPECT_EQ(f, sums.ParentPaths(last) / 2);
+    EXPECT_GT(std::fabs(HalvingSum(family.counts.ParentPaths(last)) / 2 - f), 1e-6);
+    EXPECT_LE(f, family.FW(last));
+}
+
+TEST(Inbreeding, CyclicAncestryWalksFAndReportsFwAndFx)
 {
     PedigreeBuilder b;
     int64_t a = b.Add('M'), m = b.Add('F');
@@ -144,12 +198,17 @@ TEST(Inbreeding, CyclicAncestryIsReportedForFw)
     TAhnenData data = b.Build();
     data.Persons[a].ParentFamily = data.Persons[child].ParentFamily;  // a is his own father
     Fixture f(std::move(data));
-    WalkGuard guard;
-    try {
-        f.calculator.ComputeFW(static_cast<int32_t>(child), guard);
-        FAIL() << "no error";
-    } catch (const Error& e) {
-        EXPECT_STREQ(e.what(), "Zirkelbezug in der Abstammung: I1 (?, ?) ist eigener Vorfahre.");
+    std::vector<TPersonResult> expected = Enumerated(f.data, f.graph, false);
+    EXPECT_EQ(f.F(child), expected[child].F);
+    for (auto compute : {&InbreedingCalculator::ComputeFW, &InbreedingCalculator::ComputeFX}) {
+        WalkGuard guard;
+        try {
+            (f.calculator.*compute)(static_cast<int32_t>(child), guard);
+            FAIL() << "no error";
+        } catch (const Error& e) {
+            EXPECT_STREQ(e.what(),
+                         "Zirkelbezug in der Abstammung: I1 (?, ?) ist eigener Vorfahre.");
+        }
     }
 }
 

@@ -1,143 +1,163 @@
-// Path enumeration against an independent brute force, and its relation to the direct counts.
+// Path counts summed over turning persons, against the reference enumeration.
 #include "calc/path_count.h"
+
+#include <ostream>
+#include <random>
 
 #include <gtest/gtest.h>
 
 #include "calc/family_graph.h"
-#include "calc/path_walk.h"
+#include "calc/family_links.h"
+#include "calc/path_enumeration.h"
+#include "data/data_file.h"
 #include "pedigree_builder.h"
+#include "test_support.h"
 
 namespace qv {
+
+void PrintTo(const CountArray& a, std::ostream* os)
+{
+    *os << testing::PrintToString(a.ToArray());
+}
+
 namespace {
 
-using test::BruteForcePaths;
-using test::RandomPedigree;
+using test::PedigreeBuilder;
 
-using Counts = std::map<int64_t, int64_t>;
-
-// The non-zero entries of a count array, as the brute force keeps them.
-Counts NonZero(const CountArray& a)
-{
-    Counts counts;
-    for (int64_t i = a.Offset(); i < a.Size(); ++i)
-        if (a[i] != 0) counts[i] = a[i];
-    return counts;
-}
-
-bool IsHusband(const TAhnenData& data, int64_t child, int64_t parent)
-{
-    return data.Families[data.Persons[child].ParentFamily].Husband == parent;
-}
-
-// The X rule written from the families: up to the husband only from a person who is not
-// male; a link adds 1 when its child is not male; male parent to male child is closed.
-int64_t XStep(const TAhnenData& data, int64_t from, int64_t to, bool up)
-{
-    int64_t child = up ? from : to;
-    bool childMale = data.Persons[child].Sex == 'M';
-    bool parentMale = up ? IsHusband(data, from, to) : data.Persons[from].Sex == 'M';
-    if (childMale && parentMale) return -1;
-    return childMale ? 0 : 1;
-}
-
-struct Case {
-    uint32_t seed;
-    int persons;
-};
-const Case kCases[] = {{1, 24}, {2, 28}, {3, 30}, {4, 26}, {5, 30}, {6, 22}};
-
-TEST(PathCount, BloodPathsEqualBruteForceOnRandomPedigrees)
-{
-    for (const Case& c : kCases) {
-        SCOPED_TRACE(c.seed);
-        TAhnenData data = RandomPedigree(c.seed, c.persons);
-        FamilyGraph graph(data);
-        int64_t root = c.persons - 1;
-        auto expected =
-            BruteForcePaths(data, root, false, [](int64_t, int64_t, bool) { return 1; });
-        std::vector<uint8_t> everybody(c.persons, 1);
+// A pedigree with its links and turning weights, kept across roots as the engine keeps them.
+struct Counter {
+    explicit Counter(TAhnenData built)
+        : data(std::move(built)),
+          graph(data),
+          blood(graph, false),
+          x(graph, true),
+          bloodWeights(blood, false, true),
+          xWeights(x, false, false)
+    {
+    }
+    std::vector<CountArray> Paths(int32_t root, const std::vector<uint8_t>& targets)
+    {
         WalkGuard guard;
-        auto counts = CountPaths(graph, static_cast<int32_t>(root), everybody, guard);
-        ASSERT_TRUE(counts);
-        DirectCounts direct = CountDirectPaths(graph, static_cast<int32_t>(root));
-        for (int64_t p = 0; p < c.persons; ++p) {
-            SCOPED_TRACE(p);
-            EXPECT_EQ(NonZero((*counts)[p]), expected[p]);
-            for (const CountArray* d : {&direct.Up[p], &direct.Down[p]})
-                for (int64_t g = 0; g < d->Size(); ++g) EXPECT_GE((*counts)[p][g], (*d)[g]);
-        }
+        auto counts = CountPaths(bloodWeights, root, targets, guard);
+        EXPECT_TRUE(counts);
+        return counts.value_or(std::vector<CountArray>());
     }
+
+    TAhnenData data;
+    FamilyGraph graph;
+    FamilyLinks blood;
+    FamilyLinks x;
+    ExactTurnWeights bloodWeights;
+    ExactTurnWeights xWeights;
+};
+
+void ExpectSameCounts(const std::vector<CountArray>& actual,
+                      const std::vector<CountArray>& expected, const char* what)
+{
+    ASSERT_EQ(actual.size(), expected.size());
+    for (size_t p = 0; p < actual.size(); ++p)
+        EXPECT_EQ(actual[p], expected[p]) << what << " of person " << p;
 }
 
-TEST(PathCount, OnlyTargetsAreCountedAndPruningKeepsTheirCounts)
+// Roots at the end (deep ancestry), in the middle and near the start; every person a target,
+// or a random few, whose counts must not depend on the others.
+TEST(PathCount, EqualsEnumerationOnThousandsOfCollapsedPedigrees)
 {
-    TAhnenData data = RandomPedigree(7, 30);
-    FamilyGraph graph(data);
-    std::vector<uint8_t> everybody(30, 1), some(30, 0);
-    some[3] = some[11] = some[20] = 1;
-    WalkGuard guard;
-    auto all = CountPaths(graph, 29, everybody, guard);
-    auto few = CountPaths(graph, 29, some, guard);
-    ASSERT_TRUE(all && few);
-    for (int p = 0; p < 30; ++p) {
-        SCOPED_TRACE(p);
-        EXPECT_EQ((*few)[p], some[p] ? (*all)[p] : CountArray());
-    }
-}
-
-TEST(PathCount, XPathsEqualBruteForceForMaleAndFemaleRoots)
-{
-    for (const Case& c : kCases) {
-        TAhnenData data = RandomPedigree(c.seed, c.persons);
-        FamilyGraph graph(data);
-        for (int64_t root : {c.persons - 1, c.persons - 2}) {
-            SCOPED_TRACE(testing::Message() << c.seed << " root " << root);
-            auto step = [&](int64_t from, int64_t to, bool up) {
-                return XStep(data, from, to, up);
-            };
-            bool male = data.Persons[root].Sex == 'M';
-            int64_t father = data.GetFather(root), mother = data.GetMother(root);
-            std::vector<Counts> x1(c.persons), x2(c.persons);
-            auto add = [](std::vector<Counts>& into, const std::vector<Counts>& from) {
-                for (size_t p = 0; p < from.size(); ++p)
-                    for (auto [n, k] : from[p]) into[p][n] += k;
-            };
-            if (!male && father >= 0) add(x1, BruteForcePaths(data, father, false, step, root));
-            if (mother >= 0) add(x2, BruteForcePaths(data, mother, false, step, root));
-            if (!male) add(x1, BruteForcePaths(data, root, true, step));
-            add(x2, BruteForcePaths(data, root, true, step));
+    std::mt19937 random(3);
+    for (uint32_t seed = 1; seed <= 1500; ++seed) {
+        SCOPED_TRACE(seed);
+        Counter c(test::CollapsedPedigree(seed, 12 + seed % 9));
+        if (seed % 2) c.data.RebuildChildren();
+        int32_t n = c.graph.Size();
+        for (int32_t root : {n - 1, n / 2 + static_cast<int32_t>(seed % 3), 2}) {
+            SCOPED_TRACE(root);
+            std::vector<uint8_t> targets(n, 1);
+            if (root != n - 1)
+                for (uint8_t& t : targets) t = random() % 3 == 0;
             WalkGuard guard;
-            auto counts = CountXPaths(graph, static_cast<int32_t>(root), guard);
-            ASSERT_TRUE(counts);
-            for (int64_t p = 0; p < c.persons; ++p) {
-                EXPECT_EQ(NonZero(counts->X1[p]), x1[p]) << "person " << p;
-                EXPECT_EQ(NonZero(counts->X2[p]), x2[p]) << "person " << p;
-            }
+            ExpectSameCounts(c.Paths(root, targets), *EnumeratePaths(c.graph, root, targets, guard),
+                             "paths");
+            auto x = CountXPaths(c.xWeights, root, guard);
+            auto expected = EnumerateXPaths(c.graph, root, guard);
+            ASSERT_TRUE(x && expected);
+            ExpectSameCounts(x->X1, expected->X1, "X1");
+            ExpectSameCounts(x->X2, expected->X2, "X2");
         }
     }
 }
 
-TEST(PathCount, CancelledWalkReturnsNothing)
+TEST(PathCount, EqualsEnumerationOnCollapsedRoyalFiles)
 {
-    // Twenty generations of sibling marriages: a million paths up from the last son.
-    test::PedigreeBuilder builder;
-    int64_t man = builder.Add('M'), woman = builder.Add('F');
-    for (int g = 0; g < 20; ++g) {
-        int64_t son = builder.Add('M', man, woman);
-        woman = builder.Add('F', man, woman);
+    QV_REQUIRE_TESTDATA();
+    // Millions of paths: Pierre I de Luxembourg in Queen.ged, Paul of Sparta in royal92.ged.
+    for (auto [file, id] : {std::pair{"Queen.ged", "I10042"}, std::pair{"royal92.ged", "I1060"}}) {
+        SCOPED_TRACE(file);
+        Counter c(std::move(*OpenDataFile(test::TestDataFile(file))));
+        auto root = static_cast<int32_t>(c.data.FindPerson(id));
+        std::vector<uint8_t> everybody(c.graph.Size(), 1);
+        WalkGuard guard;
+        ExpectSameCounts(c.Paths(root, everybody), *EnumeratePaths(c.graph, root, everybody, guard),
+                         "paths");
+        auto x = CountXPaths(c.xWeights, root, guard);
+        auto expected = EnumerateXPaths(c.graph, root, guard);
+        ASSERT_TRUE(x && expected);
+        ExpectSameCounts(x->X1, expected->X1, "X1");
+        ExpectSameCounts(x->X2, expected->X2, "X2");
+    }
+}
+
+TEST(PathCount, RelativesInACycleAreCountedByWalking)
+{
+    // Below the root's father: his daughter s, her son d by z, and d's daughter t. The file
+    // also makes z a child of d, so z and d are each other's father.
+    PedigreeBuilder b;
+    int64_t father = b.Add('M');
+    int64_t root = b.Add('F', father, b.Add('F'));
+    int64_t s = b.Add('F', father, b.Add('F'));
+    int64_t z = b.Add('M');
+    int64_t d = b.Add('M', z, s);
+    int64_t t = b.Add('F', d, b.Add('F'));
+    TAhnenData data = b.Build();
+    data.Persons[z].ParentFamily = data.Persons[t].ParentFamily;
+    data.RebuildChildren();
+    Counter c(std::move(data));
+    std::vector<uint8_t> everybody(c.graph.Size(), 1);
+    WalkGuard guard;
+    auto r = static_cast<int32_t>(root);
+    std::vector<CountArray> paths = c.Paths(r, everybody);
+    ExpectSameCounts(paths, *EnumeratePaths(c.graph, r, everybody, guard), "paths");
+    EXPECT_EQ(paths[d].ToArray(), (TArrayOfInt64{0, 0, 0, 1}));
+    auto x = CountXPaths(c.xWeights, r, guard);
+    ASSERT_TRUE(x);
+    ExpectSameCounts(x->X1, EnumerateXPaths(c.graph, r, guard)->X1, "X1");
+}
+
+TEST(PathCount, StoppedCountLeavesWeightsThatFinishTheSame)
+{
+    // 150 generations of brother-sister marriages: the son at the end has a deep, narrow
+    // ancestry with millions of turning-weight terms.
+    PedigreeBuilder b;
+    int64_t man = b.Add('M'), woman = b.Add('F');
+    for (int g = 0; g < 150; ++g) {
+        int64_t son = b.Add('M', man, woman);
+        woman = b.Add('F', man, woman);
         man = son;
     }
-    TAhnenData data = builder.Build();
-    FamilyGraph graph(data);
+    Counter stopped(b.Build());
+    std::vector<uint8_t> everybody(stopped.graph.Size(), 1);
     int calls = 0;
-    ProgressCallback progress = [&](const std::string& text, int64_t, int64_t) {
+    ProgressCallback progress = [&](const std::string& text, int64_t position, int64_t maximum) {
         EXPECT_EQ(text, "Berechne <gb>");
+        EXPECT_TRUE(position >= 0 && position < 100 && maximum == 100) << position;
         return ++calls == 1;
     };
     WalkGuard guard(progress, "Berechne <gb>");
-    std::vector<uint8_t> everybody(data.Persons.size(), 1);
-    EXPECT_FALSE(CountPaths(graph, static_cast<int32_t>(man), everybody, guard));
+    auto root = static_cast<int32_t>(man);
+    EXPECT_FALSE(CountPaths(stopped.bloodWeights, root, everybody, guard));
     EXPECT_EQ(calls, 1);
+
+    Counter fresh(stopped.data);
+    ExpectSameCounts(stopped.Paths(root, everybody), fresh.Paths(root, everybody), "paths");
 }
 
 }  // namespace

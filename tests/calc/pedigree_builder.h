@@ -1,6 +1,7 @@
 // Small and random pedigrees built in code, and independent brute-force path counts.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <random>
@@ -25,6 +26,7 @@ public:
         m_data.Persons.push_back(person);
         return index;
     }
+    char Sex(int64_t person) const { return m_data.Persons[person].Sex; }
     TAhnenData Build()
     {
         TAhnenData data = m_data;
@@ -65,6 +67,31 @@ inline TAhnenData RandomPedigree(uint32_t seed, int persons, int founders = 6)
             if (!women.empty() && random() % 8) mother = women[random() % women.size()];
         }
         (sex == 'M' ? men : women).push_back(builder.Add(sex, father, mother));
+    }
+    return builder.Build();
+}
+
+// A small pedigree collapsed as far as it goes, for comparing counting methods: parents come
+// from the last few persons (siblings, cousins, uncle and niece marry; a man has several
+// wives), some are unknown, sexes are M, F or U, and now and then a father is not male, a
+// mother is, or one person is both parents.
+inline TAhnenData CollapsedPedigree(uint32_t seed, int persons)
+{
+    std::mt19937 random(seed);
+    PedigreeBuilder builder;
+    auto parent = [&](int64_t child, bool male) -> int64_t {
+        for (int tries = 0; tries < 6; ++tries) {
+            int64_t p = child - 1 - static_cast<int64_t>(random() % std::min<int64_t>(child, 8));
+            if ((builder.Sex(p) == 'M') == male || random() % 12 == 0) return p;
+        }
+        return -1;
+    };
+    const char sexes[] = {'M', 'F', 'M', 'F', 'U'};
+    for (int64_t i = 0; i < persons; ++i) {
+        int64_t father = -1, mother = -1;
+        if (i >= 2 && random() % 10) father = parent(i, true);
+        if (i >= 2 && random() % 10) mother = random() % 40 ? parent(i, false) : father;
+        builder.Add(sexes[random() % 5], father, mother);
     }
     return builder.Build();
 }

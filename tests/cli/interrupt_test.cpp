@@ -35,14 +35,14 @@ TEST(CliInterrupt, ProgressLineOnATerminalAndCtrlCEndsWith130)
 {
     auto dir = std::filesystem::temp_directory_path() / ("qv-progress-" + std::to_string(getpid()));
     std::filesystem::create_directories(dir);
-    std::ofstream(dir / "collapse.ged") << test::SiblingMarriages();
+    std::ofstream(dir / "collapse.ged") << test::ClosedPopulationFile();
     int master = posix_openpt(O_RDWR | O_NOCTTY);
     if (master < 0) GTEST_SKIP() << "no pseudo-terminal here";
     ASSERT_EQ(grantpt(master), 0);
     ASSERT_EQ(unlockpt(master), 0);
     int terminal = open(ptsname(master), O_RDWR | O_NOCTTY);
     pid_t child = test::SpawnCli(
-        {"metrics", (dir / "collapse.ged").string(), "--root", "I79", "--names", "z"},
+        {"metrics", (dir / "collapse.ged").string(), "--root", "I10000", "--names", "z"},
         (dir / "out").string(), terminal);
     close(terminal);
     ASSERT_GT(child, 0);

@@ -1,13 +1,22 @@
-// The progress estimate of long path walks.
-#include "calc/path_walk.h"
+// The progress estimate of long path walks and the question to the callback.
+#include "calc/walk_guard.h"
 
 #include <algorithm>
 
+#include "calc/family_graph.h"
+#include "calc/path_walk.h"
+
 namespace qv {
 
-bool WalkGuard::Check(const FamilyGraph& graph, const std::vector<WalkFrame>& stack) const
+bool WalkGuard::Ask(int64_t percent) const
 {
     if (m_position >= 0) return (*m_progress)(m_text, m_position, m_maximum);
+    return (*m_progress)(m_text, percent, 100);
+}
+
+bool WalkGuard::CheckWalk(const FamilyGraph& graph, const std::vector<WalkFrame>& stack) const
+{
+    if (m_position >= 0) return Ask(m_position);
     // Each frame has explored some of its branches; weighting them as equally large gives a
     // share of the whole walk that only grows.
     double done = 0, scale = 1;
@@ -22,7 +31,7 @@ bool WalkGuard::Check(const FamilyGraph& graph, const std::vector<WalkFrame>& st
         scale /= branches;
         if (scale < 1e-6) break;
     }
-    return (*m_progress)(m_text, static_cast<int64_t>(done * 100), 100);
+    return Ask(static_cast<int64_t>(done * 100));
 }
 
 }  // namespace qv

@@ -1,0 +1,94 @@
+// The lines from one person up to each of its ancestors, summed by length, along the steps
+// a path climbs (up links) or descends (down links, counted from the lower end).
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <span>
+#include <utility>
+#include <vector>
+
+#include "calc/family_links.h"
+
+namespace qv {
+
+// Keeps its arrays between runs (with one set of links), so that many small ancestries cost no
+// allocation.
+template <typename Arithmetic>
+class AncestorLines {
+public:
+    using Value = typename Arithmetic::Value;
+
+    // start gets one line of length 0; returns the work done.
+    uint64_t Run(const FamilyLinks& links, int32_t start, bool down)
+    {
+        if (m_slot.size() != static_cast<size_t>(links.Size()))
+            m_slot.assign(links.Size(), kAbsent);
+        m_start = start;
+        m_down = down;
+        Order(links);
+        if (m_values.size() < m_order.size()) m_values.resize(m_order.size());
+        for (size_t i = 0; i < m_order.size(); ++i) Arithmetic::Reset(m_values[i]);
+        m_values[0] = Arithmetic::One();
+        uint64_t work = 0;
+        for (size_t i = 0; i < m_order.size(); ++i)
+            for (const ParentLink& link : Links(links, m_order[i]))
+                work += Arithmetic::AddStep(m_values[m_slot[link.parent]], m_values[i], link.weight,
+                                            link.count);
+        return work + m_order.size();
+    }
+
+    int32_t Start() const { return m_start; }
+    bool Down() const { return m_down; }
+    // start and its ancestors along the links, each before its parents.
+    const std::vector<int32_t>& Persons() const { return m_order; }
+    const Value& Lines(size_t index) const { return m_values[index]; }
+    // The lines to person, or nullptr when it is not among them.
+    const Value* Find(int32_t person) const
+    {
+        int32_t slot = m_slot[person];
+        return slot < 0 ? nullptr : &m_values[slot];
+    }
+
+private:
+    static constexpr int32_t kAbsent = -1;
+    static constexpr int32_t kSeen = -2;
+
+    std::span<const ParentLink> Links(const FamilyLinks& links, int32_t person) const
+    {
+        return m_down ? links.Down(person) : links.Up(person);
+    }
+
+    // Reverse post-order of a depth-first search: each person before its parents.
+    void Order(const FamilyLinks& links)
+    {
+        for (int32_t p : m_order) m_slot[p] = kAbsent;
+        m_order.clear();
+        m_stack.assign(1, {m_start, 0});
+        m_slot[m_start] = kSeen;
+        while (!m_stack.empty()) {
+            auto& [person, next] = m_stack.back();
+            std::span<const ParentLink> up = Links(links, person);
+            if (next == up.size()) {
+                m_order.push_back(person);
+                m_stack.pop_back();
+                continue;
+            }
+            int32_t parent = up[next++].parent;
+            if (m_slot[parent] != kAbsent) continue;
+            m_slot[parent] = kSeen;
+            m_stack.push_back({parent, 0});
+        }
+        std::reverse(m_order.begin(), m_order.end());
+        for (size_t i = 0; i < m_order.size(); ++i) m_slot[m_order[i]] = static_cast<int32_t>(i);
+    }
+
+    int32_t m_start = -1;
+    bool m_down = false;
+    std::vector<int32_t> m_slot;
+    std::vector<int32_t> m_order;
+    std::vector<Value> m_values;
+    std::vector<std::pair<int32_t, size_t>> m_stack;
+};
+
+}  // namespace qv
