@@ -10,7 +10,9 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
+#include <QWhatsThis>
 
 #include "data/data_file.h"
 #include "data/error.h"
@@ -57,6 +59,12 @@ void MainWindow::BuildLayout()
     m_leftPages = new QTabWidget(splitter);
     m_grid = new PersonGrid(m_leftPages);
     m_leftPages->addTab(m_grid, "Personenliste (0)");
+    // "?" starts the context help: the next click on a control explains it.
+    auto* help = new QToolButton(m_leftPages);
+    help->setText("?");
+    help->setAutoRaise(true);
+    connect(help, &QToolButton::clicked, [] { QWhatsThis::enterWhatsThisMode(); });
+    m_leftPages->setCornerWidget(help, Qt::TopRightCorner);
 
     auto* right = new QWidget(splitter);
     auto* rightLayout = new QVBoxLayout(right);

@@ -29,6 +29,10 @@ PersonGrid::PersonGrid(QWidget* parent) : QTableView(parent), m_model(this)
     horizontalHeader()->setSectionsClickable(true);
     horizontalHeader()->setHighlightSections(false);
     CreateOverlays();
+    setWhatsThis(
+        "Personenliste: Doppelklick wählt auf der Seite \"Bezugspersonen\" Proband und "
+        "Kekule-Nr. 1, auf der Seite \"Ausgewählte\" fügt er die Person der Auswahl hinzu. "
+        "Ein Klick auf einen Spaltenkopf zeigt das Filterfeld der Spalte; die Pfeile sortieren.");
 
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &PersonGrid::ShowFilterEdit);
     connect(horizontalHeader(), &QHeaderView::sectionResized, this, &PersonGrid::PlaceOverlays);

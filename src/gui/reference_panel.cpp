@@ -22,6 +22,8 @@ ReferencePanel::ReferencePanel(QWidget* parent) : QWidget(parent)
         layout->addRow(QString(), labels.surname);
         layout->addRow(QString(), labels.given);
     };
+    setWhatsThis("Proband: die Person, deren Vorfahren und Nachfahren ausgewertet werden. "
+                 "Kekule-Nr 1: abweichende Ausgangsperson für Berechnungen in Grafiken.");
     makeGroup("Proband:", m_proband, QString());
     makeGroup("Kekule-Nr 1:", m_kekuleOne,
               "Abweichende Ausgangsperson für Berechnungen in Grafiken");

@@ -15,6 +15,8 @@ SelectionPage::SelectionPage(SelectionList& list, QWidget* parent)
 {
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setUniformItemSizes(true);
+    setWhatsThis("Ausgewählte Personen für Tabellen und Grafiken. Entf entfernt die markierten "
+                 "Einträge; das Kontextmenü bietet \"Alle markieren\" und \"Entfernen\".");
 }
 
 void SelectionPage::Refresh(const TAhnenData* data)
