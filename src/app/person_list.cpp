@@ -9,6 +9,7 @@
 #include <QCollator>
 #include <QString>
 
+#include "app/natural_order.h"
 #include "app/qt_text.h"
 
 namespace qv {
@@ -49,24 +50,6 @@ std::vector<int32_t> CollationRanks(const TAhnenData& data, int column, const QC
     return rank;
 }
 
-size_t DigitRunEnd(const std::string& s, size_t i)
-{
-    while (i < s.size() && s[i] >= '0' && s[i] <= '9') ++i;
-    return i;
-}
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// Compares two digit runs by value: leading zeros ignored, then length, then digits.
-int CompareDigitRuns(std::string_view a, std::string_view b)
-{
-    a.remove_prefix(std::min(a.find_first_not_of('0'), a.size()));
-    b.remove_prefix(std::min(b.find_first_not_of('0'), b.size()));
-    if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
-    int c = a.compare(b);
-    return c < 0 ? -1 : (c > 0 ? 1 : 0);
-}
-
 }  // namespace
 
 const std::array<const char*, kPersonColumnCount> kPersonColumnCaptions = {
@@ -98,27 +81,6 @@ QLocale NameCollationLocale()
     QLocale system = QLocale::system();
     if (system.language() == QLocale::C) return QLocale(QLocale::German, QLocale::Germany);
     return system;
-}
-
-int CompareNatural(const std::string& a, const std::string& b)
-{
-    size_t i = 0, j = 0;
-    while (i < a.size() && j < b.size()) {
-        if (IsDigit(a[i]) && IsDigit(b[j])) {
-            size_t ie = DigitRunEnd(a, i), je = DigitRunEnd(b, j);
-            int c = CompareDigitRuns(std::string_view(a).substr(i, ie - i),
-                                     std::string_view(b).substr(j, je - j));
-            if (c != 0) return c;
-            i = ie;
-            j = je;
-        } else {
-            if (a[i] != b[j]) return static_cast<uint8_t>(a[i]) < static_cast<uint8_t>(b[j]) ? -1 : 1;
-            ++i;
-            ++j;
-        }
-    }
-    if (i < a.size()) return 1;
-    return j < b.size() ? -1 : 0;
 }
 
 PersonListIndex::PersonListIndex(const TAhnenData& data, const QLocale& locale)

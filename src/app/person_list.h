@@ -49,7 +49,4 @@ private:
     std::array<std::vector<int32_t>, 3> m_rank;
 };
 
-// Natural order: digit runs compare by numeric value, so I2 precedes I10.
-int CompareNatural(const std::string& a, const std::string& b);
-
 }  // namespace qv

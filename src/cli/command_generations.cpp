@@ -9,23 +9,10 @@
 #include "cli/interrupt.h"
 #include "cli/json_output.h"
 #include "cli/progress_bar.h"
+#include "tables/generation_table.h"
 
 namespace qv::cli {
 namespace {
-
-// The generation table's rows: from the deepest descendant generation D down to the highest
-// ancestor generation -A, each the largest distance up to 62 with positions in it.
-std::vector<int64_t> GenerationRows(const TCalcClass& calc)
-{
-    int64_t ancestors = 0, descendants = 0;
-    for (int64_t i = 0; i <= kMaxKekuleGeneration; ++i) {
-        if (calc.GetGenerationInt("a'tk(v)", -i) > 0) ancestors = i;
-        if (calc.GetGenerationInt("ntk", i) > 0) descendants = i;
-    }
-    std::vector<int64_t> rows;
-    for (int64_t k = descendants; k >= -ancestors; --k) rows.push_back(k);
-    return rows;
-}
 
 void PrintGenerations(const TCalcClass& calc, const std::vector<int64_t>& rows, bool json)
 {

@@ -67,21 +67,5 @@ TEST(PersonList, SortButtonsReorderPrioritiesAndNamesSortByLocale)
               (std::vector<std::string>{"I3", "I20", "I10", "I1", "I2"}));
 }
 
-TEST(PersonList, NaturalComparison)
-{
-    struct Case {
-        const char* a;
-        const char* b;
-        int expected;
-    } cases[] = {
-        {"I2", "I10", -1}, {"I10", "I10", 0}, {"I010", "I10", 0}, {"F1", "I1", -1},
-        {"I1a", "I1", 1},  {"", "I1", -1},    {"I99999999999999999999", "I100000000000000000000", -1},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.a) + " vs " + c.b);
-        EXPECT_EQ(CompareNatural(c.a, c.b), c.expected);
-    }
-}
-
 }  // namespace
 }  // namespace qv

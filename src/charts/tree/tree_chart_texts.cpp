@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <set>
 
-#include "charts/tree/natural_order.h"
+#include "app/natural_order.h"
 
 namespace qv {
 

@@ -1,5 +1,5 @@
 // Natural order: digit runs by value, everything else byte by byte, ASCII letters folded.
-#include "charts/tree/natural_order.h"
+#include "app/natural_order.h"
 
 namespace qv {
 namespace {

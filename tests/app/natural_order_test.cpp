@@ -1,5 +1,5 @@
-// Natural order of footnote keys.
-#include "charts/tree/natural_order.h"
+// Natural order of ids and footnote keys.
+#include "app/natural_order.h"
 
 #include <gtest/gtest.h>
 
@@ -29,6 +29,22 @@ TEST(CompareNatural, DigitRunsCompareByValue)
         SCOPED_TRACE(testing::Message() << c.a << " vs " << c.b);
         int result = CompareNatural(c.a, c.b);
         EXPECT_EQ((result > 0) - (result < 0), c.expected);
+    }
+}
+
+TEST(CompareNatural, IdsSortAsInThePersonList)
+{
+    struct Case {
+        const char* a;
+        const char* b;
+        int expected;
+    } cases[] = {
+        {"I2", "I10", -1}, {"I10", "I10", 0}, {"I010", "I10", 0}, {"F1", "I1", -1},
+        {"I1a", "I1", 1},  {"", "I1", -1},    {"I99999999999999999999", "I100000000000000000000", -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.a) + " vs " + c.b);
+        EXPECT_EQ(CompareNatural(c.a, c.b), c.expected);
     }
 }
 
