@@ -20,7 +20,7 @@ int RunTreeChart(const std::vector<std::string>& args)
 {
     Arguments parsed(args, {kExampleOption,
                             {"--root", true},
-                            {"--kekule-one", true},
+                            kKekuleOneOption,
                             kSelectOption,
                             kQueryOption,
                             kConfigOption,
@@ -37,8 +37,7 @@ int RunTreeChart(const std::vector<std::string>& args)
     // Without a proband the chart says so itself ("Kein Proband gewählt!").
     if (parsed.Has("--root") || IsSiblingListFile(data.FileName))
         settings.ProbandIndex = ResolveRoot(parsed, data);
-    if (parsed.Has("--kekule-one"))
-        settings.KekuleOneIndex = ResolvePerson(data, parsed.Value("--kekule-one"));
+    ApplyKekuleOneOption(parsed, data, settings);
     SelectionList selection(settings);
     ApplySelectionOptions(parsed, data, selection);
     Completion completion;

@@ -105,7 +105,7 @@ int RunMetrics(const std::vector<std::string>& args)
     Arguments parsed(args, {kExampleOption,
                             {"--json"},
                             {"--root", true},
-                            {"--kekule-one", true},
+                            kKekuleOneOption,
                             {"--person", true},
                             {"--names", true}});
     std::vector<std::string> names = RequestedNames(parsed);
@@ -115,8 +115,7 @@ int RunMetrics(const std::vector<std::string>& args)
     const TAhnenData& data = document.Data();
     SelectionState selection;
     selection.ProbandIndex = ResolveRoot(parsed, data);
-    if (parsed.Has("--kekule-one"))
-        selection.KekuleOneIndex = ResolvePerson(data, parsed.Value("--kekule-one"));
+    ApplyKekuleOneOption(parsed, data, selection);
     std::vector<int64_t> persons;
     for (const std::string& person : parsed.Values("--person"))
         persons.push_back(ResolvePerson(data, person));

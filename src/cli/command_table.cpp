@@ -26,7 +26,7 @@ int RunPersonTable(const std::vector<std::string>& args)
 {
     Arguments parsed(args, {kExampleOption,
                             {"--root", true},
-                            {"--kekule-one", true},
+                            kKekuleOneOption,
                             kSelectOption,
                             kQueryOption,
                             kConfigOption,
@@ -39,8 +39,7 @@ int RunPersonTable(const std::vector<std::string>& args)
     FamilyDocument document(LoadData(parsed), bar.Callback());
     const TAhnenData& data = document.Data();
     settings.ProbandIndex = ResolveRoot(parsed, data);
-    if (parsed.Has("--kekule-one"))
-        settings.KekuleOneIndex = ResolvePerson(data, parsed.Value("--kekule-one"));
+    ApplyKekuleOneOption(parsed, data, settings);
     SelectionList selection(settings);
     ApplySelectionOptions(parsed, data, selection);
     if (settings.SelectedCount() == 0) throw Error("Keine Personen in der Liste zum Anzeigen!");

@@ -56,4 +56,10 @@ int64_t ResolvePerson(const TAhnenData& data, const std::string& text)
     throw UsageError("Person nicht gefunden: " + text);
 }
 
+void ApplyKekuleOneOption(const Arguments& args, const TAhnenData& data, SelectionState& state)
+{
+    if (args.Has(kKekuleOneOption.name))
+        state.KekuleOneIndex = ResolvePerson(data, args.Value(kKekuleOneOption.name));
+}
+
 }  // namespace qv::cli
