@@ -1,6 +1,7 @@
 // The comment blocks of the chart base: measured and drawn as pictures, or written into SVG.
 #include "charts/chart_common.h"
 #include "render/html_fragment.h"
+#include "render/xhtml_fragment.h"
 
 namespace qv {
 
@@ -43,7 +44,7 @@ void TImage_Common::WriteCommentsSvg(TScalableVectorGraphics& svg, CommentKind k
         svg.Add("<foreignObject x=\"0\" y=\"" + std::to_string(y) + "\" width=\"" +
                 std::to_string(svg.Width) + "\" height=\"" + std::to_string(height) + "\">");
         svg.Add("<body xmlns=\"http://www.w3.org/1999/xhtml\">");
-        svg.AddStrings(lines);
+        svg.AddStrings(XhtmlFromHtml(lines));
         svg.Add("</body>");
         svg.Add("</foreignObject>");
     };

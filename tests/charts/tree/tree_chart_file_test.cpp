@@ -14,7 +14,10 @@
 #include "charts/tree/tree_drawing_support.h"
 #include "charts/tree/tree_fixture.h"
 #include "data/example_family.h"
+#include "data/gedcom_reader.h"
 #include "render/pdf_tools.h"
+#include "render/xml_check.h"
+#include "test_support.h"
 
 namespace qv {
 namespace {
@@ -98,6 +101,55 @@ TEST_F(TreeChartFileTest, CancelOrUnknownFormatLeavesNoFile)
     EXPECT_FALSE(std::filesystem::exists(m_dir.File("x.pdf")));
     test::ExpectError([&] { WriteTreeChart(m_data, m_settings, texts, m_dir.File("x.gif"), ""); },
                       "Unbekanntes Dateiformat für die Ahnentafel: " + m_dir.File("x.gif"));
+}
+
+// Names, a headline and comments full of markup: the SVG file stays XML that browsers read.
+TEST(TreeChartSvg, MarkupInNamesAndCommentsKeepsTheFileWellFormed)
+{
+    QV_REQUIRE_TESTDATA();
+    TAhnenData data(LoadGedcomFile(test::TestDataFile("Queen.ged")), "Queen.ged");
+    TImageSettings settings = test::TreeSettings(data, "I352");
+    const int64_t proband = settings.ProbandIndex;
+    const int64_t father = data.Families[data.Persons[proband].ParentFamily].Husband;
+    ASSERT_GE(father, 0);
+    data.Persons[father].Surname = "T\xC3\xBCr & Tor < Haus <br>";
+    data.Persons[father].GivenNames = "\"Zitat\" </text>";
+    settings.Tree.Label = 3;
+    settings.Tree.LabelCustomText = {"<NName>", "<VName>"};
+    settings.Tree.CommentHeadline = settings.Tree.CommentHeader = true;
+    settings.Tree.CommentFooter = true;
+    settings.CommentHeadlineText = {"Proband: <Proband>"};
+    settings.CommentHeaderText = {"Zeile 1<br>Zeile 2 & mehr"};
+    settings.CommentFooterText = {"<P>Fu&szlig;zeile &copy; 2024", "<b>offen"};
+    TCalcClass calc(data);
+    test::ScratchDirectory dir("tree-chart-svg");
+    ASSERT_TRUE(WriteTreeChart(data, settings, TemplateTexts(calc, settings), dir.File("queen.svg"),
+                               "test"));
+
+    std::ifstream file(dir.File("queen.svg"), std::ios::binary);
+    const std::string saved((std::istreambuf_iterator<char>(file)), {});
+    EXPECT_EQ(test::XmlReaderError(saved), "");
+    pugi::xml_document svg;
+    ASSERT_TRUE(svg.load_string(saved.c_str()));
+    EXPECT_EQ(svg.select_nodes("//text[.='T\xC3\xBCr & Tor < Haus <br>']").size(), 1u);
+    EXPECT_EQ(svg.select_nodes("//text[.='\"Zitat\" </text>']").size(), 1u);
+    pugi::xpath_node_set blocks = svg.select_nodes("//foreignObject");
+    ASSERT_EQ(blocks.size(), 2u);
+    std::string header, footer;
+    for (const pugi::xpath_node& t : blocks[0].node().select_nodes(".//text()"))
+        header += t.node().value();
+    for (const pugi::xpath_node& t : blocks[1].node().select_nodes(".//text()"))
+        footer += t.node().value();
+    // The name comes as "Surname, Given names"; this one has no surname.
+    EXPECT_NE(
+        header.find("Proband: , \tHeribert II, Count of Meaux, Vermandois, Troyes, & Soissons"),
+        std::string::npos)
+        << header;
+    EXPECT_NE(header.find("Zeile 1"), std::string::npos);
+    EXPECT_NE(header.find("Zeile 2 & mehr"), std::string::npos);
+    EXPECT_EQ(blocks[0].node().select_nodes(".//*[local-name()='br']").size(), 1u);
+    EXPECT_NE(footer.find("Fu\xC3\x9Fzeile \xC2\xA9 2024"), std::string::npos) << footer;
+    EXPECT_EQ(blocks[1].node().select_nodes(".//*[local-name()='b']").size(), 1u);
 }
 
 }  // namespace
