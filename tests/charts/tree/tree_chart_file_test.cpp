@@ -15,7 +15,9 @@
 #include "charts/tree/tree_fixture.h"
 #include "data/example_family.h"
 #include "data/gedcom_reader.h"
+#include "data/text_encoding.h"
 #include "render/pdf_tools.h"
+#include "render/text_metrics.h"
 #include "render/xml_check.h"
 #include "test_support.h"
 
@@ -101,6 +103,62 @@ TEST_F(TreeChartFileTest, CancelOrUnknownFormatLeavesNoFile)
     EXPECT_FALSE(std::filesystem::exists(m_dir.File("x.pdf")));
     test::ExpectError([&] { WriteTreeChart(m_data, m_settings, texts, m_dir.File("x.gif"), ""); },
                       "Unbekanntes Dateiformat für die Ahnentafel: " + m_dir.File("x.gif"));
+}
+
+// Where the chart's labels stand: from each text element's start and baseline, as wide as the
+// text is in the charts' font.
+std::vector<QRect> LabelBoxes(const TScalableVectorGraphics& svg)
+{
+    pugi::xml_document document;
+    EXPECT_TRUE(document.load_string(svg.SaveToString().c_str()));
+    std::vector<QRect> boxes;
+    for (const pugi::xpath_node& found : document.select_nodes("//text")) {
+        pugi::xml_node text = found.node();
+        int points = 11;
+        for (pugi::xml_node n = text; n; n = n.parent())
+            if (n.attribute("font-size")) {
+                points = n.attribute("font-size").as_int();
+                break;
+            }
+        const std::u16string content = Utf16FromUtf8(text.text().get());
+        const int width = TextMetrics(FontSpec{"Arial", points}).Width(content);
+        const int pixels = FontPixelHeight(points);
+        boxes.emplace_back(text.attribute("x").as_int(), text.attribute("y").as_int() - pixels,
+                           width + 2, pixels + pixels / 3);
+    }
+    return boxes;
+}
+
+// Poppler paints the labels of the PDF where the PNG has them, with about as much ink.
+TEST_F(TreeChartFileTest, PdfLabelsShowLikeThoseOfThePng)
+{
+    m_settings.Tree.CommentHeader = false;  // the PDF has no comment blocks either
+    const TreeChartTexts texts = TemplateTexts(m_calc, m_settings);
+    ASSERT_TRUE(WriteTreeChart(m_data, m_settings, texts, m_dir.File("tafel.png"), "test"));
+    ASSERT_TRUE(WriteTreeChart(m_data, m_settings, texts, m_dir.File("tafel.pdf"), "test"));
+    const QImage png(QString::fromStdString(m_dir.File("tafel.png")));
+    const QImage pdf = test::CheckedPdfPageWithoutSystemFonts(m_dir.File("tafel.pdf"), 96);
+    ASSERT_EQ(pdf.size(), png.size());
+
+    auto svg = BuildTreeChartSvg(m_data, m_settings, false, texts, {}, true);
+    ASSERT_TRUE(svg);
+    const std::vector<QRect> boxes = LabelBoxes(*svg);
+    ASSERT_GT(boxes.size(), 40u);
+    int pngInk = 0, pdfInk = 0;
+    for (const QRect& box : boxes) {
+        const int inPng = test::DarkPixels(png, box), inPdf = test::DarkPixels(pdf, box);
+        pngInk += inPng;
+        pdfInk += inPdf;
+        if (inPng >= 20) {
+            EXPECT_GE(inPdf, inPng / 2) << box.x() << "," << box.y();
+        }
+    }
+    EXPECT_NEAR(pdfInk, pngInk, pngInk / 4);
+    const std::string text = test::PdfText(m_dir.File("tafel.pdf"));
+    for (const char* label : {"Sch\xC3\xA4"
+                              "fer",
+                              "k = -4", " 10, 14"})
+        EXPECT_NE(text.find(label), std::string::npos) << label;
 }
 
 // Names, a headline and comments full of markup: the SVG file stays XML that browsers read.
