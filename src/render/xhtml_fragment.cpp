@@ -77,8 +77,10 @@ char32_t NumericReference(std::string_view digits, int base)
 // it. 0, with at unchanged, where no reference stands.
 char32_t ReadReference(std::string_view text, size_t& at)
 {
-    size_t semicolon = text.find(';', at);
-    if (semicolon == kNone || semicolon - at > 40) return 0;
+    // No reference is longer: a text of many "&" without ";" is not searched to its end each time.
+    size_t semicolon = text.substr(at, 40).find(';');
+    if (semicolon == kNone) return 0;
+    semicolon += at;
     std::string_view body = text.substr(at + 1, semicolon - at - 1);
     char32_t c = 0;
     if (body.starts_with("#x") || body.starts_with("#X"))
@@ -225,9 +227,8 @@ size_t XhtmlWriter::Markup(std::string_view html, size_t at)
 // The content of a raw-text element as text, up to its end tag (which the caller reads next).
 size_t XhtmlWriter::RawText(std::string_view html, size_t pos, const std::string& name)
 {
-    std::string lower = Lower(html), endTag = "</" + name;
-    size_t end = lower.find(endTag, pos);
-    if (end == kNone) end = html.size();
+    size_t end = Lower(html.substr(pos)).find("</" + name);
+    end = end == kNone ? html.size() : pos + end;
     AppendXmlText(m_out, html.substr(pos, end - pos), kTextOptions);
     return end;
 }
