@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "app/program_identity.h"
+#include "app/qt_notices.h"
 #include "cli/arguments.h"
 #include "cli/command.h"
 #include "data/error.h"
@@ -21,6 +23,7 @@ void PrintOverview()
     std::cout << "Aufruf: quilvane-cli BEFEHL [OPTIONEN]\n\nBefehle:\n";
     for (const Command& c : Commands()) std::cout << "  " << c.name << "\t" << c.summary << '\n';
     std::cout << "\n" << kFileHelp << "quilvane-cli BEFEHL --help zeigt die Optionen eines Befehls.\n";
+    std::cout << "quilvane-cli --version zeigt die Version.\n";
 }
 
 void PrintUsage(const Command& command, std::ostream& out)
@@ -40,6 +43,10 @@ int Run(const std::vector<std::string>& args)
     if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         PrintOverview();
         return args.empty() ? 2 : 0;
+    }
+    if (args[0] == "--version") {
+        std::cout << "quilvane-cli (Quilvane) " << ProgramVersion() << '\n';
+        return 0;
     }
     for (const Command& command : Commands()) {
         if (args[0] != command.name) continue;
@@ -130,6 +137,7 @@ const std::vector<Command>& Commands()
 int main(int argc, char** argv)
 {
     std::vector<std::string> args(argv + 1, argv + argc);
+    qv::SilenceQtNoise();
     try {
         return qv::cli::Run(args);
     } catch (const qv::Error& e) {
