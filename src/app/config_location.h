@@ -7,7 +7,7 @@
 
 namespace qv {
 
-// Beside the executable when that directory is writable, else
+// Beside the executable when that directory is writable and not an installed bin folder, else
 // $XDG_CONFIG_HOME/quilvane/config.ini (by default ~/.config/quilvane/config.ini).
 std::string ConfigFilePath(const std::string& programDirectory);
 
