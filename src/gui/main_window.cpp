@@ -2,6 +2,8 @@
 #include "gui/main_window.h"
 
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
@@ -10,6 +12,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWhatsThis>
@@ -18,6 +21,7 @@
 #include "data/error.h"
 #include "data/example_family.h"
 #include "app/config_location.h"
+#include "app/install_layout.h"
 #include "app/program_identity.h"
 #include "app/qt_text.h"
 #include "app/recent_files.h"
@@ -27,6 +31,7 @@
 #include "tables/person_table.h"
 #include "tables/sibling_list_output.h"
 #include "gui/about_dialog.h"
+#include "gui/dropped_file.h"
 #include "gui/output_command.h"
 #include "gui/person_grid.h"
 #include "gui/preview_window.h"
@@ -38,17 +43,27 @@
 #include "gui/user_dialogs.h"
 
 namespace qv {
+namespace {
+
+QString DroppableFile(const QDropEvent& event)
+{
+    if (!(event.possibleActions() & Qt::CopyAction)) return {};
+    return DroppedDataFile(*event.mimeData());
+}
+
+}  // namespace
 
 MainWindow::MainWindow(const QString& programDirectory, QWidget* parent)
     : QMainWindow(parent),
       m_programDirectory(programDirectory),
-      m_example(LoadExampleFamily(Utf8FromQString(programDirectory)))
+      m_example(LoadExampleFamily(DataDirectory(Utf8FromQString(programDirectory))))
 {
     m_dialogs = std::make_unique<WidgetDialogs>(this);
     setWindowTitle("Quilvane");
     BuildLayout();
     BuildMenus();
     resize(1100, 700);
+    setAcceptDrops(true);
 }
 
 MainWindow::~MainWindow() = default;
@@ -167,7 +182,13 @@ void MainWindow::ResetSelection()
 
 void MainWindow::OpenDataFile(const QString& path)
 {
-    if (!QFileInfo(path).isFile()) return;
+    if (QFileInfo(path).isFile()) LoadDataFile(path);
+}
+
+void MainWindow::OpenNamedFile(const QString& path) { LoadDataFile(path); }
+
+void MainWindow::LoadDataFile(const QString& path)
+{
     ResetSelection();
     m_grid->Model().SetPersons(nullptr);
     m_document.reset();
@@ -290,6 +311,32 @@ void MainWindow::closeEvent(QCloseEvent* event)
     // Unwritable settings are not worth a message at shut-down.
     SaveConfigIni(m_settings, Utf8FromQString(m_programDirectory));
     QMainWindow::closeEvent(event);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (m_busy || DroppableFile(*event).isEmpty()) {
+        event->ignore();
+        return;
+    }
+    // Copy, never move: a file manager would delete the file after a moving drop.
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    QString path = DroppableFile(*event);
+    if (m_busy || path.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    // Opened after the drop has finished, so the dragging program does not wait on a message box.
+    QTimer::singleShot(0, this, [this, path] {
+        if (!m_busy) OpenDataFile(path);
+    });
 }
 
 void MainWindow::ShowPreview()

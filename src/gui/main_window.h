@@ -39,6 +39,9 @@ public:
     // Opens a GEDCOM file; does nothing when no file exists at path. Reading errors are
     // shown and leave the program without data.
     void OpenDataFile(const QString& path);
+    // Opens a file named on the command line; unlike a stale recent-file entry, a missing
+    // file is reported.
+    void OpenNamedFile(const QString& path);
     const TAhnenData* Data() const { return m_document ? &m_document->Data() : nullptr; }
     // The opened file with its calculation engine, or none.
     FamilyDocument* Document() { return m_document.get(); }
@@ -79,12 +82,15 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void BuildMenus();
     void BuildLayout();
     void RebuildRecentMenu();
     void ResetSelection();
+    void LoadDataFile(const QString& path);
     void ChooseAndOpen(const QString& filter);
     void ShowGridMenu(int64_t person, const QPoint& globalPosition);
     void OnGridDoubleClick(int64_t person);
