@@ -6,13 +6,14 @@ set(CPACK_PACKAGE_VENDOR Veldrin)
 set(CPACK_PACKAGE_CONTACT "Veldrin <veldrin@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "measure and draw pedigree collapse in GEDCOM files")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Quilvane reads a family file (GEDCOM in ANSI, ANSEL, UTF-8 or UTF-16, or its own sibling
-list) and measures pedigree collapse, the way the same ancestors occur several times in one
-person's ancestry: Kekule numbers, path counts, per-person and per-generation metrics, the
-tree chart of ancestors and descendants, metric tables and the sibling list.
+    "Quilvane reads a family file (GEDCOM in ANSI, ANSEL, UTF-8 or UTF-16,
+or its own sibling list) and measures pedigree collapse, the way the same
+ancestors occur several times in one person's ancestry: Kekule numbers,
+path counts, per-person and per-generation metrics, the tree chart of
+ancestors and descendants, metric tables and the sibling list.
 
-The package holds the German desktop program quilvane and the batch tool quilvane-cli,
-which writes every output without a window.")
+The package holds the German desktop program quilvane and the batch tool
+quilvane-cli, which writes every output without a window.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
