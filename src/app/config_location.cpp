@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "app/config_file.h"
+#include "app/dialog_ranges.h"
 #include "app/install_layout.h"
 #include "data/error.h"
 
@@ -44,6 +45,8 @@ void LoadConfigIni(TImageSettings& settings, const std::string& programDirectory
     } catch (const Error&) {
         // A missing or unreadable settings file means the defaults stay.
     }
+    // The dialogs are filled from the settings at start-up and hold their values in range.
+    ApplyDialogRanges(settings);
 }
 
 bool SaveConfigIni(const TImageSettings& settings, const std::string& programDirectory)

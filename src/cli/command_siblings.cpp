@@ -1,4 +1,6 @@
 // "siblings": the sibling list of a proband as text, HTML, spreadsheet or document.
+#include <iostream>
+
 #include "cli/command.h"
 #include "cli/completion.h"
 #include "cli/data_source.h"
@@ -13,7 +15,9 @@ int RunSiblings(const std::vector<std::string>& args)
     auto data = LoadData(parsed);
     int64_t root = ResolveRoot(parsed, *data);
     Completion completion;
-    WriteSiblingList(*data, root, output);
+    bool depthCut = false;
+    WriteSiblingList(*data, root, output, {}, &depthCut);
+    if (depthCut) std::cerr << "Warnung: " << kDepthCutWarning << '\n';
     completion.Print({"Geschwisterpaare: " + std::to_string(data->SiblingPairCount),
                       "Personen: " + std::to_string(data->OutputPersonCount)});
     return 0;

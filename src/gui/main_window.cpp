@@ -1,6 +1,8 @@
 // Main window construction, opening files and the person-level commands.
 #include "gui/main_window.h"
 
+#include <memory>
+
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -346,9 +348,10 @@ void MainWindow::ShowPreview()
     m_preview->RequestPicture(m_settings);
 }
 
-void MainWindow::NoteDepthCut()
+void MainWindow::NoteDepthCut(bool outputCut)
 {
-    if (m_depthCutShown || !m_document || !m_document->Calc().DepthCut()) return;
+    if (m_depthCutShown || !m_document) return;
+    if (!outputCut && !m_document->Calc().DepthCut()) return;
     m_depthCutShown = true;
     m_dialogs->ShowWarning(kDepthCutWarning);
 }
@@ -382,9 +385,12 @@ void MainWindow::MakeSiblingList()
     OutputCommand command;
     command.formats = kSiblingListFormats;
     command.busyMode = false;
-    command.work = [this](const std::string& path, int, const ProgressCallback& progress) {
-        return WriteSiblingList(*Data(), m_settings.ProbandIndex, path, progress);
+    auto depthCut = std::make_shared<bool>(false);
+    command.work = [this, depthCut](const std::string& path, int,
+                                    const ProgressCallback& progress) {
+        return WriteSiblingList(*Data(), m_settings.ProbandIndex, path, progress, depthCut.get());
     };
+    command.depthCut = [depthCut] { return *depthCut; };
     command.countLines = [this] {
         return QStringList{QString("Geschwisterpaare: %1").arg(Data()->SiblingPairCount),
                            QString("Personen: %1").arg(Data()->OutputPersonCount)};

@@ -66,8 +66,9 @@ public:
     QMenu& OutputMenu() { return *m_outputMenu; }
     TreeChartDialog& TreeDialog() { return *m_treeDialog; }
     PreviewWindow& Preview() { return *m_preview; }
-    // Shows the 62-generation notice once per opened file, after an output met it.
-    void NoteDepthCut();
+    // Shows the 62-generation notice once per opened file, after an output met it: the
+    // calculation engine, or the output itself (outputCut).
+    void NoteDepthCut(bool outputCut = false);
 
     // The output commands of the "Ausgabe" menu.
     void MakeTreeChart();

@@ -93,7 +93,7 @@ void RunOutputCommand(MainWindow& window, const OutputCommand& command)
     if (command.busyMode) window.LeaveBusy();
     progress.Report(QString(), 0, 100);
     if (!finished) return;
-    window.NoteDepthCut();
+    window.NoteDepthCut(command.depthCut());
     QString text = CompletionText(command.countLines(), timer.elapsed(), command.question);
     if (dialogs.ConfirmCompletion(text)) dialogs.OpenWithDefaultApplication(QStringFromUtf8(target->path));
 }

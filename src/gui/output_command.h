@@ -26,6 +26,9 @@ struct OutputCommand {
     bool busyMode = true;
     // Writes the file; false when the user cancelled. Errors are thrown as qv::Error.
     std::function<bool(const std::string& path, int filterIndex, const ProgressCallback&)> work;
+    // Whether the work left out ancestors beyond the 62nd generation on its own, without the
+    // calculation engine noticing.
+    std::function<bool()> depthCut = [] { return false; };
     // The count lines of the completion message ("Personen: 12").
     std::function<QStringList()> countLines = [] { return QStringList(); };
     QString question = "Datei anzeigen?";

@@ -96,14 +96,14 @@ TTableData SiblingGroupTable(const TAhnenData& data, const std::vector<SiblingGr
 }
 
 bool WriteSiblingList(const TAhnenData& data, int64_t proband, const std::string& path,
-                      const ProgressCallback& progress)
+                      const ProgressCallback& progress, bool* depthCut)
 {
     std::string extension = LowerCaseExtension(path);
     if (std::find(kExtensions.begin(), kExtensions.end(), extension) == kExtensions.end())
         throw Error("Die Verschwisterungsliste kann nicht als " + path +
                     " geschrieben werden: unbekanntes Dateiformat (.txt, .html, .htm, .xlsx, "
                     ".docx).");
-    SiblingGroups groups = BuildSiblingGroups(data, proband);
+    SiblingGroups groups = BuildSiblingGroups(data, proband, depthCut);
     data.SiblingPairCount = groups.GroupCount();
     data.OutputPersonCount = groups.MemberCount();
     bool written = true;

@@ -18,9 +18,10 @@ TTableData SiblingGroupTable(const TAhnenData& data, const std::vector<SiblingGr
 
 // Writes the sibling list of proband by the file's extension (.txt, .html, .htm, .xlsx,
 // .docx, in any case) and sets data.SiblingPairCount and data.OutputPersonCount. Returns false when
-// the progress callback cancelled (no file is written then); throws Error for another extension or
-// when the file cannot be written.
+// the progress callback cancelled (no file is written then); throws Error for another extension,
+// for a proband who is his own ancestor or when the file cannot be written. depthCut, when given,
+// tells whether ancestors beyond the 62nd generation were left out.
 bool WriteSiblingList(const TAhnenData& data, int64_t proband, const std::string& path,
-                      const ProgressCallback& progress = {});
+                      const ProgressCallback& progress = {}, bool* depthCut = nullptr);
 
 }  // namespace qv

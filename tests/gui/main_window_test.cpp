@@ -134,6 +134,17 @@ TEST_F(MainWindowTest, SettingsAndRecentFilesSurviveARestart)
     EXPECT_EQ(second.RecentMenu().actions().last()->text(), m_example);
 }
 
+TEST_F(MainWindowTest, ChoicesTheDialogsDoNotOfferAreClampedAtStart)
+{
+    m_window->close();
+    Write("config.ini", "AT_ALIGNMENT = 7\r\nAT_TREE_TYPE = 9\r\nKT_SHAPE = 2\r\n");
+    MainWindow second(QString::fromStdString(m_dir.string()));
+    second.show();
+    EXPECT_EQ(second.Settings().Tree.Alignment, 3);
+    EXPECT_EQ(second.Settings().Tree.TreeType, 2);
+    EXPECT_EQ(second.Settings().Circle.Shape, 1);
+}
+
 TEST_F(MainWindowTest, BusyModeIgnoresDoubleClicksAndCancelSetsTheFlag)
 {
     m_window->OpenDataFile(m_example);

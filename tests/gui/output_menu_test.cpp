@@ -1,4 +1,6 @@
 // The output commands of the "Ausgabe" menu, end to end with scripted answers.
+#include <algorithm>
+
 #include <QListWidget>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -91,6 +93,28 @@ TEST_F(OutputMenuTest, SiblingListIsWrittenAndOpensAsData)
     ASSERT_NE(m_window->Data(), nullptr);
     EXPECT_EQ(m_window->Selection().ProbandIndex, 0);
     EXPECT_EQ(m_window->Selection().KekuleOneIndex, 0);
+}
+
+TEST_F(OutputMenuTest, SiblingListOfADeepAncestryShowsTheDepthNotice)
+{
+    // I0 to I64, each the father of the one before.
+    std::string deep = "0 HEAD\n";
+    for (int g = 0; g <= 64; ++g)
+        deep += "0 @I" + std::to_string(g) + "@ INDI\n1 FAMC @F" + std::to_string(g) + "@\n";
+    for (int g = 0; g < 64; ++g)
+        deep += "0 @F" + std::to_string(g) + "@ FAM\n1 HUSB @I" + std::to_string(g + 1) + "@\n";
+    m_window->OpenDataFile(Write("tief.ged", deep));
+    m_window->SetProband(0);
+    Save("tief", 0);
+    m_window->MakeSiblingList();
+    const std::vector<QString>& shown = m_dialogs->shown;
+    EXPECT_EQ(std::count(shown.begin(), shown.end(),
+                         "W: Ahnenlinien jenseits der 62. Generation werden nicht berücksichtigt."),
+              1);
+    EXPECT_EQ(
+        std::count_if(shown.begin(), shown.end(),
+                      [](const QString& s) { return s.startsWith("F: Geschwisterpaare: 0"); }),
+        1);
 }
 
 }  // namespace
