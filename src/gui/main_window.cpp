@@ -202,6 +202,7 @@ void MainWindow::LoadDataFile(const QString& path)
     }
     m_grid->Model().SetPersons(Data());
     m_selected->Refresh(Data());
+    m_dataPath = path;
     setWindowTitle("Quilvane - " + path);
     RecordRecentFile(m_settings.MostRecentlyUsed, file);
     RebuildRecentMenu();

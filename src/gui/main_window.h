@@ -43,6 +43,8 @@ public:
     // file is reported.
     void OpenNamedFile(const QString& path);
     const TAhnenData* Data() const { return m_document ? &m_document->Data() : nullptr; }
+    // The path of the loaded file; empty while none is loaded.
+    const QString& DataPath() const { return m_dataPath; }
     // The opened file with its calculation engine, or none.
     FamilyDocument* Document() { return m_document.get(); }
     const TAhnenData& ExampleData() const { return m_example; }
@@ -100,6 +102,7 @@ private:
 
     QString m_programDirectory;
     std::unique_ptr<FamilyDocument> m_document;
+    QString m_dataPath;
     TAhnenData m_example;
     TImageSettings m_settings;
     SelectionList m_selectionList{m_settings};

@@ -18,6 +18,29 @@ TEST(SaveFormats, FiltersFollowTheOutputsOrder)
     EXPECT_EQ(FilterExtensions(filters[2]), (std::vector<std::string>{".html", ".htm"}));
 }
 
+TEST(SaveFormats, DialogReportsAreMatchedInFullOrShortenedForm)
+{
+    const std::vector<SaveFilter> tree = SaveFilters(kTreeChartFormats);
+    EXPECT_EQ(DialogNameFilter(tree[5]), "HTML-Dokument (*.html; *.htm) (*.html *.htm)");
+    struct Case {
+        const char* reported;
+        int index;
+    } cases[] = {
+        {"Portable Network Graphics (*.png) (*.png)", 0},
+        {"Scalable Vector Graphics (*.svg)", 2},
+        {"Scalable Vector Graphics (interaktiv) (*.svg)", 3},
+        {"Scalable Vector Graphics (interaktiv) (*.svg) (*.svg)", 3},
+        {"HTML-Dokument (interaktiv) (*.html; *.htm) (*.html *.htm)", 6},
+        {"HTML-Dokument (*.html; *.htm) ", 5},
+        {"Scalable Vector Graphics", -1},
+        {"", -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.reported);
+        EXPECT_EQ(DialogFilterIndex(tree, c.reported), c.index);
+    }
+}
+
 TEST(SaveFormats, ExtensionRuleComparesExactly)
 {
     const std::vector<std::string> png = {".png"}, html = {".html", ".htm"};
