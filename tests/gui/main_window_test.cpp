@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -109,6 +110,41 @@ TEST_F(MainWindowTest, DoubleClickChoosesProbandOrAddsToSelection)
     EXPECT_EQ(m_window->SelectedList().count(), 1);
     EXPECT_FALSE(m_window->Selection().IsSelected(6));
     EXPECT_EQ(m_window->RightPages().tabText(1), "Ausgewählte (1)");
+}
+
+TEST_F(MainWindowTest, RightClickActsOnTheRowUnderTheMouse)
+{
+    m_window->OpenDataFile(m_example);
+    PersonGrid& grid = m_window->Grid();
+    ASSERT_TRUE(grid.horizontalHeader()->isVisible());
+    for (int row : {1, 2, 7, 20, 33, 0}) {
+        SCOPED_TRACE(row);
+        RightClickRow(row, {"als Proband wählen"});
+        EXPECT_EQ(m_window->Selection().ProbandIndex, grid.Model().PersonAt(row));
+    }
+
+    // A right click on a marked row keeps the marking, and "Markierte" takes all of it.
+    grid.selectionModel()->select(
+        QItemSelection(grid.model()->index(3, 0), grid.model()->index(5, 6)),
+        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    RightClickRow(4, {"Personen zur Auswahlliste hinzufügen", "Markierte"});
+    EXPECT_EQ(grid.CurrentPerson(), grid.Model().PersonAt(4));
+    EXPECT_EQ(m_window->SelectedList().count(), 3);
+    for (int row : {3, 4, 5})
+        EXPECT_TRUE(m_window->Selection().IsSelected(grid.Model().PersonAt(row)));
+
+    // Elsewhere it marks the row clicked alone.
+    RightClickRow(9, {"als Kekulenr. 1 festlegen"});
+    EXPECT_EQ(grid.SelectedPersons(), std::vector<int64_t>{grid.Model().PersonAt(9)});
+    EXPECT_EQ(m_window->Selection().KekuleOneIndex, grid.Model().PersonAt(9));
+
+    // The menu key acts on the current row wherever the mouse is.
+    grid.setCurrentIndex(grid.model()->index(6, 0));
+    QTimer::singleShot(0, [] { PickFromMenus({"als Proband wählen"}); });
+    QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(1, 1),
+                          grid.mapToGlobal(QPoint(1, 1)));
+    QApplication::sendEvent(&grid, &key);
+    EXPECT_EQ(m_window->Selection().ProbandIndex, grid.Model().PersonAt(6));
 }
 
 TEST_F(MainWindowTest, QueriesFillTheSelectionList)
