@@ -13,10 +13,15 @@ namespace {
 
 [[noreturn]] void ThrowCannotOpen(const std::string& path, int error)
 {
-    throw Error("Datei " + path + " kann nicht geöffnet werden. " + std::strerror(error));
+    throw Error(CannotOpenMessage(path, error));
 }
 
 }  // namespace
+
+std::string CannotOpenMessage(const std::string& path, int error)
+{
+    return "Datei " + path + " kann nicht geöffnet werden. " + std::strerror(error);
+}
 
 std::string ReadFileBytes(const std::string& path)
 {

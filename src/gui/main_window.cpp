@@ -1,6 +1,8 @@
 // Main window construction, opening files and the person-level commands.
 #include "gui/main_window.h"
 
+#include <cerrno>
+
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -20,6 +22,7 @@
 #include "data/data_file.h"
 #include "data/error.h"
 #include "data/example_family.h"
+#include "data/file_bytes.h"
 #include "app/config_location.h"
 #include "app/install_layout.h"
 #include "app/program_identity.h"
@@ -182,27 +185,26 @@ void MainWindow::ResetSelection()
 
 void MainWindow::OpenDataFile(const QString& path)
 {
-    if (QFileInfo(path).isFile()) LoadDataFile(path);
-}
-
-void MainWindow::OpenNamedFile(const QString& path) { LoadDataFile(path); }
-
-void MainWindow::LoadDataFile(const QString& path)
-{
-    ResetSelection();
-    m_grid->Model().SetPersons(nullptr);
-    m_document.reset();
     std::string file = Utf8FromQString(path);
+    // A file that is gone (a stale recent entry) or a folder is reported; the loaded file stays.
+    QFileInfo info(path);
+    if (!info.isFile()) {
+        int reason = !info.exists() ? ENOENT : info.isDir() ? EISDIR : EINVAL;
+        m_dialogs->ShowError(QStringFromUtf8(CannotOpenMessage(file, reason)));
+        return;
+    }
+    CloseDataFile();
     try {
-        m_document = std::make_unique<FamilyDocument>(qv::OpenDataFile(file), m_progress->Callback());
+        m_document =
+            std::make_unique<FamilyDocument>(qv::OpenDataFile(file), m_progress->Callback());
         m_depthCutShown = false;
     } catch (const Error& e) {
         m_dialogs->ShowError(QStringFromUtf8(e.what()));
         return;
     }
+    m_dataPath = path;
     m_grid->Model().SetPersons(Data());
     m_selected->Refresh(Data());
-    m_dataPath = path;
     setWindowTitle("Quilvane - " + path);
     RecordRecentFile(m_settings.MostRecentlyUsed, file);
     RebuildRecentMenu();
@@ -213,6 +215,15 @@ void MainWindow::LoadDataFile(const QString& path)
     }
     for (const std::string& warning : Data()->Warnings)
         m_dialogs->ShowWarning(QStringFromUtf8(warning));
+}
+
+void MainWindow::CloseDataFile()
+{
+    ResetSelection();
+    m_grid->Model().SetPersons(nullptr);
+    m_document.reset();
+    m_dataPath.clear();
+    setWindowTitle("Quilvane");
 }
 
 void MainWindow::SetProband(int64_t person)

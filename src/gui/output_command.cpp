@@ -68,6 +68,32 @@ QString CompletionText(const QStringList& countLines, qint64 milliseconds, const
            question;
 }
 
+// Runs the work in busy mode with progress and cancel; the milliseconds it took, or none when
+// it was cancelled or failed (the error shown).
+std::optional<qint64> RunWork(MainWindow& window, const OutputCommand& command,
+                              const Target& target)
+{
+    ProgressLine& progress = window.Progress();
+    QElapsedTimer timer;
+    timer.start();
+    progress.CancelRequested = false;
+    if (command.busyMode) window.EnterBusy();
+    bool finished = false;
+    std::optional<QString> error;
+    try {
+        finished = command.work(target.path, target.filterIndex, progress.Callback()) &&
+                   !progress.CancelRequested;
+    } catch (const Error& e) {
+        error = QStringFromUtf8(e.what());
+    }
+    qint64 elapsed = timer.elapsed();
+    if (command.busyMode) window.LeaveBusy();
+    progress.Report(QString(), 0, 100);
+    if (error) window.Dialogs().ShowError(*error);
+    if (!finished) return {};
+    return elapsed;
+}
+
 }  // namespace
 
 void RunOutputCommand(MainWindow& window, const OutputCommand& command)
@@ -87,27 +113,13 @@ void RunOutputCommand(MainWindow& window, const OutputCommand& command)
         ChooseTarget(dialogs, settings, window.DataPath(), command.formats);
     if (!target) return;
 
-    QElapsedTimer timer;
-    timer.start();
-    ProgressLine& progress = window.Progress();
-    progress.CancelRequested = false;
-    if (command.busyMode) window.EnterBusy();
-    bool finished = false;
-    try {
-        finished = command.work(target->path, target->filterIndex, progress.Callback()) &&
-                   !progress.CancelRequested;
-    } catch (const Error& e) {
-        if (command.busyMode) window.LeaveBusy();
-        progress.Report(QString(), 0, 100);
-        dialogs.ShowError(QStringFromUtf8(e.what()));
-        return;
-    }
-    if (command.busyMode) window.LeaveBusy();
-    progress.Report(QString(), 0, 100);
-    if (!finished) return;
+    std::optional<qint64> elapsed = RunWork(window, command, *target);
+    if (!elapsed) return;
+    QString text = CompletionText(command.countLines(), *elapsed, command.question);
+    if (dialogs.ConfirmCompletion(text))
+        dialogs.OpenWithDefaultApplication(QStringFromUtf8(target->path));
+    // Only now, so that the output is whole and the time spent reading is not counted.
     window.NoteDepthCut();
-    QString text = CompletionText(command.countLines(), timer.elapsed(), command.question);
-    if (dialogs.ConfirmCompletion(text)) dialogs.OpenWithDefaultApplication(QStringFromUtf8(target->path));
 }
 
 }  // namespace qv

@@ -41,20 +41,34 @@ TEST_F(MainWindowTest, OpeningAFileFillsGridTitleAndRecentMenu)
     EXPECT_TRUE(m_dialogs->shown.empty());
 }
 
-TEST_F(MainWindowTest, MissingPathChangesNothingAndBadFileIsReported)
+TEST_F(MainWindowTest, MissingPathIsReportedAndBadFileLeavesNoData)
 {
     m_window->OpenDataFile(m_example);
     m_window->SetProband(18);
-    m_window->OpenDataFile(QString::fromStdString((m_dir / "gone.ged").string()));
-    EXPECT_EQ(m_window->Selection().ProbandIndex, 18);
-    EXPECT_NE(m_window->Data(), nullptr);
+    // A stale recent entry: reported, and the loaded file stays with its proband.
+    for (const std::filesystem::path& gone : {m_dir / "gone.ged", m_dir}) {
+        SCOPED_TRACE(gone.string());
+        m_window->OpenDataFile(QString::fromStdString(gone.string()));
+        EXPECT_EQ(m_window->Selection().ProbandIndex, 18);
+        EXPECT_NE(m_window->Data(), nullptr);
+        EXPECT_EQ(m_window->windowTitle(), "Quilvane - " + m_example);
+        ASSERT_FALSE(m_dialogs->shown.empty());
+        EXPECT_TRUE(m_dialogs->shown.back().startsWith(
+            QString::fromStdString("E: Datei " + gone.string() + " kann nicht geöffnet werden. ")))
+            << m_dialogs->shown.back().toStdString();
+    }
+    m_dialogs->shown.clear();
 
     m_window->OpenDataFile(Write("bad.ged", "0 HEAD\nBROKEN\n"));
     EXPECT_EQ(m_window->Data(), nullptr);
     EXPECT_EQ(m_window->Selection().ProbandIndex, -1);
     EXPECT_EQ(ListCaption(), "Personenliste (0)");
+    EXPECT_EQ(m_window->windowTitle(), "Quilvane") << "the title names no file once none is loaded";
+    EXPECT_TRUE(m_window->DataPath().isEmpty());
+    EXPECT_TRUE(m_window->References().ProbandText().trimmed().isEmpty());
     ASSERT_EQ(m_dialogs->shown.size(), 1u);
     EXPECT_EQ(m_dialogs->shown[0], "E: 'BROKEN' ist kein gültiger Integerwert");
+    EXPECT_EQ(m_window->RecentFiles(), std::vector<std::string>{m_example.toStdString()});
 }
 
 TEST_F(MainWindowTest, WarningsOfTheReaderAreShownOnce)
