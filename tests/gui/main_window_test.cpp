@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include <QHeaderView>
+#include <QImage>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -99,6 +100,39 @@ TEST_F(MainWindowTest, FilterEditsAndSortButtonsRefillTheGrid)
     m_window->OpenDataFile(m_example);
     EXPECT_EQ(ListCaption(), "Personenliste (34)") << "opening a file clears the filters";
     EXPECT_TRUE(grid.FilterEdit(4)->text().isEmpty());
+}
+
+TEST_F(MainWindowTest, FilteredColumnsStayMarkedAfterTheirEditCloses)
+{
+    m_window->OpenDataFile(m_example);
+    PersonGrid& grid = m_window->Grid();
+    QHeaderView& header = *grid.horizontalHeader();
+    // The colour of a header cell near its top left corner, as drawn, clear of the caption.
+    auto shade = [&](int c) {
+        QRect cell(header.sectionViewportPosition(c), 0, header.sectionSize(c), header.height());
+        QImage image = header.grab(cell).toImage();
+        return image.pixelColor(2, 2);
+    };
+    std::vector<QColor> plain;
+    for (int c = 0; c < kPersonColumnCount; ++c) plain.push_back(shade(c));
+
+    grid.ShowFilterEdit(1);
+    QTest::keyClicks(grid.FilterEdit(1), "MÜL");
+    grid.ShowFilterEdit(3);
+    QTest::keyClicks(grid.FilterEdit(3), "18");
+    grid.ShowFilterEdit(5);  // closes the other edits; the empty filter of column 5 stays open
+    ASSERT_FALSE(grid.FilterEdit(1)->isVisible());
+    for (int c : {1, 3}) {
+        SCOPED_TRACE(c);
+        EXPECT_NE(shade(c), plain[c]) << "a closed edit's filter shows on its header";
+        EXPECT_EQ(grid.model()->headerData(c, Qt::Horizontal).toString(), kPersonColumnCaptions[c]);
+    }
+    for (int c : {0, 2, 4, 6}) EXPECT_EQ(shade(c), plain[c]) << "column " << c;
+
+    grid.FilterEdit(3)->clear();
+    EXPECT_EQ(shade(3), plain[3]) << "an emptied filter leaves no mark";
+    m_window->OpenDataFile(m_example);
+    EXPECT_EQ(shade(1), plain[1]) << "opening a file clears filters and marks";
 }
 
 TEST_F(MainWindowTest, DoubleClickChoosesProbandOrAddsToSelection)
