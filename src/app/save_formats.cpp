@@ -62,14 +62,19 @@ std::string DialogNameFilter(const SaveFilter& filter)
     return filter.caption + " (" + patterns + ")";
 }
 
-int DialogFilterIndex(const std::vector<SaveFilter>& filters, const std::string& reported)
+int DialogFilterIndex(const std::vector<SaveFilter>& filters, const std::string& reported,
+                      const std::string& typedName)
 {
     std::string shown = Trimmed(reported);
     for (size_t i = 0; i < filters.size(); ++i) {
         if (shown == DialogNameFilter(filters[i]) || shown == filters[i].caption)
             return static_cast<int>(i);
     }
-    return -1;
+    for (size_t i = 0; i < filters.size(); ++i) {
+        if (ApplyExtensionRule(typedName, FilterExtensions(filters[i])) == typedName)
+            return static_cast<int>(i);
+    }
+    return 0;
 }
 
 std::string ApplyExtensionRule(const std::string& name, const std::vector<std::string>& extensions)

@@ -34,8 +34,10 @@ std::vector<std::string> FilterExtensions(const SaveFilter& filter);
 // (without ";") that the dialog filters by and may hide.
 std::string DialogNameFilter(const SaveFilter& filter);
 // The index of the entry a file dialog reports as chosen, in either its full or its shortened
-// form (Qt 6.4 reports the caption alone once the patterns are hidden); -1 if none matches.
-int DialogFilterIndex(const std::vector<SaveFilter>& filters, const std::string& reported);
+// form (Qt 6.4 reports the caption alone once the patterns are hidden). Should a dialog report
+// none of them, the first entry whose extension the typed name has, else the first entry.
+int DialogFilterIndex(const std::vector<SaveFilter>& filters, const std::string& reported,
+                      const std::string& typedName);
 // The name with its extension replaced by the first of extensions unless it is exactly one
 // of them ("tafel.PNG" with the PNG filter becomes "tafel.png").
 std::string ApplyExtensionRule(const std::string& name, const std::vector<std::string>& extensions);

@@ -1,8 +1,6 @@
 // Widget implementations of the user dialogs.
 #include "gui/user_dialogs.h"
 
-#include <algorithm>
-
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -50,8 +48,10 @@ std::optional<SaveChoice> WidgetDialogs::ChooseSaveFile(const std::vector<SaveFi
     dialog.selectNameFilter(names.value(start.filterIndex));
     dialog.selectFile(start.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    int index = DialogFilterIndex(filters, Utf8FromQString(dialog.selectedNameFilter()));
-    return SaveChoice{dialog.selectedFiles().first(), std::max(index, 0)};
+    QString path = dialog.selectedFiles().first();
+    int index = DialogFilterIndex(filters, Utf8FromQString(dialog.selectedNameFilter()),
+                                  Utf8FromQString(path));
+    return SaveChoice{path, index};
 }
 
 bool WidgetDialogs::ConfirmCompletion(const QString& text)
