@@ -13,16 +13,21 @@
 namespace qv {
 namespace {
 
-// The message names the full path, so a relative name given on the command line is clear too.
 [[noreturn]] void ThrowCannotOpen(const std::string& path, int error)
 {
-    std::error_code failed;
-    std::filesystem::path full = std::filesystem::absolute(path, failed).lexically_normal();
-    throw Error("Datei " + (failed ? path : full.string()) + " kann nicht geöffnet werden. " +
-                std::strerror(error));
+    throw Error(CannotOpenMessage(path, error));
 }
 
 }  // namespace
+
+// The message names the full path, so a relative name given on the command line is clear too.
+std::string CannotOpenMessage(const std::string& path, int error)
+{
+    std::error_code failed;
+    std::filesystem::path full = std::filesystem::absolute(path, failed).lexically_normal();
+    return "Datei " + (failed ? path : full.string()) + " kann nicht geöffnet werden. " +
+           std::strerror(error);
+}
 
 std::string ReadFileBytes(const std::string& path)
 {

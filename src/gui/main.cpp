@@ -62,6 +62,6 @@ int main(int argc, char** argv)
     window.show();
     // Opened once the event loop runs, so the window is on screen behind any message box.
     if (!start.file.isEmpty())
-        QTimer::singleShot(0, &window, [&window, &start] { window.OpenNamedFile(start.file); });
+        QTimer::singleShot(0, &window, [&window, &start] { window.OpenDataFile(start.file); });
     return QApplication::exec();
 }

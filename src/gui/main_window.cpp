@@ -1,6 +1,7 @@
 // Main window construction, opening files and the person-level commands.
 #include "gui/main_window.h"
 
+#include <cerrno>
 #include <memory>
 
 #include <QCloseEvent>
@@ -22,6 +23,7 @@
 #include "data/data_file.h"
 #include "data/error.h"
 #include "data/example_family.h"
+#include "data/file_bytes.h"
 #include "app/config_location.h"
 #include "app/install_layout.h"
 #include "app/program_identity.h"
@@ -184,24 +186,24 @@ void MainWindow::ResetSelection()
 
 void MainWindow::OpenDataFile(const QString& path)
 {
-    if (QFileInfo(path).isFile()) LoadDataFile(path);
-}
-
-void MainWindow::OpenNamedFile(const QString& path) { LoadDataFile(path); }
-
-void MainWindow::LoadDataFile(const QString& path)
-{
-    ResetSelection();
-    m_grid->Model().SetPersons(nullptr);
-    m_document.reset();
     std::string file = Utf8FromQString(path);
+    // A file that is gone (a stale recent entry) or a folder is reported; the loaded file stays.
+    QFileInfo info(path);
+    if (!info.isFile()) {
+        int reason = !info.exists() ? ENOENT : info.isDir() ? EISDIR : EINVAL;
+        m_dialogs->ShowError(QStringFromUtf8(CannotOpenMessage(file, reason)));
+        return;
+    }
+    CloseDataFile();
     try {
-        m_document = std::make_unique<FamilyDocument>(qv::OpenDataFile(file), m_progress->Callback());
+        m_document =
+            std::make_unique<FamilyDocument>(qv::OpenDataFile(file), m_progress->Callback());
         m_depthCutShown = false;
     } catch (const Error& e) {
         m_dialogs->ShowError(QStringFromUtf8(e.what()));
         return;
     }
+    m_dataPath = path;
     m_grid->Model().SetPersons(Data());
     m_selected->Refresh(Data());
     setWindowTitle("Quilvane - " + path);
@@ -214,6 +216,15 @@ void MainWindow::LoadDataFile(const QString& path)
     }
     for (const std::string& warning : Data()->Warnings)
         m_dialogs->ShowWarning(QStringFromUtf8(warning));
+}
+
+void MainWindow::CloseDataFile()
+{
+    ResetSelection();
+    m_grid->Model().SetPersons(nullptr);
+    m_document.reset();
+    m_dataPath.clear();
+    setWindowTitle("Quilvane");
 }
 
 void MainWindow::SetProband(int64_t person)

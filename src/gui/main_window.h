@@ -36,13 +36,13 @@ public:
     explicit MainWindow(const QString& programDirectory, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Opens a GEDCOM file; does nothing when no file exists at path. Reading errors are
-    // shown and leave the program without data.
+    // Opens a GEDCOM file or sibling list (from a dialog, the recent files, the command line
+    // or a drop). A path where no file exists is reported and changes nothing; reading errors
+    // are shown and leave the program without data.
     void OpenDataFile(const QString& path);
-    // Opens a file named on the command line; unlike a stale recent-file entry, a missing
-    // file is reported.
-    void OpenNamedFile(const QString& path);
     const TAhnenData* Data() const { return m_document ? &m_document->Data() : nullptr; }
+    // The path of the loaded file; empty while none is loaded.
+    const QString& DataPath() const { return m_dataPath; }
     // The opened file with its calculation engine, or none.
     FamilyDocument* Document() { return m_document.get(); }
     const TAhnenData& ExampleData() const { return m_example; }
@@ -91,7 +91,8 @@ private:
     void BuildLayout();
     void RebuildRecentMenu();
     void ResetSelection();
-    void LoadDataFile(const QString& path);
+    // Back to no data: empty grid, no proband, no selection, the bare title.
+    void CloseDataFile();
     void ChooseAndOpen(const QString& filter);
     void ShowGridMenu(int64_t person, const QPoint& globalPosition);
     void OnGridDoubleClick(int64_t person);
@@ -101,6 +102,7 @@ private:
 
     QString m_programDirectory;
     std::unique_ptr<FamilyDocument> m_document;
+    QString m_dataPath;
     TAhnenData m_example;
     TImageSettings m_settings;
     SelectionList m_selectionList{m_settings};

@@ -27,14 +27,22 @@ bool AnySelected(const SelectionState& state)
     return std::find(state.Selected.begin(), state.Selected.end(), true) != state.Selected.end();
 }
 
+// The last folder saved to while it exists, else the data file's own.
+QString StartFolder(const TImageSettings& settings, const QString& dataPath)
+{
+    QString last = QStringFromUtf8(settings.SaveDirectory);
+    if (!last.isEmpty() && QFileInfo(last).isDir()) return last;
+    return QFileInfo(dataPath).absolutePath();
+}
+
 // The save dialog again and again until a name is accepted or the dialog is cancelled.
 std::optional<Target> ChooseTarget(UserDialogs& dialogs, TImageSettings& settings,
-                                   const std::vector<int>& formats)
+                                   const QString& dataPath, const std::vector<int>& formats)
 {
     std::vector<SaveFilter> filters = SaveFilters(formats);
+    SaveStart start{StartFolder(settings, dataPath)};
     for (;;) {
-        std::optional<SaveChoice> choice =
-            dialogs.ChooseSaveFile(filters, QStringFromUtf8(settings.SaveDirectory));
+        std::optional<SaveChoice> choice = dialogs.ChooseSaveFile(filters, start);
         if (!choice) return {};
         int index = std::clamp(choice->filterIndex, 0, static_cast<int>(filters.size()) - 1);
         std::string path =
@@ -42,8 +50,11 @@ std::optional<Target> ChooseTarget(UserDialogs& dialogs, TImageSettings& setting
         QFileInfo file(QStringFromUtf8(path));
         if (file.exists() &&
             !dialogs.AskYesNo("Datei ersetzen", file.fileName() + " ist bereits vorhanden.\n"
-                                                                  "Möchten Sie sie ersetzen?"))
+                                                                  "Möchten Sie sie ersetzen?")) {
+            // "Nein" asks again for the same name and type, so the user only edits it.
+            start = {file.absolutePath(), file.fileName(), index};
             continue;
+        }
         settings.SaveDirectory = Utf8FromQString(file.absolutePath());
         return Target{path, index};
     }
@@ -55,6 +66,32 @@ QString CompletionText(const QStringList& countLines, qint64 milliseconds, const
     for (const QString& line : countLines) text += line + "\n";
     return text + "Benötigte Zeit: " + QStringFromUtf8(DurationText(milliseconds)) + "\n\n" +
            question;
+}
+
+// Runs the work in busy mode with progress and cancel; the milliseconds it took, or none when
+// it was cancelled or failed (the error shown).
+std::optional<qint64> RunWork(MainWindow& window, const OutputCommand& command,
+                              const Target& target)
+{
+    ProgressLine& progress = window.Progress();
+    QElapsedTimer timer;
+    timer.start();
+    progress.CancelRequested = false;
+    if (command.busyMode) window.EnterBusy();
+    bool finished = false;
+    std::optional<QString> error;
+    try {
+        finished = command.work(target.path, target.filterIndex, progress.Callback()) &&
+                   !progress.CancelRequested;
+    } catch (const Error& e) {
+        error = QStringFromUtf8(e.what());
+    }
+    qint64 elapsed = timer.elapsed();
+    if (command.busyMode) window.LeaveBusy();
+    progress.Report(QString(), 0, 100);
+    if (error) window.Dialogs().ShowError(*error);
+    if (!finished) return {};
+    return elapsed;
 }
 
 }  // namespace
@@ -72,30 +109,17 @@ void RunOutputCommand(MainWindow& window, const OutputCommand& command)
     if (command.selectionBeforeDialog && selectionMissing()) return dialogs.ShowInformation(noSelection);
     if (command.settingsDialog && !command.settingsDialog()) return;
     if (!command.selectionBeforeDialog && selectionMissing()) return dialogs.ShowInformation(noSelection);
-    std::optional<Target> target = ChooseTarget(dialogs, settings, command.formats);
+    std::optional<Target> target =
+        ChooseTarget(dialogs, settings, window.DataPath(), command.formats);
     if (!target) return;
 
-    QElapsedTimer timer;
-    timer.start();
-    ProgressLine& progress = window.Progress();
-    progress.CancelRequested = false;
-    if (command.busyMode) window.EnterBusy();
-    bool finished = false;
-    try {
-        finished = command.work(target->path, target->filterIndex, progress.Callback()) &&
-                   !progress.CancelRequested;
-    } catch (const Error& e) {
-        if (command.busyMode) window.LeaveBusy();
-        progress.Report(QString(), 0, 100);
-        dialogs.ShowError(QStringFromUtf8(e.what()));
-        return;
-    }
-    if (command.busyMode) window.LeaveBusy();
-    progress.Report(QString(), 0, 100);
-    if (!finished) return;
+    std::optional<qint64> elapsed = RunWork(window, command, *target);
+    if (!elapsed) return;
+    QString text = CompletionText(command.countLines(), *elapsed, command.question);
+    if (dialogs.ConfirmCompletion(text))
+        dialogs.OpenWithDefaultApplication(QStringFromUtf8(target->path));
+    // Only now, so that the output is whole and the time spent reading is not counted.
     window.NoteDepthCut(command.depthCut());
-    QString text = CompletionText(command.countLines(), timer.elapsed(), command.question);
-    if (dialogs.ConfirmCompletion(text)) dialogs.OpenWithDefaultApplication(QStringFromUtf8(target->path));
 }
 
 }  // namespace qv

@@ -82,6 +82,39 @@ TEST_F(OutputMenuTest, GenerationTableAndCancelledDialog)
     EXPECT_TRUE(m_dialogs->shown.back().startsWith("F: Benötigte Zeit: "));
 }
 
+// A line of fathers, each the son of the next, longer than Kekule numbers reach.
+std::string FatherLine(int generations)
+{
+    std::string text = "0 HEAD\n1 CHAR UTF-8\n";
+    for (int i = 0; i <= generations; ++i) {
+        std::string n = std::to_string(i);
+        text += "0 @I" + n + "@ INDI\n1 NAME Hans /Stamm" + n + "/\n1 SEX M\n";
+        if (i < generations) text += "1 FAMC @F" + n + "@\n";
+    }
+    for (int i = 0; i < generations; ++i) {
+        std::string n = std::to_string(i), father = std::to_string(i + 1);
+        text += "0 @F" + n + "@ FAM\n1 HUSB @I" + father + "@\n1 CHIL @I" + n + "@\n";
+    }
+    return text + "0 TRLR\n";
+}
+
+TEST_F(OutputMenuTest, DepthNoticeComesAfterTheOutputIsDone)
+{
+    m_window->OpenDataFile(Write("stamm.ged", FatherLine(66)));
+    m_window->SetProband(0);
+    m_dialogs->shown.clear();
+    Save("stamm.html", 2);
+    m_window->MakeGenerationTable();
+    ASSERT_EQ(m_dialogs->shown.size(), 2u);
+    EXPECT_TRUE(m_dialogs->shown[0].startsWith("F: Benötigte Zeit: "));
+    EXPECT_EQ(m_dialogs->shown[1],
+              "W: Ahnenlinien jenseits der 62. Generation werden nicht berücksichtigt.");
+
+    Save("stamm2.html", 2);
+    m_window->MakeGenerationTable();
+    EXPECT_EQ(m_dialogs->shown.size(), 3u) << "the notice comes once per opened file";
+}
+
 TEST_F(OutputMenuTest, SiblingListIsWrittenAndOpensAsData)
 {
     std::string path = Save("geschwister", 0);
