@@ -17,19 +17,15 @@
 namespace qv {
 namespace {
 
-struct Target {
-    std::string path;
-    int filterIndex;
-};
-
 bool AnySelected(const SelectionState& state)
 {
     return std::find(state.Selected.begin(), state.Selected.end(), true) != state.Selected.end();
 }
 
-// The save dialog again and again until a name is accepted or the dialog is cancelled.
-std::optional<Target> ChooseTarget(UserDialogs& dialogs, TImageSettings& settings,
-                                   const std::vector<int>& formats)
+}  // namespace
+
+std::optional<SaveTarget> ChooseSaveTarget(UserDialogs& dialogs, TImageSettings& settings,
+                                           const std::vector<int>& formats)
 {
     std::vector<SaveFilter> filters = SaveFilters(formats);
     for (;;) {
@@ -45,9 +41,11 @@ std::optional<Target> ChooseTarget(UserDialogs& dialogs, TImageSettings& setting
                                                                   "Möchten Sie sie ersetzen?"))
             continue;
         settings.SaveDirectory = Utf8FromQString(file.absolutePath());
-        return Target{path, index};
+        return SaveTarget{path, index};
     }
 }
+
+namespace {
 
 QString CompletionText(const QStringList& countLines, qint64 milliseconds, const QString& question)
 {
@@ -72,7 +70,7 @@ void RunOutputCommand(MainWindow& window, const OutputCommand& command)
     if (command.selectionBeforeDialog && selectionMissing()) return dialogs.ShowInformation(noSelection);
     if (command.settingsDialog && !command.settingsDialog()) return;
     if (!command.selectionBeforeDialog && selectionMissing()) return dialogs.ShowInformation(noSelection);
-    std::optional<Target> target = ChooseTarget(dialogs, settings, command.formats);
+    std::optional<SaveTarget> target = ChooseSaveTarget(dialogs, settings, command.formats);
     if (!target) return;
 
     QElapsedTimer timer;
