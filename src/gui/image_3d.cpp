@@ -94,7 +94,8 @@ SceneModels TImage_3D::Models(const TArrayOfBoolean* only) const
 
 void TImage_3D::initializeGL()
 {
-    m_renderer.Initialize(Models(nullptr));
+    m_models = Models(nullptr);
+    m_renderer.Initialize(m_models);
     m_graphicsReady = true;
     m_markingChanged = true;
     // The context goes before the widget when the window closes: free the models first.
@@ -138,7 +139,16 @@ void TImage_3D::paintGL()
         m_renderer.SetMarked(Models(&m_marked));
         m_markingChanged = false;
     }
-    m_renderer.Render(CurrentView(), defaultFramebufferObject());
+    const FrameView view = CurrentView();
+    if (HasNodesAndTubes(m_scene.Type)) {
+        // Pixels of the supersampled frame; below 1.5 of them a model is not worth drawing.
+        const float tangent =
+            std::tan(Camera3D::kFieldOfViewDegrees / 2 * std::numbers::pi_v<float> / 180);
+        const ScreenScale screen{view.eye, float(view.pixels.height()) / tangent, 1.5f};
+        m_renderer.SetDetail(VisibleSpheres(m_models.nodes, screen),
+                             SplitTubes(m_models.tubes, screen));
+    }
+    m_renderer.Render(view, defaultFramebufferObject());
     ++m_frames;
 }
 

@@ -68,6 +68,8 @@ private:
     const TAhnenData& m_data;
     Scene3D m_scene;
     std::vector<FamilyConnection> m_connections;
+    // All spheres and tubes; each frame draws those large enough on screen.
+    SceneModels m_models;
     Camera3D m_camera;
     QVector3D m_focus;
     QVector3D m_focusTarget;

@@ -30,10 +30,12 @@ const AttributeLayout kNodeInstance{{3, 3}};      // position, colour
 const AttributeLayout kTubeInstance{{3, 3}};      // from, to
 const AttributeLayout kBlockInstance{{3, 3, 3}};  // corner, colour, size
 
+// Fully transparent bands would only cost fill time, which software renderers feel.
 std::vector<float> BandVertices(const std::vector<BandStrip>& bands, std::vector<int>& strips)
 {
     std::vector<float> vertices;
     for (const BandStrip& band : bands) {
+        if (band.vertices.size() < 7 || band.vertices[6] == 0) continue;
         vertices.insert(vertices.end(), band.vertices.begin(), band.vertices.end());
         strips.push_back(int(band.vertices.size() / 7));
     }
@@ -58,6 +60,7 @@ void SceneRenderer::Initialize(const SceneModels& models)
     m_blocks.SetInstances(models.blocks);
     m_points.Create(*this, {{3, 3}});
     m_points.SetVertices(models.nodes);
+    m_thinTubes.Create(*this, {{3, 3}});
     m_bands.Create(*this, {{3, 4}});
     std::vector<int> strips;
     m_bands.SetVertices(BandVertices(models.bands, strips), std::move(strips));
@@ -88,6 +91,13 @@ void SceneRenderer::SetMarked(const SceneModels& marked)
     m_markedSpheres.SetInstances(marked.nodes);
     m_markedTubes.SetInstances(marked.tubes);
     m_markedBlocks.SetInstances(marked.blocks);
+}
+
+void SceneRenderer::SetDetail(const std::vector<float>& spheres, const TubeDetail& tubes)
+{
+    m_spheres.SetInstances(spheres);
+    m_tubes.SetInstances(tubes.tubes);
+    m_thinTubes.SetVertices(tubes.lines);
 }
 
 void SceneRenderer::PrepareFrameBuffer(const QSize& pixels)
@@ -130,6 +140,7 @@ void SceneRenderer::DrawModels(const FrameView& view, InstancedModel& spheres,
     SetCamera(m_colour, view);
     m_colour.setUniformValue("uPointSize", kPointSize * 2);
     points->Draw(*this, GL_POINTS);
+    m_thinTubes.Draw(*this, GL_LINES);
 }
 
 void SceneRenderer::DrawBands(const FrameView& view)
@@ -257,6 +268,7 @@ void SceneRenderer::Release()
         model->Destroy();
     m_points.Destroy();
     m_bands.Destroy();
+    m_thinTubes.Destroy();
     m_emptyVao.destroy();
 }
 

@@ -14,6 +14,7 @@
 #include <QVector3D>
 
 #include "gui/gpu_model.h"
+#include "view3d/level_of_detail.h"
 #include "view3d/scene_3d.h"
 
 namespace qv {
@@ -51,6 +52,8 @@ public:
     // Everything below needs the widget's context current.
     void Initialize(const SceneModels& models);
     void SetMarked(const SceneModels& marked);
+    // This frame's spheres and tubes; what is too small is drawn as points and lines.
+    void SetDetail(const std::vector<float>& spheres, const TubeDetail& tubes);
     void Render(const FrameView& view, GLuint target);
     void Release();
 
@@ -69,7 +72,7 @@ private:
     QOpenGLShaderProgram m_lit, m_tube, m_colour, m_overlay, m_copy, m_label;
     InstancedModel m_spheres, m_tubes, m_blocks;
     InstancedModel m_markedSpheres, m_markedTubes, m_markedBlocks;
-    VertexList m_points, m_bands;
+    VertexList m_points, m_bands, m_thinTubes;
     QOpenGLVertexArrayObject m_emptyVao;
     std::unique_ptr<QOpenGLTexture> m_stripes;
     std::unique_ptr<QOpenGLFramebufferObject> m_frame;
