@@ -10,6 +10,7 @@
 #include <QWheelEvent>
 
 #include "data/ahnen_data.h"
+#include "data/error.h"
 #include "view3d/marking.h"
 #include "view3d/node_label.h"
 #include "view3d/node_picking.h"
@@ -95,7 +96,16 @@ SceneModels TImage_3D::Models(const TArrayOfBoolean* only) const
 void TImage_3D::initializeGL()
 {
     m_models = Models(nullptr);
-    m_renderer.Initialize(m_models);
+    try {
+        m_renderer.Initialize(m_models);
+    } catch (const Error& e) {
+        // An OpenGL without what the viewer needs: say so once (after painting), draw nothing.
+        m_graphicsFailed = true;
+        const QString message = QString::fromStdString(e.what());
+        QMetaObject::invokeMethod(
+            this, [this, message] { emit GraphicsFailed(message); }, Qt::QueuedConnection);
+        return;
+    }
     m_graphicsReady = true;
     m_markingChanged = true;
     // The context goes before the widget when the window closes: free the models first.
@@ -107,8 +117,8 @@ FrameView TImage_3D::CurrentView() const
 {
     FrameView view;
     view.pixels = size() * devicePixelRatio();
-    view.viewProjection =
-        Camera3D::Projection(QSizeF(size()), m_farPlane) * m_camera.View(m_focus, m_zoomDistance);
+    view.viewProjection = Camera3D::Projection(QSizeF(size()), m_zoomDistance, m_farPlane) *
+                          m_camera.View(m_focus, m_zoomDistance);
     view.eye = m_camera.Position(m_focus, m_zoomDistance);
     view.right = m_camera.Right();
     view.up = m_camera.Up();
@@ -134,6 +144,7 @@ void TImage_3D::Glide()
 
 void TImage_3D::paintGL()
 {
+    if (m_graphicsFailed) return;
     Glide();
     if (m_markingChanged) {
         m_renderer.SetMarked(Models(&m_marked));
@@ -171,7 +182,6 @@ void TImage_3D::MarkPerson(int64_t person)
     m_marked = MarkLinesOfDescent(m_data, m_scene, m_markedPerson);
     m_markingChanged = true;
     update();
-    emit MarkedPersonChanged(m_markedPerson);
 }
 
 void TImage_3D::GlideTo(int64_t person)

@@ -45,7 +45,8 @@ public:
     int64_t FrameCount() const { return m_frames; }
 
 signals:
-    void MarkedPersonChanged(int64_t person);
+    // The graphics card lacks what the viewer needs (the message names it).
+    void GraphicsFailed(const QString& message);
 
 protected:
     void initializeGL() override;
@@ -90,6 +91,7 @@ private:
     qint64 m_lastTick = 0;
     int64_t m_frames = 0;
     bool m_graphicsReady = false;
+    bool m_graphicsFailed = false;
     SceneRenderer m_renderer;
 };
 

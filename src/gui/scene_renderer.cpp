@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <unordered_set>
 
+#include <QOpenGLContext>
+
 #include "data/error.h"
 #include "gui/scene_shaders.h"
 #include "view3d/label_image.h"
@@ -46,6 +48,11 @@ std::vector<float> BandVertices(const std::vector<BandStrip>& bands, std::vector
 
 void SceneRenderer::Initialize(const SceneModels& models)
 {
+    const QSurfaceFormat format = QOpenGLContext::currentContext()->format();
+    if (format.version() < qMakePair(3, 3))
+        throw Error("Die 3D-Ansicht braucht OpenGL 3.3, vorhanden ist " +
+                    std::to_string(format.majorVersion()) + "." +
+                    std::to_string(format.minorVersion()) + ".");
     initializeOpenGLFunctions();
     BuildPrograms();
     const Mesh sphere = SphereMesh(), tube = TubeMesh(), box = BoxMesh();

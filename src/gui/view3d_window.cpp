@@ -55,6 +55,8 @@ View3DWindow::View3DWindow(const TAhnenData& data, Scene3D scene, UserDialogs& d
     layout->setSpacing(0);
     layout->addWidget(BuildToolStrip(savable));
     layout->addWidget(m_view, 1);
+    connect(m_view, &TImage_3D::GraphicsFailed, this,
+            [this](const QString& message) { m_dialogs.ShowError(message); });
     resize(800, 600);
 }
 

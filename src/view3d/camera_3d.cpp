@@ -45,11 +45,12 @@ QMatrix4x4 Camera3D::View(const QVector3D& focus, float distance) const
     return view;
 }
 
-QMatrix4x4 Camera3D::Projection(const QSizeF& view, float farPlane)
+QMatrix4x4 Camera3D::Projection(const QSizeF& view, float distance, float farPlane)
 {
     QMatrix4x4 projection;
     const float aspect = view.height() > 0 ? float(view.width() / view.height()) : 1.0f;
-    projection.perspective(kFieldOfViewDegrees, aspect, 0.05f, farPlane);
+    const float nearPlane = std::clamp(distance / 500, 0.01f, 10.0f);
+    projection.perspective(kFieldOfViewDegrees, aspect, nearPlane, farPlane);
     return projection;
 }
 

@@ -35,7 +35,8 @@ public:
     // Distance away from focus, against the look direction.
     QVector3D Position(const QVector3D& focus, float distance) const;
     QMatrix4x4 View(const QVector3D& focus, float distance) const;
-    static QMatrix4x4 Projection(const QSizeF& view, float farPlane);
+    // The near plane follows the distance, so that depth precision is spent where the scene is.
+    static QMatrix4x4 Projection(const QSizeF& view, float distance, float farPlane);
 
     // The ray from the camera through a point of the view (pixels, y downwards).
     Ray RayThrough(const QPointF& cursor, const QSizeF& view, const QVector3D& focus,

@@ -81,7 +81,7 @@ void Wheel(QWidget& widget, QPointF position, int notches)
 // Where a point of the scene appears in the view.
 QPointF OnScreen(const TImage_3D& view, const QVector3D& point)
 {
-    const QMatrix4x4 matrix = Camera3D::Projection(QSizeF(view.size()), 1000) *
+    const QMatrix4x4 matrix = Camera3D::Projection(QSizeF(view.size()), view.ZoomDistance(), 1000) *
                               view.Camera().View(view.Focus(), view.ZoomDistance());
     const QVector3D ndc = matrix.map(point);
     return {(ndc.x() + 1) / 2 * view.width(), (1 - ndc.y()) / 2 * view.height()};
@@ -101,6 +101,7 @@ public:
         return QTest::qWaitForWindowExposed(&m_window) && WaitForFrames(m_window.View(), 3);
     }
     const TAhnenData& Data() const { return *m_data; }
+    const test::FakeDialogs& Dialogs() const { return m_dialogs; }
     View3DWindow& Window() { return m_window; }
     TImage_3D& View() { return m_window.View(); }
 
@@ -251,6 +252,23 @@ TEST_P(SmallViewerTest, ClickMarksTheLinesDoubleClickGlidesEmptySpaceClears)
 
 INSTANTIATE_TEST_SUITE_P(DisplayTypes, SmallViewerTest,
                          testing::Values(DisplayType::Cone, DisplayType::RightAngles));
+
+// Run with Mesa told to offer OpenGL 3.0 only (ctest's viewer_old_opengl_under_xvfb): the
+// window says what is missing instead of failing silently or crashing.
+TEST(ViewerWithoutOpenGL33, SaysWhatIsMissing)
+{
+    if (!std::getenv("QV_EXPECT_OLD_OPENGL")) GTEST_SKIP() << "only with an old OpenGL";
+    ViewerWindow viewer(std::make_unique<TAhnenData>(LoadExampleFamily("")), 18, DisplayType::Cone);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&viewer.Window()));
+    QElapsedTimer timer;
+    timer.start();
+    while (viewer.Dialogs().shown.empty() && timer.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    ASSERT_EQ(viewer.Dialogs().shown.size(), 1u);
+    EXPECT_TRUE(viewer.Dialogs().shown[0].startsWith("E: Die 3D-Ansicht braucht OpenGL 3.3"))
+        << viewer.Dialogs().shown[0].toStdString();
+    EXPECT_EQ(viewer.View().FrameCount(), 0);
+}
 
 }  // namespace
 }  // namespace qv

@@ -56,7 +56,7 @@ TEST(Camera3D, SitsZoomDistanceBehindTheFocus)
     ExpectNear((focus - eye).normalized(), camera.Look());
     // The focus appears in the middle of the view.
     const QVector3D centre =
-        (Camera3D::Projection(QSizeF(800, 550), 1000) * camera.View(focus, 5)).map(focus);
+        (Camera3D::Projection(QSizeF(800, 550), 5, 1000) * camera.View(focus, 5)).map(focus);
     EXPECT_NEAR(centre.x(), 0, 1e-5);
     EXPECT_NEAR(centre.y(), 0, 1e-5);
 }
@@ -67,7 +67,7 @@ TEST(Camera3D, TheCursorRayMatchesTheProjection)
     camera.Turn(1.1f, 0.2f);
     const QVector3D focus(0, 1, 0);
     const QSizeF view(800, 550);
-    const QMatrix4x4 matrix = Camera3D::Projection(view, 1000) * camera.View(focus, 10);
+    const QMatrix4x4 matrix = Camera3D::Projection(view, 10, 1000) * camera.View(focus, 10);
     const QPointF cursors[] = {{400, 275}, {0, 0}, {799, 120}, {37, 549}};
     for (const QPointF& cursor : cursors) {
         SCOPED_TRACE(cursor.x());
