@@ -7,7 +7,15 @@ import path from 'node:path';
 
 import { chromium } from 'playwright-core';
 
-const kChromium = process.env.QV_CHROMIUM || '/usr/bin/chromium';
+// Debian's chromium from PATH, unless QV_CHROMIUM names another browser.
+function FindChromium() {
+    if (process.env.QV_CHROMIUM) return process.env.QV_CHROMIUM;
+    for (const folder of (process.env.PATH || '').split(path.delimiter)) {
+        const candidate = path.join(folder, 'chromium');
+        if (folder && fs.existsSync(candidate)) return candidate;
+    }
+    throw new Error('chromium not found (scripts/setup installs it)');
+}
 
 // Flags for a closed network and a root user: no sandbox, no background connections.
 const kFlags = [
@@ -53,7 +61,7 @@ export function serveFolder(folder) {
 export async function launchBrowser({ viewport = { width: 1000, height: 700 } } = {}) {
     const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'qv-chromium-'));
     const context = await chromium.launchPersistentContext(profile, {
-        executablePath: kChromium, headless: true, args: kFlags, viewport,
+        executablePath: FindChromium(), headless: true, args: kFlags, viewport,
     });
     return {
         context,

@@ -3,6 +3,7 @@
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
+import os from 'node:os';
 import path from 'node:path';
 import { after, before, describe, test } from 'node:test';
 
@@ -10,7 +11,7 @@ import { launchBrowser, openPage, screenshotColours, serveFolder } from './harne
 
 const cli = process.env.QV_CLI;
 const testData = process.env.QV_TESTDATA_DIR || '';
-const output = process.env.QV_BROWSER_OUTPUT || fs.mkdtempSync('/tmp/qv-webgl-');
+const output = process.env.QV_BROWSER_OUTPUT || fs.mkdtempSync(path.join(os.tmpdir(), 'qv-webgl-'));
 fs.mkdirSync(output, { recursive: true });
 
 // A GEDCOM text from [id, sex, surname, given, parentFamily] persons and [id, husband, wife].
