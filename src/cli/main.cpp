@@ -128,6 +128,10 @@ const std::vector<Command>& Commands()
          "die übrigen Einstellungen (AT_…, NODE_…, FONT_…) kommen aus --config und --set.\n"
          "Strg+C bricht ab (Status 130).",
          RunChart},
+        {"webgl", "die 3D-Ansicht der Vorfahren eines Probanden als WebGL-Seite",
+         "webgl (DATEI | --example) --root PERSON [--type 1|2] -o AUSGABE\n"
+         "--type 1 (Vorgabe) ist \"Kreis/Kegel\", 2 \"rechtwinklige Linien\". AUSGABE: .html oder .htm.",
+         RunWebGl},
     };
     return commands;
 }

@@ -45,6 +45,7 @@
 #include "gui/table_settings_dialog.h"
 #include "gui/tree_chart_dialog.h"
 #include "gui/user_dialogs.h"
+#include "gui/view3d_command.h"
 
 namespace qv {
 namespace {
@@ -140,6 +141,7 @@ void MainWindow::BuildMenus()
     QMenu* tables = m_outputMenu->addMenu("Kennwert-Tabelle");
     tables->addAction("ausgewählte Personen", this, &MainWindow::MakePersonTable);
     tables->addAction("Generationen", this, &MainWindow::MakeGenerationTable);
+    m_outputMenu->addAction("3D", this, &MainWindow::Show3D);
     QMenu* help = menuBar()->addMenu("Hilfe");
     help->addAction("Info", this, [this] { AboutDialog(this).exec(); });
 }
@@ -441,5 +443,7 @@ void MainWindow::MakeGenerationTable()
     };
     RunOutputCommand(*this, command);
 }
+
+void MainWindow::Show3D() { Show3DView(*this); }
 
 }  // namespace qv

@@ -75,6 +75,7 @@ public:
     void MakeSiblingList();
     void MakePersonTable();
     void MakeGenerationTable();
+    void Show3D();
 
     // Messages, questions and file dialogs: widgets by default, scripted answers in tests.
     UserDialogs& Dialogs() { return *m_dialogs; }

@@ -17,11 +17,6 @@
 namespace qv {
 namespace {
 
-struct Target {
-    std::string path;
-    int filterIndex;
-};
-
 bool AnySelected(const SelectionState& state)
 {
     return std::find(state.Selected.begin(), state.Selected.end(), true) != state.Selected.end();
@@ -35,9 +30,11 @@ QString StartFolder(const TImageSettings& settings, const QString& dataPath)
     return QFileInfo(dataPath).absolutePath();
 }
 
-// The save dialog again and again until a name is accepted or the dialog is cancelled.
-std::optional<Target> ChooseTarget(UserDialogs& dialogs, TImageSettings& settings,
-                                   const QString& dataPath, const std::vector<int>& formats)
+}  // namespace
+
+std::optional<SaveTarget> ChooseSaveTarget(UserDialogs& dialogs, TImageSettings& settings,
+                                           const QString& dataPath,
+                                           const std::vector<int>& formats)
 {
     std::vector<SaveFilter> filters = SaveFilters(formats);
     SaveStart start{StartFolder(settings, dataPath)};
@@ -56,9 +53,11 @@ std::optional<Target> ChooseTarget(UserDialogs& dialogs, TImageSettings& setting
             continue;
         }
         settings.SaveDirectory = Utf8FromQString(file.absolutePath());
-        return Target{path, index};
+        return SaveTarget{path, index};
     }
 }
+
+namespace {
 
 QString CompletionText(const QStringList& countLines, qint64 milliseconds, const QString& question)
 {
@@ -71,7 +70,7 @@ QString CompletionText(const QStringList& countLines, qint64 milliseconds, const
 // Runs the work in busy mode with progress and cancel; the milliseconds it took, or none when
 // it was cancelled or failed (the error shown).
 std::optional<qint64> RunWork(MainWindow& window, const OutputCommand& command,
-                              const Target& target)
+                              const SaveTarget& target)
 {
     ProgressLine& progress = window.Progress();
     QElapsedTimer timer;
@@ -109,8 +108,8 @@ void RunOutputCommand(MainWindow& window, const OutputCommand& command)
     if (command.selectionBeforeDialog && selectionMissing()) return dialogs.ShowInformation(noSelection);
     if (command.settingsDialog && !command.settingsDialog()) return;
     if (!command.selectionBeforeDialog && selectionMissing()) return dialogs.ShowInformation(noSelection);
-    std::optional<Target> target =
-        ChooseTarget(dialogs, settings, window.DataPath(), command.formats);
+    std::optional<SaveTarget> target =
+        ChooseSaveTarget(dialogs, settings, window.DataPath(), command.formats);
     if (!target) return;
 
     std::optional<qint64> elapsed = RunWork(window, command, *target);

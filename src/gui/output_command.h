@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,8 @@
 namespace qv {
 
 class MainWindow;
+class TImageSettings;
+class UserDialogs;
 
 struct OutputCommand {
     std::vector<int> formats;
@@ -35,5 +38,17 @@ struct OutputCommand {
 };
 
 void RunOutputCommand(MainWindow& window, const OutputCommand& command);
+
+struct SaveTarget {
+    std::string path;
+    int filterIndex;
+};
+
+// The save dialog again and again until a name is accepted (the extension made one of the
+// chosen filter's, an existing file replaced only when the user agrees) or the dialog is
+// cancelled; starts in the last folder used, else beside the data file, and remembers the folder.
+std::optional<SaveTarget> ChooseSaveTarget(UserDialogs& dialogs, TImageSettings& settings,
+                                           const QString& dataPath,
+                                           const std::vector<int>& formats);
 
 }  // namespace qv
