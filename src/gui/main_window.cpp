@@ -9,16 +9,13 @@
 #include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFrame>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
-#include <QToolButton>
 #include <QVBoxLayout>
-#include <QWhatsThis>
 
 #include "data/data_file.h"
 #include "data/error.h"
@@ -35,8 +32,11 @@
 #include "tables/person_table.h"
 #include "tables/sibling_list_output.h"
 #include "gui/about_dialog.h"
+#include "gui/context_help.h"
 #include "gui/dropped_file.h"
+#include "gui/mini_ahnentafel.h"
 #include "gui/output_command.h"
+#include "gui/person_details_window.h"
 #include "gui/person_grid.h"
 #include "gui/preview_window.h"
 #include "gui/progress_line.h"
@@ -79,12 +79,8 @@ void MainWindow::BuildLayout()
     m_leftPages = new QTabWidget(splitter);
     m_grid = new PersonGrid(m_leftPages);
     m_leftPages->addTab(m_grid, "Personenliste (0)");
-    // "?" starts the context help: the next click on a control explains it.
-    auto* help = new QToolButton(m_leftPages);
-    help->setText("?");
-    help->setAutoRaise(true);
-    connect(help, &QToolButton::clicked, [] { QWhatsThis::enterWhatsThisMode(); });
-    m_leftPages->setCornerWidget(help, Qt::TopRightCorner);
+    // "?" starts the context help: the marker is dragged onto the control to explain.
+    m_leftPages->setCornerWidget(new HelpMarkerButton(m_leftPages), Qt::TopRightCorner);
 
     auto* right = new QWidget(splitter);
     auto* rightLayout = new QVBoxLayout(right);
@@ -94,9 +90,8 @@ void MainWindow::BuildLayout()
     m_selected = new SelectionPage(m_selectionList, m_rightPages);
     m_rightPages->addTab(m_references, "Bezugspersonen");
     m_rightPages->addTab(m_selected, "Ausgewählte");
-    // The mini ancestor table's place; it is hidden while the selection list is shown.
-    m_miniAncestors = new QFrame(right);
-    m_miniAncestors->setFrameShape(QFrame::StyledPanel);
+    // The mini ancestor table is hidden while the selection list is shown.
+    m_miniAncestors = new TMiniAhnentafel(right);
     rightLayout->addWidget(m_rightPages);
     rightLayout->addWidget(m_miniAncestors, 1);
     splitter->addWidget(m_leftPages);
@@ -114,6 +109,8 @@ void MainWindow::BuildLayout()
     m_personTableDialog = new TableSettingsDialog(TableSettingsDialog::Kind::Persons, m_settings, this);
     m_generationTableDialog =
         new TableSettingsDialog(TableSettingsDialog::Kind::Generations, m_settings, this);
+    m_details = new PersonDetailsWindow(
+        m_settings, [this]() -> UserDialogs& { return *m_dialogs; }, this);
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(splitter, 1);
@@ -126,7 +123,9 @@ void MainWindow::BuildLayout()
     connect(m_grid, &PersonGrid::PersonDoubleClicked, this, &MainWindow::OnGridDoubleClick);
     connect(m_grid, &PersonGrid::PersonContextMenu, this, &MainWindow::ShowGridMenu);
     connect(m_selected, &SelectionPage::SelectionChanged, this, &MainWindow::UpdateSelectionCaption);
-    // Selecting a row is where the mini ancestor table will follow the person.
+    connect(m_grid, &PersonGrid::CurrentPersonChanged, m_miniAncestors,
+            &TMiniAhnentafel::SetCentre);
+    connect(m_miniAncestors, &TMiniAhnentafel::PersonClicked, this, &MainWindow::CentreOnPerson);
 }
 
 void MainWindow::BuildMenus()
@@ -143,6 +142,7 @@ void MainWindow::BuildMenus()
     tables->addAction("Generationen", this, &MainWindow::MakeGenerationTable);
     m_outputMenu->addAction("3D", this, &MainWindow::Show3D);
     QMenu* help = menuBar()->addMenu("Hilfe");
+    BuildHelp(*help);
     help->addAction("Info", this, [this] { AboutDialog(this).exec(); });
 }
 
@@ -206,6 +206,7 @@ void MainWindow::OpenDataFile(const QString& path)
         return;
     }
     m_dataPath = path;
+    m_miniAncestors->SetData(Data());
     m_grid->Model().SetPersons(Data());
     m_selected->Refresh(Data());
     setWindowTitle("Quilvane - " + path);
@@ -224,6 +225,7 @@ void MainWindow::CloseDataFile()
 {
     ResetSelection();
     m_grid->Model().SetPersons(nullptr);
+    m_miniAncestors->SetData(nullptr);
     m_document.reset();
     m_dataPath.clear();
     setWindowTitle("Quilvane");
@@ -271,7 +273,27 @@ void MainWindow::ShowGridMenu(int64_t person, const QPoint& globalPosition)
         add->addAction(caption, this,
                        [this, query] { AddToSelection(query, m_grid->SelectedPersons()); });
     }
+    menu.addAction("Details anzeigen", this, [this, person] { ShowDetails(person); })
+        ->setEnabled(person >= 0);
     menu.exec(globalPosition);
+}
+
+void MainWindow::ShowDetails(int64_t person)
+{
+    if (!m_document || person < 0) return;
+    if (m_details->ShowPerson(*m_document, person)) m_details->exec();
+}
+
+void MainWindow::CentreOnPerson(int64_t person)
+{
+    PersonTableModel& model = m_grid->Model();
+    for (int row = 0; row < model.ListedCount(); ++row) {
+        if (model.PersonAt(row) != person) continue;
+        m_grid->clearSelection();
+        m_grid->selectRow(row);
+        m_grid->scrollTo(model.index(row, 0));
+        return;
+    }
 }
 
 void MainWindow::OnGridDoubleClick(int64_t person)

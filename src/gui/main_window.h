@@ -14,18 +14,20 @@
 #include "data/ahnen_data.h"
 #include "gui/user_dialogs.h"
 
-class QFrame;
 class QMenu;
 class QTabWidget;
 
 namespace qv {
 
+class ContextHelp;
+class PersonDetailsWindow;
 class PersonGrid;
 class ProgressLine;
 class ReferencePanel;
 class SelectionPage;
 class PreviewWindow;
 class TableSettingsDialog;
+class TMiniAhnentafel;
 class TreeChartDialog;
 
 
@@ -66,6 +68,16 @@ public:
     QMenu& OutputMenu() { return *m_outputMenu; }
     TreeChartDialog& TreeDialog() { return *m_treeDialog; }
     PreviewWindow& Preview() { return *m_preview; }
+    TMiniAhnentafel& MiniAncestors() { return *m_miniAncestors; }
+    ContextHelp& Help() { return *m_help; }
+    PersonDetailsWindow& Details() { return *m_details; }
+    TableSettingsDialog& PersonTableDialog() { return *m_personTableDialog; }
+    TableSettingsDialog& GenerationTableDialog() { return *m_generationTableDialog; }
+    // "Details anzeigen": the details window for the person, shown modally.
+    void ShowDetails(int64_t person);
+    // Selects the person's row alone and scrolls to it, which centres the mini ancestor
+    // table there; persons the filters hide are left alone.
+    void CentreOnPerson(int64_t person);
     // Shows the 62-generation notice once per opened file, after an output met it: the
     // calculation engine, or the output itself (outputCut).
     void NoteDepthCut(bool outputCut = false);
@@ -90,6 +102,7 @@ protected:
 private:
     void BuildMenus();
     void BuildLayout();
+    void BuildHelp(QMenu& helpMenu);
     void RebuildRecentMenu();
     void ResetSelection();
     // Back to no data: empty grid, no proband, no selection, the bare title.
@@ -117,7 +130,9 @@ private:
     QTabWidget* m_rightPages = nullptr;
     ReferencePanel* m_references = nullptr;
     SelectionPage* m_selected = nullptr;
-    QFrame* m_miniAncestors = nullptr;
+    TMiniAhnentafel* m_miniAncestors = nullptr;
+    ContextHelp* m_help = nullptr;
+    PersonDetailsWindow* m_details = nullptr;
     ProgressLine* m_progress = nullptr;
     QMenu* m_openMenu = nullptr;
     QMenu* m_outputMenu = nullptr;
