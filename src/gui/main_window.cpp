@@ -270,7 +270,6 @@ void MainWindow::ShowGridMenu(int64_t person, const QPoint& globalPosition)
     for (const auto& [caption, query] : kQueries) {
         add->addAction(caption, this,
                        [this, query] { AddToSelection(query, m_grid->SelectedPersons()); });
-    }
     menu.exec(globalPosition);
 }
 
@@ -369,6 +368,12 @@ void MainWindow::NoteDepthCut(bool outputCut)
     m_dialogs->ShowWarning(kDepthCutWarning);
 }
 
+bool MainWindow::NoteCounts(const std::optional<OutputCounts>& counts)
+{
+    if (counts) m_outputCounts = *counts;
+    return counts.has_value();
+}
+
 void MainWindow::MakeTreeChart()
 {
     OutputCommand command;
@@ -381,13 +386,11 @@ void MainWindow::MakeTreeChart()
     };
     command.work = [this](const std::string& path, int, const ProgressCallback& progress) {
         const TreeChartTexts texts = TemplateTexts(m_document->Calc(), m_settings);
-        std::optional<int32_t> persons =
-            WriteTreeChart(*Data(), m_settings, texts, path, ProgramIdentification(), progress);
-        if (persons) Data()->OutputPersonCount = *persons;
-        return persons.has_value();
+        return NoteCounts(
+            WriteTreeChart(*Data(), m_settings, texts, path, ProgramIdentification(), progress));
     };
     command.countLines = [this] {
-        return QStringList{QString("Personen: %1").arg(Data()->OutputPersonCount)};
+        return QStringList{QString("Personen: %1").arg(m_outputCounts.persons)};
     };
     command.question = "Bild anzeigen?";
     RunOutputCommand(*this, command);
@@ -401,12 +404,13 @@ void MainWindow::MakeSiblingList()
     auto depthCut = std::make_shared<bool>(false);
     command.work = [this, depthCut](const std::string& path, int,
                                     const ProgressCallback& progress) {
-        return WriteSiblingList(*Data(), m_settings.ProbandIndex, path, progress, depthCut.get());
+        return NoteCounts(
+            WriteSiblingList(*Data(), m_settings.ProbandIndex, path, progress, depthCut.get()));
     };
     command.depthCut = [depthCut] { return *depthCut; };
     command.countLines = [this] {
-        return QStringList{QString("Geschwisterpaare: %1").arg(Data()->SiblingPairCount),
-                           QString("Personen: %1").arg(Data()->OutputPersonCount)};
+        return QStringList{QString("Geschwisterpaare: %1").arg(m_outputCounts.siblingPairs),
+                           QString("Personen: %1").arg(m_outputCounts.persons)};
     };
     RunOutputCommand(*this, command);
 }
