@@ -29,6 +29,7 @@
 #include "app/program_identity.h"
 #include "app/qt_text.h"
 #include "app/recent_files.h"
+#include "app/relationship_query_names.h"
 #include "charts/tree/template_texts.h"
 #include "charts/tree/tree_chart_file.h"
 #include "tables/generation_table.h"
@@ -257,19 +258,11 @@ void MainWindow::ShowGridMenu(int64_t person, const QPoint& globalPosition)
     menu.addAction("als Kekulenr. 1 festlegen", this, [this, person] { SetKekuleOne(person); })
         ->setEnabled(person >= 0);
     QMenu* add = menu.addMenu("Personen zur Auswahlliste hinzufügen");
-    static const std::pair<const char*, RelationshipQuery> kQueries[] = {
-        {"Markierte", RelationshipQuery::Marked},
-        {"Vorfahren", RelationshipQuery::Ancestors},
-        {"Nachfahren", RelationshipQuery::Descendants},
-        {"Spitzenahnen", RelationshipQuery::TopAncestors},
-        {"alle Blutsverwandten", RelationshipQuery::BloodRelatives},
-        {"X-chrom. rel. Vorfahren", RelationshipQuery::XAncestors},
-        {"X-chrom. rel. Nachfahren", RelationshipQuery::XDescendants},
-        {"alle X-chrom. Verwandten", RelationshipQuery::XRelatives},
-    };
-    for (const auto& [caption, query] : kQueries) {
-        add->addAction(caption, this,
-                       [this, query] { AddToSelection(query, m_grid->SelectedPersons()); });
+    for (const RelationshipQueryName& entry : kRelationshipQueryNames) {
+        add->addAction(entry.caption, this, [this, query = entry.query] {
+            AddToSelection(query, m_grid->SelectedPersons());
+        });
+    }
     menu.exec(globalPosition);
 }
 
