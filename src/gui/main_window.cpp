@@ -26,6 +26,7 @@
 #include "app/program_identity.h"
 #include "app/qt_text.h"
 #include "app/recent_files.h"
+#include "app/relationship_query_names.h"
 #include "charts/tree/template_texts.h"
 #include "charts/tree/tree_chart_file.h"
 #include "tables/generation_table.h"
@@ -259,19 +260,10 @@ void MainWindow::ShowGridMenu(int64_t person, const QPoint& globalPosition)
     menu.addAction("als Kekulenr. 1 festlegen", this, [this, person] { SetKekuleOne(person); })
         ->setEnabled(person >= 0);
     QMenu* add = menu.addMenu("Personen zur Auswahlliste hinzufügen");
-    static const std::pair<const char*, RelationshipQuery> kQueries[] = {
-        {"Markierte", RelationshipQuery::Marked},
-        {"Vorfahren", RelationshipQuery::Ancestors},
-        {"Nachfahren", RelationshipQuery::Descendants},
-        {"Spitzenahnen", RelationshipQuery::TopAncestors},
-        {"alle Blutsverwandten", RelationshipQuery::BloodRelatives},
-        {"X-chrom. rel. Vorfahren", RelationshipQuery::XAncestors},
-        {"X-chrom. rel. Nachfahren", RelationshipQuery::XDescendants},
-        {"alle X-chrom. Verwandten", RelationshipQuery::XRelatives},
-    };
-    for (const auto& [caption, query] : kQueries) {
-        add->addAction(caption, this,
-                       [this, query] { AddToSelection(query, m_grid->SelectedPersons()); });
+    for (const RelationshipQueryName& entry : kRelationshipQueryNames) {
+        add->addAction(entry.caption, this, [this, query = entry.query] {
+            AddToSelection(query, m_grid->SelectedPersons());
+        });
     }
     menu.addAction("Details anzeigen", this, [this, person] { ShowDetails(person); })
         ->setEnabled(person >= 0);
@@ -391,6 +383,12 @@ void MainWindow::NoteDepthCut(bool outputCut)
     m_dialogs->ShowWarning(kDepthCutWarning);
 }
 
+bool MainWindow::NoteCounts(const std::optional<OutputCounts>& counts)
+{
+    if (counts) m_outputCounts = *counts;
+    return counts.has_value();
+}
+
 void MainWindow::MakeTreeChart()
 {
     OutputCommand command;
@@ -403,13 +401,11 @@ void MainWindow::MakeTreeChart()
     };
     command.work = [this](const std::string& path, int, const ProgressCallback& progress) {
         const TreeChartTexts texts = TemplateTexts(m_document->Calc(), m_settings);
-        std::optional<int32_t> persons =
-            WriteTreeChart(*Data(), m_settings, texts, path, ProgramIdentification(), progress);
-        if (persons) Data()->OutputPersonCount = *persons;
-        return persons.has_value();
+        return NoteCounts(
+            WriteTreeChart(*Data(), m_settings, texts, path, ProgramIdentification(), progress));
     };
     command.countLines = [this] {
-        return QStringList{QString("Personen: %1").arg(Data()->OutputPersonCount)};
+        return QStringList{QString("Personen: %1").arg(m_outputCounts.persons)};
     };
     command.question = "Bild anzeigen?";
     RunOutputCommand(*this, command);
@@ -423,12 +419,13 @@ void MainWindow::MakeSiblingList()
     auto depthCut = std::make_shared<bool>(false);
     command.work = [this, depthCut](const std::string& path, int,
                                     const ProgressCallback& progress) {
-        return WriteSiblingList(*Data(), m_settings.ProbandIndex, path, progress, depthCut.get());
+        return NoteCounts(
+            WriteSiblingList(*Data(), m_settings.ProbandIndex, path, progress, depthCut.get()));
     };
     command.depthCut = [depthCut] { return *depthCut; };
     command.countLines = [this] {
-        return QStringList{QString("Geschwisterpaare: %1").arg(Data()->SiblingPairCount),
-                           QString("Personen: %1").arg(Data()->OutputPersonCount)};
+        return QStringList{QString("Geschwisterpaare: %1").arg(m_outputCounts.siblingPairs),
+                           QString("Personen: %1").arg(m_outputCounts.persons)};
     };
     RunOutputCommand(*this, command);
 }

@@ -2,12 +2,14 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include <QMainWindow>
 
 #include "app/image_settings.h"
+#include "app/output_counts.h"
 #include "app/relationship_query.h"
 #include "app/selection_list.h"
 #include "calc/family_document.h"
@@ -113,6 +115,8 @@ private:
     void UpdateSelectionCaption();
     void UpdateListCaption(int count);
     void ShowPreview();
+    // Keeps the figures of a written output for its completion message; false when cancelled.
+    bool NoteCounts(const std::optional<OutputCounts>& counts);
 
     QString m_programDirectory;
     std::unique_ptr<FamilyDocument> m_document;
@@ -123,6 +127,7 @@ private:
     bool m_configLoaded = false;
     bool m_depthCutShown = false;
     bool m_busy = false;
+    OutputCounts m_outputCounts;
     std::unique_ptr<UserDialogs> m_dialogs;
 
     PersonGrid* m_grid = nullptr;
