@@ -46,6 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         Check(qv::Utf8FromUtf16(qv::Utf16FromUtf8(utf8)) == utf8);
     }
     if (qv::IsValidUtf8(bytes)) {
+        Check(qv::CutUtf8TailLength(bytes) == 0);
         std::string nfc = qv::NormaliseNfc(bytes);
         Check(qv::IsValidUtf8(nfc) && qv::NormaliseNfc(nfc) == nfc);
     }
