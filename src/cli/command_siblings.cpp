@@ -16,10 +16,11 @@ int RunSiblings(const std::vector<std::string>& args)
     int64_t root = ResolveRoot(parsed, *data);
     Completion completion;
     bool depthCut = false;
-    WriteSiblingList(*data, root, output, {}, &depthCut);
+    // Without a progress callback nothing can cancel the writing.
+    const OutputCounts counts = *WriteSiblingList(*data, root, output, {}, &depthCut);
     if (depthCut) std::cerr << "Warnung: " << kDepthCutWarning << '\n';
-    completion.Print({"Geschwisterpaare: " + std::to_string(data->SiblingPairCount),
-                      "Personen: " + std::to_string(data->OutputPersonCount)});
+    completion.Print({"Geschwisterpaare: " + std::to_string(counts.siblingPairs),
+                      "Personen: " + std::to_string(counts.persons)});
     return 0;
 }
 

@@ -133,6 +133,16 @@ const std::vector<Command>& Commands()
          "webgl (DATEI | --example) --root PERSON [--type 1|2] -o AUSGABE\n"
          "--type 1 (Vorgabe) ist \"Kreis/Kegel\", 2 \"rechtwinklige Linien\". AUSGABE: .html oder .htm.",
          RunWebGl},
+        {"details",
+         "die Details einer Person als RTF oder das Bild der Linie zu einer Kekule-Nummer",
+         "details (DATEI | --example) --person PERSON [--root PERSON] [--kekule-one PERSON]\n"
+         "            [--detailed] -o AUSGABE.rtf\n"
+         "        quilvane-cli details (DATEI | --example) --person PERSON [--root PERSON]\n"
+         "            [--kekule-one PERSON] --kekule-picture N -o AUSGABE\n"
+         "Die Werte zählen von der Kekule-Nr. 1 (--kekule-one, sonst --root); --detailed nimmt\n"
+         "alle Pfadzahl-Kennwerte auf (kann sehr lange dauern). --kekule-picture zeichnet die\n"
+         "Linie von der Kekule-Nr. 1 zum Vorfahren N der Person als .png oder .bmp.",
+         RunDetails},
     };
     return commands;
 }

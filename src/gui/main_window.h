@@ -2,30 +2,34 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include <QMainWindow>
 
 #include "app/image_settings.h"
+#include "app/output_counts.h"
 #include "app/relationship_query.h"
 #include "app/selection_list.h"
 #include "calc/family_document.h"
 #include "data/ahnen_data.h"
 #include "gui/user_dialogs.h"
 
-class QFrame;
 class QMenu;
 class QTabWidget;
 
 namespace qv {
 
+class ContextHelp;
+class PersonDetailsWindow;
 class PersonGrid;
 class ProgressLine;
 class ReferencePanel;
 class SelectionPage;
 class PreviewWindow;
 class TableSettingsDialog;
+class TMiniAhnentafel;
 class TreeChartDialog;
 
 
@@ -66,6 +70,16 @@ public:
     QMenu& OutputMenu() { return *m_outputMenu; }
     TreeChartDialog& TreeDialog() { return *m_treeDialog; }
     PreviewWindow& Preview() { return *m_preview; }
+    TMiniAhnentafel& MiniAncestors() { return *m_miniAncestors; }
+    ContextHelp& Help() { return *m_help; }
+    PersonDetailsWindow& Details() { return *m_details; }
+    TableSettingsDialog& PersonTableDialog() { return *m_personTableDialog; }
+    TableSettingsDialog& GenerationTableDialog() { return *m_generationTableDialog; }
+    // "Details anzeigen": the details window for the person, shown modally.
+    void ShowDetails(int64_t person);
+    // Selects the person's row alone and scrolls to it, which centres the mini ancestor
+    // table there; persons the filters hide are left alone.
+    void CentreOnPerson(int64_t person);
     // Shows the 62-generation notice once per opened file, after an output met it: the
     // calculation engine, or the output itself (outputCut).
     void NoteDepthCut(bool outputCut = false);
@@ -90,6 +104,7 @@ protected:
 private:
     void BuildMenus();
     void BuildLayout();
+    void BuildHelp(QMenu& helpMenu);
     void RebuildRecentMenu();
     void ResetSelection();
     // Back to no data: empty grid, no proband, no selection, the bare title.
@@ -100,6 +115,8 @@ private:
     void UpdateSelectionCaption();
     void UpdateListCaption(int count);
     void ShowPreview();
+    // Keeps the figures of a written output for its completion message; false when cancelled.
+    bool NoteCounts(const std::optional<OutputCounts>& counts);
 
     QString m_programDirectory;
     std::unique_ptr<FamilyDocument> m_document;
@@ -110,6 +127,7 @@ private:
     bool m_configLoaded = false;
     bool m_depthCutShown = false;
     bool m_busy = false;
+    OutputCounts m_outputCounts;
     std::unique_ptr<UserDialogs> m_dialogs;
 
     PersonGrid* m_grid = nullptr;
@@ -117,7 +135,9 @@ private:
     QTabWidget* m_rightPages = nullptr;
     ReferencePanel* m_references = nullptr;
     SelectionPage* m_selected = nullptr;
-    QFrame* m_miniAncestors = nullptr;
+    TMiniAhnentafel* m_miniAncestors = nullptr;
+    ContextHelp* m_help = nullptr;
+    PersonDetailsWindow* m_details = nullptr;
     ProgressLine* m_progress = nullptr;
     QMenu* m_openMenu = nullptr;
     QMenu* m_outputMenu = nullptr;

@@ -11,6 +11,7 @@
 #include "app/image_settings.h"
 #include "app/qt_text.h"
 #include "app/save_formats.h"
+#include "data/ahnen_data.h"
 #include "data/error.h"
 #include "gui/image_3d.h"
 #include "gui/output_command.h"

@@ -44,9 +44,11 @@ TEST(SiblingListOutput, ExampleFamilyAsHtmlPageAndText)
     TAhnenData data = LoadExampleFamily(".");
     int64_t proband = data.FindPerson("I19");
     auto dir = TempDirectory();
-    ASSERT_TRUE(WriteSiblingList(data, proband, (dir / "liste.HTML").string()));
-    EXPECT_EQ(data.SiblingPairCount, 1);
-    EXPECT_EQ(data.OutputPersonCount, 2);
+    std::optional<OutputCounts> counts =
+        WriteSiblingList(data, proband, (dir / "liste.HTML").string());
+    ASSERT_TRUE(counts);
+    EXPECT_EQ(counts->siblingPairs, 1);
+    EXPECT_EQ(counts->persons, 2);
     EXPECT_EQ(ReadAll(dir / "liste.HTML"),
               "<!DOCTYPE HTML>\r\n<html>\r\n<head>\r\n<meta http-equiv=\"Content-Type\" "
               "content=\"text/html; charset=utf-8\">\r\n</head>\r\n<body>\r\n"
