@@ -54,6 +54,11 @@ OUTPUTS = [
     (f"chart tree .{ext}", ["chart", "tree", "{file}", "--root", "{root}", "-o", "{out}." + ext])
     for ext in ("png", "bmp", "svg", "pdf", "html")
 ] + [
+    ("details .rtf", ["details", "{file}", "--person", "{root}", "--root", "{root}", "--detailed",
+                      "-o", "{out}.rtf"]),
+    ("details --kekule-picture .png", ["details", "{file}", "--person", "{root}", "--root",
+                                       "{root}", "--kekule-picture", "1", "-o", "{out}.png"]),
+] + [
     (f"webgl --type {kind}",
      ["webgl", "{file}", "--root", "{root}", "--type", kind, "-o", "{out}.html"])
     for kind in ("1", "2")

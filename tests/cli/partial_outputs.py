@@ -95,15 +95,16 @@ def in_namespace(script):
     return subprocess.run(["unshare", "-m", "sh", "-ec", script], capture_output=True, text=True)
 
 
-def refused(cli, name, pattern, data, root, directory, setup):
+def refused(cli, name, pattern, data, root, directory, setup, old):
     """Writes onto a target that cannot take it: a message, status 1, nothing else changed.
-    The directory holds the old target and, for a full disk, the file that fills it."""
+    The directory holds the old target and, for a full disk, the file that fills it; old is a
+    copy of the target's contents outside it."""
     target = target_of(pattern, directory)
     args = " ".join(f"'{a}'" for a in [cli] + arguments(pattern, data, root, target))
     script = (f"mkdir -p '{directory}'\n{setup}\nset +e\n"
               f"{args} 2>&1 >/dev/null; echo status=$?\n"
               f"ls -A '{directory}' | grep -v '^filler$' || true\n"
-              f"cmp -s '{target}' /tmp/qv-old-file && echo unchanged")
+              f"cmp -s '{target}' '{old}' && echo unchanged")
     result = in_namespace(script)
     if result is None:
         return None
@@ -147,21 +148,23 @@ def main():
     rng = random.Random(options.seed)
     print(f"seed {options.seed}")
     work = Path(tempfile.mkdtemp(prefix="qv-partial-"))
-    Path("/tmp/qv-old-file").write_bytes(OLD)
+    old_copy = work / "old"
+    old_copy.write_bytes(OLD)
     failures, skipped, passed = [], 0, 0
     try:
         for name, pattern in FILE_OUTPUTS:
             problems = interrupted(cli, name, pattern, data, root, work, rng, options.rounds)
             problems += onto_device(cli, name, pattern, data, root, work)
             full, locked = work / "full-disk", work / "read-only"
-            old = f"cp /tmp/qv-old-file '{{0}}/{target_of(pattern, work).name}'"
+            old = f"cp '{old_copy}' '{{0}}/{target_of(pattern, work).name}'"
             for place, setup in [
                 (full, f"mount -t tmpfs -o size=64k tmpfs '{full}'; {old.format(full)}; "
                        f"head -c 1M /dev/zero > '{full}/filler' 2>/dev/null || true"),
                 (locked, f"mount -t tmpfs tmpfs '{locked}'; {old.format(locked)}; "
                          f"mount -o remount,ro '{locked}'"),
             ]:
-                problem = refused(cli, f"{name} on {place.name}", pattern, data, root, place, setup)
+                problem = refused(cli, f"{name} on {place.name}", pattern, data, root, place, setup,
+                                  old_copy)
                 if problem is None:
                     skipped += 1
                 elif problem:
