@@ -8,9 +8,11 @@ of a run that finished. The full-disk and read-only cases need a private mount n
 (unshare, as root) and are skipped without one.
 
     tests/cli/partial_outputs.py --cli build/asan/src/cli/quilvane-cli [--rounds N]
+        [--data Queen.ged --root I3062]
 """
 
 import argparse
+import io
 import os
 import random
 import shutil
@@ -19,6 +21,7 @@ import subprocess
 import sys
 import tempfile
 import time
+import zipfile
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
@@ -37,16 +40,37 @@ def target_of(pattern, directory):
     return directory / Path(out.format(out="out")).name
 
 
-def check_directory(directory, target, finished):
-    """The problem with what a run left in its directory, or None."""
+def complete(path, contents):
+    """Whether contents is a whole file of its kind, not the start of one."""
+    kind = path.suffix
+    if kind in (".xlsx", ".docx"):
+        try:
+            with zipfile.ZipFile(io.BytesIO(contents)) as archive:
+                return archive.testzip() is None
+        except zipfile.BadZipFile:
+            return False
+    if kind == ".bmp":
+        return len(contents) > 6 and int.from_bytes(contents[2:6], "little") == len(contents)
+    endings = {".png": b"IEND\xaeB`\x82", ".pdf": b"%%EOF", ".svg": b"</svg>",
+               ".html": b"</html>", ".rtf": b"}"}
+    if kind in endings:
+        return contents.rstrip().lower().endswith(endings[kind].lower())
+    return contents.endswith(b"\n")
+
+
+def check_directory(directory, target, status):
+    """The problem with what a run that ended with status left in its directory, or None.
+    A run killed by a signal may have put its complete file in place just before; one that
+    reports a cancel or an error must leave the old file."""
     names = sorted(p.name for p in directory.iterdir())
     if names != [target.name]:
         return f"left {names}"
     contents = target.read_bytes()
-    if not finished and contents != OLD:
-        return "changed the existing file although it did not finish"
-    if finished and (contents == OLD or not contents):
-        return "finished without writing the file"
+    if status == 0 or (status < 0 and contents != OLD):
+        if contents == OLD or not complete(target, contents):
+            return f"status {status} with an incomplete file of {len(contents)} bytes"
+    elif contents != OLD:
+        return f"status {status} but the existing file changed"
     return None
 
 
@@ -79,7 +103,7 @@ def interrupted(cli, name, pattern, data, root, work, rng, rounds):
                 child.communicate()
             if child.returncode not in (0, 1, 130, -signal.SIGINT, -signal.SIGTERM):
                 problems.append(f"{name}: {which.name} gave status {child.returncode}")
-        problem = check_directory(directory, target, child.returncode == 0)
+        problem = check_directory(directory, target, child.returncode)
         if problem:
             problems.append(f"{name}: {problem} (round {n})")
     return problems
@@ -138,10 +162,12 @@ def main():
     parser.add_argument("--cli", required=True)
     parser.add_argument("--rounds", type=int, default=3, help="signals per output")
     parser.add_argument("--seed", type=int, default=int(time.time()))
+    parser.add_argument("--data", default="Queen.ged", help="a shared test file")
+    parser.add_argument("--root", default="I3062")
     options = parser.parse_args()
     cli = str(Path(options.cli).resolve())
     os.environ["QT_QPA_PLATFORM"] = "offscreen"
-    data, root = TESTDATA / "Queen.ged", "I3062"
+    data, root = TESTDATA / options.data, options.root
     if not data.exists():
         print("partial_outputs: no shared test data, nothing to do")
         return 0
