@@ -174,8 +174,7 @@ def large_inputs(d):
 
 def testdata_inputs():
     """Every shared test file, rooted at its first person."""
-    return [(path.name, path, "#0") for path in sorted(TESTDATA.glob("*"))
-            if path.suffix.lower() == ".ged"]
+    return [(path.name, path, "#0") for path in sorted(TESTDATA.iterdir()) if path.is_file()]
 
 
 def run(cli, name, args, out_dir, timeout):
@@ -226,7 +225,8 @@ def main():
     parser.add_argument("--testdata", action="store_true", help="every shared test file instead")
     parser.add_argument("--wrapper", default="", help=f"a command in front of each run; "
                         f"it signals errors with status {MEMCHECK_STATUS}")
-    parser.add_argument("--outputs", help="run only the outputs whose name contains this text")
+    parser.add_argument("--outputs", help="run only the outputs whose name contains one of "
+                        "these comma-separated texts")
     parser.add_argument("--only", help="run only the inputs whose name contains this text")
     parser.add_argument("--timeout", type=float, default=300)
     parser.add_argument("--jobs", type=int, default=os.cpu_count() or 1)
@@ -240,7 +240,8 @@ def main():
             inputs = small_inputs(work) + (large_inputs(work) if options.large else [])
         if options.only:
             inputs = [i for i in inputs if options.only in i[0]]
-        outputs = [o for o in OUTPUTS if not options.outputs or options.outputs in o[0]]
+        wanted = options.outputs.split(",") if options.outputs else [""]
+        outputs = [o for o in OUTPUTS if any(w in o[0] for w in wanted)]
         cli = options.wrapper.split() + [options.cli]
         jobs = []
         for n, (input_name, path, root) in enumerate(inputs):
