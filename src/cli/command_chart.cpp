@@ -44,7 +44,8 @@ int RunTreeChart(const std::vector<std::string>& args)
     const TreeChartTexts texts = TemplateTexts(document.Calc(), settings);
     const std::optional<OutputCounts> counts =
         WriteTreeChart(data, settings, texts, output, ProgramIdentification(), bar.Callback());
-    if (!counts || InterruptRequested()) return Interrupted();
+    // The file is in place once counts are: a late Ctrl-C no longer cancels the run.
+    if (!counts) return Interrupted();
     completion.Print({"Personen: " + std::to_string(counts->persons)});
     return 0;
 }

@@ -8,6 +8,7 @@
 #include "app/qt_notices.h"
 #include "cli/arguments.h"
 #include "cli/command.h"
+#include "cli/interrupt.h"
 #include "data/error.h"
 
 namespace qv::cli {
@@ -152,6 +153,7 @@ int main(int argc, char** argv)
 {
     std::vector<std::string> args(argv + 1, argv + argc);
     qv::SilenceQtNoise();
+    qv::cli::InstallTerminationHandlers();
     try {
         return qv::cli::Run(args);
     } catch (const qv::Error& e) {
