@@ -114,8 +114,8 @@ void RasterChartPainter::RotatedBlock(const TextBlock& block)
     const PointF down{-std::sin(block.angle), std::cos(block.angle)};
     for (size_t j = 0; j < block.lines.size(); ++j) {
         const double shift = first + double(j) * pitch;
-        const Point centre = RoundToPixel(
-            {block.centre.x + down.x * shift, block.centre.y + down.y * shift});
+        const Point centre =
+            RoundToPixel({block.centre.x + down.x * shift, block.centre.y + down.y * shift});
         DrawRotatedText(canvas, Utf16FromUtf8(block.lines[j]), centre, block.background,
                         block.angle);
     }

@@ -120,7 +120,7 @@ const std::vector<Command>& Commands()
          "AUSGABE: .html, .htm, .xlsx oder .docx. Die Spalten stehen in den Blöcken\n"
          "TABLE_CAPTIONS und TABLE_GEN_CAPTIONS der Einstellungsdatei.",
          RunTable},
-        {"chart", "Ahnentafel/Ostrelle oder Kreisahnentafel eines Probanden als Bild, SVG, PDF oder HTML",
+        {"chart", "Ahnentafel/Ostrelle oder Kreisahnentafel als Bild, SVG, PDF oder HTML",
          "chart tree (DATEI | --example) --root PERSON [--kekule-one PERSON]\n"
          "            [--select PERSON,... | --query NAME:PERSON,...]...\n"
          "            [--config DATEI] [--set SCHLÜSSEL=WERT]... -o AUSGABE\n"

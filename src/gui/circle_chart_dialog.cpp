@@ -13,20 +13,9 @@
 
 #include "app/placeholder_lists.h"
 #include "gui/template_editor.h"
-#include "gui/text_block_editor.h"
 #include "gui/user_dialogs.h"
 
 namespace qv {
-namespace {
-
-QGroupBox* Box(const QString& title, QWidget* parent, QLayout* layout)
-{
-    auto* box = new QGroupBox(title, parent);
-    box->setLayout(layout);
-    return box;
-}
-
-}  // namespace
 
 CircleChartDialog::CircleChartDialog(TImageSettings& settings, UserDialogs& dialogs,
                                      QWidget* parent)
@@ -110,40 +99,15 @@ QGroupBox* CircleChartDialog::BuildComments(QWidget* parent)
     comments->addWidget(editHeader, 0, 1);
     comments->addWidget(editFooter, 1, 1);
     connect(editHeader, &QPushButton::clicked, this,
-            [this] { EditTextBlock("Kopfzeile", m_settings.CommentHeaderText); });
+            [this] { EditTextBlock(m_dialogs, "Kopfzeile", m_settings.CommentHeaderText); });
     connect(editFooter, &QPushButton::clicked, this,
-            [this] { EditTextBlock("Fußzeile", m_settings.CommentFooterText); });
+            [this] { EditTextBlock(m_dialogs, "Fußzeile", m_settings.CommentFooterText); });
     // Switching the headline on opens its editor, but never while the dialog is being filled.
     connect(headline, &QCheckBox::toggled, this, [this](bool on) {
-        if (on && !IsFilling() && isVisible()) EditHeadline();
+        if (on && !IsFilling() && isVisible())
+            EditTemplate(m_dialogs, *m_headlineEditor, m_settings.CommentHeadlineText);
     });
     return Box("Kommentare", parent, comments);
-}
-
-void CircleChartDialog::EditHeadline()
-{
-    m_headlineEditor->Load(m_settings.CommentHeadlineText);
-    if (m_dialogs.RunDialog(*m_headlineEditor)) {
-        m_settings.CommentHeadlineText = m_headlineEditor->Lines();
-        emit SettingsChanged();
-    }
-}
-
-void CircleChartDialog::EditTextBlock(const QString& title, TArrayOfString& lines)
-{
-    TextBlockEditor editor(title, this);
-    editor.Load(lines);
-    if (m_dialogs.RunDialog(editor)) {
-        lines = editor.Lines();
-        emit SettingsChanged();
-    }
-}
-
-QGroupBox* CircleChartDialog::Group(const QString& title) const
-{
-    for (QGroupBox* box : findChildren<QGroupBox*>())
-        if (box->title() == title) return box;
-    return nullptr;
 }
 
 QCheckBox* CircleChartDialog::Check(const QString& groupTitle, const QString& caption) const

@@ -20,8 +20,7 @@ class CircleChartDialog : public SettingsForm {
 public:
     CircleChartDialog(TImageSettings& settings, UserDialogs& dialogs, QWidget* parent = nullptr);
 
-    // The controls tests reach: a group by its title, a check box or spin edit within it.
-    QGroupBox* Group(const QString& title) const;
+    // The controls tests reach: a check box or spin edit in the group of this title.
     QCheckBox* Check(const QString& groupTitle, const QString& caption) const;
     QSpinBox* Spin(const QString& groupTitle) const;
     // "Bearbeiten" of the header (0) or the footer (1).
@@ -31,8 +30,6 @@ private:
     QWidget* BuildLeftColumn();
     QWidget* BuildRightColumn();
     QGroupBox* BuildComments(QWidget* parent);
-    void EditHeadline();
-    void EditTextBlock(const QString& title, TArrayOfString& lines);
 
     TImageSettings& m_settings;
     UserDialogs& m_dialogs;

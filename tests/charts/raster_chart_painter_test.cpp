@@ -120,10 +120,12 @@ TEST(RasterChartPainter, TextBlockDrawsEachLineAboutItsOwnCentre)
         const double pitch = canvas.Extent(kLineHeightSample).height;
         // Counter-clockwise by one radian: the block's downward axis is (sin 1, cos 1).
         const double dx = std::sin(1.0) * pitch / 2, dy = std::cos(1.0) * pitch / 2;
-        DrawRotatedText(canvas, u"Anna", {int(std::nearbyint(60 - dx)), int(std::nearbyint(60 - dy))},
-                        0xC0C0FF, -1.0);
-        DrawRotatedText(canvas, u"1900", {int(std::nearbyint(60 + dx)), int(std::nearbyint(60 + dy))},
-                        0xC0C0FF, -1.0);
+        DrawRotatedText(canvas, u"Anna",
+                        {int(std::nearbyint(60 - dx)), int(std::nearbyint(60 - dy))}, 0xC0C0FF,
+                        -1.0);
+        DrawRotatedText(canvas, u"1900",
+                        {int(std::nearbyint(60 + dx)), int(std::nearbyint(60 + dy))}, 0xC0C0FF,
+                        -1.0);
     }
     EXPECT_TRUE(block.Image() == lines.Image());
     EXPECT_FALSE(block.Image() == Bitmap(120, 120, 0xC0C0FF).Image());

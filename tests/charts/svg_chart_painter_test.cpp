@@ -168,6 +168,7 @@ TEST(SvgChartPainter, TextBlocksTurnAboutTheirCentre)
     painter.RotatedBlock({{100, 50}, {"Anna", "1900"}, 9, 2 * std::numbers::pi, kBlack, kWhite});
     painter.RotatedBlock({{100, 50}, {"Anna", "1900"}, 9, 0.5, kBlack, kWhite});
     painter.EndGroup();
+    svg.Font.Size = 11;
     const int w = svg.TextWidth("Anna"), top = 50 - svg.TextHeight() / 2;
     svg.Font.Size = 9;
     const int w9 = svg.TextWidth("Anna"), y9 = svg.TextWidth("1900"), h9 = svg.TextHeight();
@@ -181,9 +182,8 @@ TEST(SvgChartPainter, TextBlocksTurnAboutTheirCentre)
               (Lines{
                   "<g stroke=\"#000\" stroke-width=\"0\" fill=\"#000\" font-family=\"Arial\" "
                   "font-size=\"11pt\">",
-                  "<text x=\"" + std::to_string(100 - w / 2) +
-                      "\" y=\"" + std::to_string(top + 14) +
-                      "\" transform=\"rotate(270,100,50)\">Anna</text>",
+                  "<text x=\"" + std::to_string(100 - w / 2) + "\" y=\"" +
+                      std::to_string(top + 14) + "\" transform=\"rotate(270,100,50)\">Anna</text>",
                   text9(w9, first, "Anna"),
                   text9(y9, second, "1900"),
                   "<g transform=\"rotate(29,100,50)\">",
@@ -233,9 +233,8 @@ TEST(SvgChartPainter, RealPolygonsMergeOnlyWhenAsked)
     painter.MergeShapes(false);
     painter.PolygonF(a, {0x00FF00, kBlack, 1});
     const std::string attributes = " stroke=\"#000\" stroke-width=\"1\" fill=\"#0F0\"/>";
-    EXPECT_EQ(svg.Body,
-              (Lines{"<path d=\"M0.3 0 L10 0 L10 10 zM20 0 L30 0 L30 10 z\"" + attributes,
-                     "<path d=\"M0.3 0 L10 0 L10 10 z\"" + attributes}));
+    EXPECT_EQ(svg.Body, (Lines{"<path d=\"M0.3 0 L10 0 L10 10 zM20 0 L30 0 L30 10 z\"" + attributes,
+                               "<path d=\"M0.3 0 L10 0 L10 10 z\"" + attributes}));
 }
 
 }  // namespace

@@ -108,11 +108,6 @@ protected:
         m_window->OpenDataFile(m_example);
         m_window->SetProband(18);
     }
-    std::string Save(const std::string& name, int filter)
-    {
-        m_dialogs->saveChoices = {{QString::fromStdString((m_dir / name).string()), filter}};
-        return (m_dir / name).string();
-    }
 };
 
 TEST_F(CircleChartCommandTest, MenuEntryWritesThePictureWithTheDialogsSettings)
@@ -125,7 +120,7 @@ TEST_F(CircleChartCommandTest, MenuEntryWritesThePictureWithTheDialogsSettings)
         auto& circle = static_cast<CircleChartDialog&>(dialog);
         circle.Group("Darstellungsform:")->findChildren<QRadioButton*>()[1]->setChecked(true);
     };
-    const std::string path = Save("kreis", 1);
+    const std::string path = AnswerSaveAs("kreis", 1);
     entry->trigger();
     EXPECT_EQ(m_dialogs->dialogsShown.back(), "Einstellungen - Grafik - Kreisahnentafel");
     EXPECT_EQ(m_window->Settings().Circle.Shape, 1);
@@ -148,7 +143,7 @@ TEST_F(CircleChartCommandTest, RefusalIsShownAndNothingWritten)
         circle.Group("Darstellungsform:")->findChildren<QRadioButton*>()[1]->setChecked(true);
         circle.Spin("Schrift")->setValue(40);
     };
-    const std::string path = Save("kreis", 1);
+    const std::string path = AnswerSaveAs("kreis", 1);
     m_window->MakeCircleChart();
     EXPECT_TRUE(m_dialogs->shown.back().startsWith("E: Der Halbkreis braucht"))
         << m_dialogs->shown.back().toStdString();

@@ -27,8 +27,7 @@ std::vector<PointF> ArcPoints(const CircleFrame& frame, double radius, double fr
     return points;
 }
 
-std::vector<PointF> SectorOutline(const CircleFrame& frame, int32_t depth, double from,
-                                  double span)
+std::vector<PointF> SectorOutline(const CircleFrame& frame, int32_t depth, double from, double span)
 {
     const double inner = double(depth) * frame.ringWidth;
     std::vector<PointF> points{frame.At(from, inner)};

@@ -52,14 +52,14 @@ CircleLabelPlace CircleLabelPlaceOf(const CircleFrame& frame, int32_t depth, dou
     // Half a turn more on the upper half, so that text there reads from left to right too.
     place.turn = middle + (quadrant == 1 || quadrant == 2 ? std::numbers::pi : 0);
     const double inner = depth * ring;
-    const int32_t chord = static_cast<int32_t>(
-        std::hypot(inner * std::cos(span) - inner, inner * std::sin(span)));
+    const int32_t chord =
+        static_cast<int32_t>(std::hypot(inner * std::cos(span) - inner, inner * std::sin(span)));
     place.radial = (depth + 0.5) * span * ring < ring;
     if (place.radial) {
         place.turn += quarter + (quadrant == 0 || quadrant == 2 ? std::numbers::pi : 0);
         place.limits = {frame.ringWidth - 1, chord - 1};
     } else {
-        place.limits = {chord - 1, frame.ringWidth - 1};
+        place.limits = {chord - 1, frame.ringWidth - 1, (depth + 0.5) * ring, (depth + 1) * ring};
     }
     return place;
 }
@@ -115,6 +115,22 @@ bool CircleLabelFitter::Fits(const TArrayOfString& lines, LabelLimits limits,
     if (height >= limits.height) return false;
     for (const std::string& line : lines)
         if (metrics.Width(Utf16FromUtf8(line)) >= limits.width) return false;
+    return limits.outerRadius <= 0 || CornersFit(lines, limits, metrics);
+}
+
+// Line j of n stands (j - (n - 1) / 2) line heights from the block's centre, towards or away
+// from the chart's centre; either way its outer corners must stay inside the outer radius.
+bool CircleLabelFitter::CornersFit(const TArrayOfString& lines, LabelLimits limits,
+                                   const TextMetrics& metrics) const
+{
+    const double pitch = metrics.Extent(kLineHeightSample).height;
+    const double middle = (double(lines.size()) - 1) / 2;
+    for (size_t j = 0; j < lines.size(); ++j) {
+        const double radius =
+            limits.centreRadius + std::abs(double(j) - middle) * pitch + pitch / 2;
+        const double half = metrics.Width(Utf16FromUtf8(lines[j])) / 2.0;
+        if (std::hypot(radius, half) >= limits.outerRadius) return false;
+    }
     return true;
 }
 
@@ -143,8 +159,8 @@ CircleLabel CircleLabelFitter::Richest(const CircleLabelFacts& facts, LabelLimit
     return {0, size, {}};
 }
 
-std::optional<CircleLabel> CircleLabelFitter::Fit(const CircleLabelFacts& facts,
-                                                  LabelLimits limits, int32_t largestSize) const
+std::optional<CircleLabel> CircleLabelFitter::Fit(const CircleLabelFacts& facts, LabelLimits limits,
+                                                  int32_t largestSize) const
 {
     if (!CanHold(limits)) return std::nullopt;
     std::map<int32_t, CircleLabel> tried;

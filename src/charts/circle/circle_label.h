@@ -32,10 +32,14 @@ struct CircleLabelFacts {
 CircleLabelFacts CircleLabelFactsOf(const TPerson& person, int64_t kekuleMin,
                                     const CircleChartSettings& settings);
 
-// Every line must be narrower than width, and all lines together lower than height.
+// Every line must be narrower than width, and all lines together lower than height. A block
+// set across a ring at centreRadius must also keep every line's corners within outerRadius
+// (when that is not 0): straight lines reach further out at their ends than in their middle.
 struct LabelLimits {
     int32_t width = 0;
     int32_t height = 0;
+    double centreRadius = 0;
+    double outerRadius = 0;
 };
 
 // Where a sector's label goes: its block centre, its turn (radians, counter-clockwise on the
@@ -78,6 +82,8 @@ private:
     const TextMetrics& Metrics(int32_t size) const;
     TArrayOfString Wrap(std::string_view text, int32_t width, const TextMetrics& metrics) const;
     bool Fits(const TArrayOfString& lines, LabelLimits limits, const TextMetrics& metrics) const;
+    bool CornersFit(const TArrayOfString& lines, LabelLimits limits,
+                    const TextMetrics& metrics) const;
 
     FontSpec m_font;
     mutable std::map<int32_t, TextMetrics> m_metrics;

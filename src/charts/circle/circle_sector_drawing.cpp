@@ -59,15 +59,14 @@ bool TImage_Kreisdiagramm::DrawPictureOutlines(ChartPainter& painter, const Circ
     const double ring = m_ringWidth;
     for (const CircleSector& sector : sectors) {
         if (sector.deepRings > 0) {
-            lines.AddSegment(RoundToPixel(frame.At(sector.from, sector.depth * ring)),
-                             RoundToPixel(frame.At(sector.from,
-                                                   (sector.depth + sector.deepRings) * ring)));
+            lines.AddSegment(
+                RoundToPixel(frame.At(sector.from, sector.depth * ring)),
+                RoundToPixel(frame.At(sector.from, (sector.depth + sector.deepRings) * ring)));
         } else if (sector.depth > 0) {
             lines.AddLine(Pixels(SectorOutline(frame, sector.depth, sector.from, sector.span)));
         } else {
             std::vector<PointF> shape =
-                m_half ? ProbandShape(frame)
-                       : ArcPoints(frame, ring, 0, 2 * std::numbers::pi, 361);
+                m_half ? ProbandShape(frame) : ArcPoints(frame, ring, 0, 2 * std::numbers::pi, 361);
             if (m_half) shape.push_back(shape.front());
             lines.AddLine(Pixels(shape));
         }

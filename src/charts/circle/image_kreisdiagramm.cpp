@@ -103,9 +103,8 @@ void TImage_Kreisdiagramm::DrawBackground(ChartPainter& painter, const CircleFra
 {
     int32_t innermost = m_generations;
     if (Settings.Circle.BackgroundColored)
-        innermost = !m_half && Settings.Circle.Generations
-                        ? 2
-                        : FirstMissingDepth(Data, Proband()) + 2;
+        innermost =
+            !m_half && Settings.Circle.Generations ? 2 : FirstMissingDepth(Data, Proband()) + 2;
     painter.BeginGroup(GroupStyle().StrokeWidth(1));
     for (int32_t n = m_generations; n >= innermost; --n) {
         const bool odd = n % 2 == 1 || !Settings.Circle.BackgroundColored;
@@ -118,8 +117,7 @@ void TImage_Kreisdiagramm::DrawBackground(ChartPainter& painter, const CircleFra
 void TImage_Kreisdiagramm::OpenCaptionGap(CircleFrame& frame) const
 {
     if (m_half || !Settings.Circle.Generations) return;
-    const double gap =
-        *CaptionGapAngle(TextWidth(CaptionText(1)), m_ringWidth, LineHeight());
+    const double gap = *CaptionGapAngle(TextWidth(CaptionText(1)), m_ringWidth, LineHeight());
     frame.start = gap;
     frame.span = 2 * std::numbers::pi - 2 * gap;
 }
@@ -144,7 +142,7 @@ void TImage_Kreisdiagramm::DrawLabel(ChartPainter& painter, const CircleFrame& f
     block.background = sector.color;
     std::optional<CircleLabel> label;
     if (sector.depth == 0) {
-        const LabelLimits limits{2 * m_ringWidth - 1, 2 * m_ringWidth - 1};
+        const LabelLimits limits{2 * m_ringWidth - 1, 2 * m_ringWidth - 1, 0, double(m_ringWidth)};
         const CircleLabelFacts facts = CircleLabelFactsOf(
             Data.Persons[sector.person], m_calc->GetKekuleMin(sector.person), Settings.Circle);
         label = m_fitter.Richest(facts, limits, Settings.FontSize);

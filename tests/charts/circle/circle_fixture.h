@@ -11,23 +11,23 @@ namespace qv::test {
 // The first visit reaches W three generations up, the mother's line four.
 inline TAhnenData DeeperLineFamily()
 {
-    return DataFromGedcom(MakeGedcom({"P", "F", "M", "X", "N", "W", "E"},
-                                     {{"FP", "F", "M", {"P"}},
-                                      {"FX", "X", "", {"F", "N"}},
-                                      {"FM", "N", "E", {"M"}},
-                                      {"FW", "W", "", {"X"}}}));
+    return DataFromGedcom(
+        MakeGedcom({"P", "F", "M", "X", "N", "W", "E"}, {{"FP", "F", "M", {"P"}},
+                                                         {"FX", "X", "", {"F", "N"}},
+                                                         {"FM", "N", "E", {"M"}},
+                                                         {"FW", "W", "", {"X"}}}));
 }
 
 // P's parents F and M; F's father A; A's father X, who is also M's father; X's father W.
 // X and W each stand twice, one generation apart.
 inline TAhnenData RepeatedAncestorFamily()
 {
-    return DataFromGedcom(MakeGedcom({"P", "F", "M", "A", "X", "Y", "D", "W"},
-                                     {{"FP", "F", "M", {"P"}},
-                                      {"FF", "A", "", {"F"}},
-                                      {"FA", "X", "Y", {"A"}},
-                                      {"FM", "X", "D", {"M"}},
-                                      {"FW", "W", "", {"X"}}}));
+    return DataFromGedcom(
+        MakeGedcom({"P", "F", "M", "A", "X", "Y", "D", "W"}, {{"FP", "F", "M", {"P"}},
+                                                              {"FF", "A", "", {"F"}},
+                                                              {"FA", "X", "Y", {"A"}},
+                                                              {"FM", "X", "D", {"M"}},
+                                                              {"FW", "W", "", {"X"}}}));
 }
 
 // A line of fathers: the proband I0, its father I1, and so on up to I<generations>.

@@ -1,6 +1,8 @@
 // Label texts, their levels and sizes, and where and how a sector's label stands.
 #include "charts/circle/circle_label.h"
 
+#include <algorithm>
+#include <cmath>
 #include <numbers>
 
 #include <gtest/gtest.h>
@@ -106,6 +108,45 @@ TEST(CircleLabel, FittingPrefersTheWholeNameInASmallerSize)
     // Too small for the Kekule number even at 5 points: no label at all.
     EXPECT_FALSE(fitter.Fit(facts, {4, 4 * fitter.LineHeight(5)}, 10));
     EXPECT_FALSE(fitter.Fit(facts, {1000, fitter.LineHeight(5)}, 10));
+}
+
+// How far from the chart's centre the label's outer corners reach, set across the first ring
+// of a 50-pixel chart.
+double OuterReach(const CircleLabelFitter& fitter, const CircleLabel& label)
+{
+    const TextMetrics metrics({"Arial", label.fontSize});
+    const double pitch = fitter.LineHeight(label.fontSize);
+    const double middle = (double(label.lines.size()) - 1) / 2;
+    double reach = 0;
+    for (size_t j = 0; j < label.lines.size(); ++j) {
+        const double half = metrics.Width(Utf16FromUtf8(label.lines[j])) / 2.0;
+        reach = std::max(reach, std::hypot(75 + std::abs(j - middle) * pitch + pitch / 2, half));
+    }
+    return reach;
+}
+
+// A straight line set along a ring reaches further out at its ends than in its middle: the
+// label in the first ring must keep its corners out of the second, where the parents' labels
+// stand, even where its box alone would let them in.
+TEST(CircleLabel, LinesAlongTheArcKeepTheirCornersInTheRing)
+{
+    const CircleLabelFitter fitter({"Arial", 10});
+    TPerson person = Hans();
+    person.GivenNames = "Hans Peter Maria";
+    person.Birth = {"12 MAR 1900", "Berlin-Charlottenburg"};
+    const CircleLabelFacts facts = CircleLabelFactsOf(person, 6, KekuleAndCaps());
+    CircleFrame frame;
+    frame.ringWidth = 50;
+    const CircleLabelPlace place = CircleLabelPlaceOf(frame, 1, kPi / 2, kPi);
+    EXPECT_EQ(place.limits.centreRadius, 75);
+    EXPECT_EQ(place.limits.outerRadius, 100);
+    LabelLimits boxOnly = place.limits;
+    boxOnly.outerRadius = 0;
+    const std::optional<CircleLabel> loose = fitter.Fit(facts, boxOnly, 10);
+    const std::optional<CircleLabel> kept = fitter.Fit(facts, place.limits, 10);
+    ASSERT_TRUE(loose && kept);
+    EXPECT_GE(OuterReach(fitter, *loose), 100);
+    EXPECT_LT(OuterReach(fitter, *kept), 100);
 }
 
 TEST(CircleLabel, NarrowSectorsTurnTheirTextAcrossTheRing)

@@ -27,8 +27,8 @@ CircleWalkRules FullCircle(int32_t rings, bool markRepeated)
 std::string Ids(const TAhnenData& data, const std::vector<CircleSector>& sectors)
 {
     std::string ids;
-    for (const CircleSector& s : sectors) ids += data.Persons[s.person].Id + ":" +
-                                                 std::to_string(s.depth) + " ";
+    for (const CircleSector& s : sectors)
+        ids += data.Persons[s.person].Id + ":" + std::to_string(s.depth) + " ";
     return ids;
 }
 
