@@ -1,7 +1,7 @@
 // Dispatching the circle chart by file format.
 #include "charts/circle/circle_chart_file.h"
 
-#include <algorithm>
+#include <cctype>
 #include <filesystem>
 
 #include "charts/chart_comments.h"

@@ -2,7 +2,6 @@
 #include "charts/circle/image_kreisdiagramm.h"
 
 #include <algorithm>
-#include <cmath>
 #include <numbers>
 #include <string>
 
