@@ -33,6 +33,7 @@
 #include "tables/person_table.h"
 #include "tables/sibling_list_output.h"
 #include "gui/about_dialog.h"
+#include "gui/circle_chart_dialog.h"
 #include "gui/context_help.h"
 #include "gui/dropped_file.h"
 #include "gui/mini_ahnentafel.h"
@@ -103,6 +104,7 @@ void MainWindow::BuildLayout()
     m_progress = new ProgressLine(this);
     m_treeDialog = new TreeChartDialog(m_settings, *m_dialogs, this);
     m_preview = new PreviewWindow(m_programDirectory, this);
+    m_circleDialog = new CircleChartDialog(m_settings, *m_dialogs, this);
     connect(m_treeDialog, &TreeChartDialog::PreviewRequested, this, &MainWindow::ShowPreview);
     connect(m_treeDialog, &TreeChartDialog::SettingsChanged, this, [this] {
         if (m_preview->isVisible()) m_preview->RequestPicture(m_settings);
@@ -137,6 +139,7 @@ void MainWindow::BuildMenus()
                           [this] { ChooseAndOpen("Text-Datei (*.txt)"); });
     m_outputMenu = menuBar()->addMenu("Ausgabe");
     m_outputMenu->addAction("Ahnentafel/Ostrelle", this, &MainWindow::MakeTreeChart);
+    m_outputMenu->addAction("Kreisahnentafel", this, &MainWindow::MakeCircleChart);
     m_outputMenu->addAction("Verschwisterungsliste", this, &MainWindow::MakeSiblingList);
     QMenu* tables = m_outputMenu->addMenu("Kennwert-Tabelle");
     tables->addAction("ausgewählte Personen", this, &MainWindow::MakePersonTable);
