@@ -55,6 +55,10 @@ OUTPUTS = [
     (f"chart tree .{ext}", ["chart", "tree", "{file}", "--root", "{root}", "-o", "{out}." + ext])
     for ext in ("png", "bmp", "svg", "pdf", "html")
 ] + [
+    (f"chart circle .{ext}",
+     ["chart", "circle", "{file}", "--root", "{root}", "-o", "{out}." + ext])
+    for ext in ("png", "bmp", "svg", "pdf", "html")
+] + [
     ("details .rtf", ["details", "{file}", "--person", "{root}", "--root", "{root}", "--detailed",
                       "-o", "{out}.rtf"]),
     ("details --kekule-picture .png", ["details", "{file}", "--person", "{root}", "--root",
