@@ -159,6 +159,7 @@ def small_inputs(d):
         ("300 spouses", many_spouses(d / "spouses300.ged", 300), "I1"),
         ("1,000-generation chain", chain(d / "chain1000.ged", 1000), "I1"),
     ]
+    return inputs
 
 
 def large_inputs(d):
