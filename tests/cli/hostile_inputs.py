@@ -23,6 +23,7 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 from pathlib import Path
 
@@ -266,18 +267,24 @@ def main():
                 out_dir.mkdir()
                 args = [a.format(file=path, root=root, out=out_dir / "out") for a in pattern]
                 jobs.append((input_name, output_name, args, out_dir))
+        lock = threading.Lock()
+
+        def one(job):
+            """Runs a job and reports it at once, so that a long run shows its progress."""
+            input_name, output_name, args, out_dir = job
+            outcome, seconds, peak, problem = run(cli, f"{input_name} / {output_name}", args,
+                                                  out_dir, options.timeout)
+            with lock:
+                print(f"| {input_name} | {output_name} | {outcome} | {seconds:.1f} s CPU | "
+                      f"{peak:.0f} MiB |", flush=True)
+                if problem:
+                    print(problem, file=sys.stderr, flush=True)
+            return problem is not None
+
         # Big runs one at a time, so that their peak memory is their own.
         workers = 1 if options.large else options.jobs
         with concurrent.futures.ThreadPoolExecutor(workers) as pool:
-            results = list(pool.map(
-                lambda j: run(cli, f"{j[0]} / {j[1]}", j[2], j[3], options.timeout), jobs))
-        failures = 0
-        for (input_name, output_name, _, _), (outcome, seconds, peak, problem) in zip(jobs, results):
-            print(f"| {input_name} | {output_name} | {outcome} | {seconds:.1f} s CPU | "
-                  f"{peak:.0f} MiB |")
-            if problem:
-                failures += 1
-                print(problem, file=sys.stderr)
+            failures = sum(pool.map(one, jobs))
         print(f"{len(jobs) - failures} passed, {failures} failed")
         return 1 if failures else 0
     finally:
