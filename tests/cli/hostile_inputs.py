@@ -183,36 +183,47 @@ def testdata_inputs():
     return [(path.name, path, "#0") for path in sorted(TESTDATA.iterdir()) if path.is_file()]
 
 
-def cpu_seconds(pid):
-    """The processor time a running child has used so far."""
+def cpu_and_peak(pid):
+    """The processor seconds and the peak memory in MiB of a running child once it runs the
+    program. The peak the kernel reports at its end would still count the Python process
+    it was forked from."""
     try:
         fields = Path(f"/proc/{pid}/stat").read_text().rsplit(")", 1)[1].split()
+        status = Path(f"/proc/{pid}/status").read_text().splitlines()
     except OSError:
-        return 0.0
-    return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
+        return 0.0, 0.0
+    cpu = (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
+    values = dict(line.split(":", 1) for line in status if ":" in line)
+    if values.get("Name", "").strip().startswith("python") or "VmHWM" not in values:
+        return cpu, 0.0
+    return cpu, int(values["VmHWM"].split()[0]) / 1024
 
 
 def run(cli, name, args, out_dir, timeout):
-    """One run: its outcome text, processor seconds, peak memory in MiB, and the problem if
-    any. A run hangs when it uses more than timeout processor seconds, so that a busy shared
-    machine does not make slow runs look hung, or when it idles for 20 times as long."""
+    """One run: its outcome text, processor seconds, peak memory in MiB (as last seen while
+    it ran), and the problem if any. A run hangs when it uses more than timeout processor
+    seconds, so that a busy shared machine does not make slow runs look hung, or when it
+    idles for 20 times as long."""
     env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
     start = time.monotonic()
     with open(out_dir / "stdout", "wb") as stdout, open(out_dir / "stderr", "w+b") as stderr:
         child = subprocess.Popen(cli + args, stdout=stdout, stderr=stderr, env=env,
                                  stdin=subprocess.DEVNULL)
+        peak = 0.0
         while True:
             pid, status, usage = os.wait4(child.pid, os.WNOHANG)
             if pid:
                 break
-            if cpu_seconds(child.pid) > timeout or time.monotonic() > start + 20 * timeout:
+            cpu, hiwater = cpu_and_peak(child.pid)
+            peak = max(peak, hiwater)
+            if cpu > timeout or time.monotonic() > start + 20 * timeout:
                 child.kill()
                 child.wait()
                 return "hangs", timeout, 0, f"{name}: still running after {timeout} s"
-            time.sleep(0.05)
+            time.sleep(0.02)
         stderr.seek(0)
         message = stderr.read().decode("utf-8", "replace")
-    seconds, peak = usage.ru_utime + usage.ru_stime, usage.ru_maxrss / 1024
+    seconds = usage.ru_utime + usage.ru_stime
     outputs = [p for p in out_dir.iterdir() if p.name not in ("stdout", "stderr")]
     if os.WIFSIGNALED(status):
         return "crash", seconds, peak, f"{name}: killed by signal {os.WTERMSIG(status)}\n{message}"
