@@ -25,10 +25,14 @@ int RunTreeChart(const std::vector<std::string>& args)
                             kQueryOption,
                             kConfigOption,
                             kSetOption,
+                            {"--interactive", false},
                             kOutputOption});
     const std::string output = parsed.Required(kOutputOption.name);
     if (!IsTreeChartFileName(output))
         throw UsageError("AUSGABE muss auf .png, .bmp, .svg, .pdf, .html oder .htm enden");
+    const bool interactive = parsed.Has("--interactive");
+    if (interactive && !IsInteractiveTreeChartFileName(output))
+        throw UsageError("--interactive verlangt eine AUSGABE auf .svg, .html oder .htm");
     TImageSettings settings = LoadSettingsOptions(parsed);
     InstallInterruptHandler();
     ProgressBar bar;
@@ -43,7 +47,8 @@ int RunTreeChart(const std::vector<std::string>& args)
     Completion completion;
     const TreeChartTexts texts = TemplateTexts(document.Calc(), settings);
     const std::optional<OutputCounts> counts =
-        WriteTreeChart(data, settings, texts, output, ProgramIdentification(), bar.Callback());
+        WriteTreeChart(data, settings, texts, output, ProgramIdentification(), bar.Callback(),
+                       interactive);
     if (!counts || InterruptRequested()) return Interrupted();
     completion.Print({"Personen: " + std::to_string(counts->persons)});
     return 0;

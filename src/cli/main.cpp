@@ -123,9 +123,11 @@ const std::vector<Command>& Commands()
         {"chart", "Ahnentafel/Ostrelle eines Probanden als Bild, SVG, PDF oder HTML",
          "chart tree (DATEI | --example) --root PERSON [--kekule-one PERSON]\n"
          "            [--select PERSON,... | --query NAME:PERSON,...]...\n"
-         "            [--config DATEI] [--set SCHLÜSSEL=WERT]... -o AUSGABE\n"
+         "            [--config DATEI] [--set SCHLÜSSEL=WERT]... [--interactive] -o AUSGABE\n"
          "AUSGABE: .png, .bmp, .svg, .pdf, .html oder .htm. Baumtyp, Richtung, Beschriftung und\n"
          "die übrigen Einstellungen (AT_…, NODE_…, FONT_…) kommen aus --config und --set.\n"
+         "--interactive schreibt .svg oder .html/.htm mit Skript: Vorfahren auf- und zuklappen,\n"
+         "Hinweisfenster, Kontextmenü \"auf Heiratskreise reduzieren\".\n"
          "Strg+C bricht ab (Status 130).",
          RunChart},
         {"webgl", "die 3D-Ansicht der Vorfahren eines Probanden als WebGL-Seite",
