@@ -75,13 +75,13 @@ TEST(InteractiveTree, DataLinesListOnlyWhatDiffersFromTheDefaults)
     const std::vector<std::string> lines = InteractiveDataLines(*laid.chart, tree, frame);
     const int32_t x = tree.nodeOf[laid.data.FindPerson("X")];
     const int32_t m = tree.nodeOf[laid.data.FindPerson("M")];
-    const std::string width = std::to_string(laid.chart->Pitch());
+    auto width = [&](int32_t n) { return std::to_string(tree.nodes[n].width); };
     for (const std::string& expected :
          {std::string("    var offsetx = 7;"), std::string("    var offsety = 9;"),
           std::string("    var wurzel = 0;"), std::string("    var standardtexth = 24;"),
           std::string("    var guid = '{G}';"),
-          "    nodes[" + std::to_string(x) + "]={width:" + width + ",depth:2,sex:'M',texth:44};",
-          "    nodes[" + std::to_string(m) + "]={width:" + width +
+          "    nodes[" + std::to_string(x) + "]={width:" + width(x) + ",depth:2,sex:'M',texth:44};",
+          "    nodes[" + std::to_string(m) + "]={width:" + width(m) +
               ",depth:1,sex:'F',famgrp:[2,3]};"}) {
         EXPECT_NE(std::find(lines.begin(), lines.end(), expected), lines.end()) << expected;
     }
@@ -114,16 +114,16 @@ TEST(InteractiveTree, FamilyWithOneDrawnParentHasOnlyItsChildLine)
     EXPECT_NE(document.find("<g id=\"FL1K" + std::to_string(m) + "\">"), std::string::npos);
 }
 
-// I1 with parents I2 and I3, a son I4 and, with I5, a daughter I6.
-const std::string kFamily = test::MakeGedcom(
-    {"I1", "I2", "I3", "I4", "I5", "I6"},
-    {{"F1", "I2", "I3", {"I1"}}, {"F2", "I1", "", {"I4"}}, {"F3", "I1", "I5", {"I6"}}});
+// The proband P of kSiblingParents with a son C.
+const std::string kWithSon = test::MakeGedcom(
+    {"P", "F", "M", "X", "Y", "C"},
+    {{"F1", "F", "M", {"P"}}, {"F2", "X", "Y", {"F", "M"}}, {"F3", "P", "", {"C"}}});
 
 // Names reach the document only as text elements; the script reads them from there.
 TEST(InteractiveDocument, HoldsTheAncestorsOnlyWithEveryMarkupCharacterInTheirNames)
 {
-    TAhnenData data = test::DataFromGedcom(kFamily);
-    TImageSettings settings = test::TreeSettings(data, "I1");
+    TAhnenData data = test::DataFromGedcom(kWithSon);
+    TImageSettings settings = test::TreeSettings(data, "P");
     settings.FontStayOnTop = true;
     const std::string hostile = "O'Brien \"Q\" back\\slash </script> ]]> & <b>";
     TreeChartTexts texts;
@@ -133,15 +133,15 @@ TEST(InteractiveDocument, HoldsTheAncestorsOnlyWithEveryMarkupCharacterInTheirNa
     int32_t persons = 0;
     auto svg = BuildTreeChartSvg(data, settings, true, texts, {}, false, &persons);
     ASSERT_TRUE(svg);
-    EXPECT_EQ(persons, 3) << "the descendants are left out";
+    EXPECT_EQ(persons, 5) << "the son is left out";
     pugi::xml_document document = test::ParseSvg(*svg);
-    for (const char* id : {"node0", "node1", "node2"})
+    for (const char* id : {"node0", "node1", "node2", "node3", "node4"})
         EXPECT_TRUE(document.select_node(("//g[@id='" + std::string(id) + "']").c_str())) << id;
-    EXPECT_FALSE(document.select_node("//g[@id='node3']"));
+    EXPECT_FALSE(document.select_node("//g[@id='node5']"));
     EXPECT_TRUE(document.select_node("//g[@id='TextP']"));
     EXPECT_TRUE(document.select_node("//rect[@id='TextRect']"));
     EXPECT_TRUE(document.select_node("//g[@id='TextH2' and @display='none']"));
-    EXPECT_EQ(document.select_nodes("//text[contains(., 'Brien')]").size(), 9u)
+    EXPECT_EQ(document.select_nodes("//text[contains(., 'Brien')]").size(), 15u)
         << "label, its halo and hover box of each person";
     const pugi::xpath_node_set scripts = document.select_nodes("//script");
     ASSERT_EQ(scripts.size(), 3u);
@@ -157,8 +157,8 @@ TEST(InteractiveDocument, HoldsTheAncestorsOnlyWithEveryMarkupCharacterInTheirNa
 
 TEST(InteractiveDocument, EveryDocumentHasACookieNameOfItsOwn)
 {
-    TAhnenData data = test::DataFromGedcom(kFamily);
-    TImageSettings settings = test::TreeSettings(data, "I1");
+    TAhnenData data = test::DataFromGedcom(kWithSon);
+    TImageSettings settings = test::TreeSettings(data, "P");
     auto guidOf = [&] {
         const std::string text = BuildTreeChartSvg(data, settings, true, {})->SaveToString();
         std::smatch match;
@@ -173,8 +173,8 @@ TEST(InteractiveDocument, EveryDocumentHasACookieNameOfItsOwn)
 
 TEST(InteractiveDocument, PicturesAndPdfHaveNoInteractiveForm)
 {
-    TAhnenData data = test::DataFromGedcom(kFamily);
-    TImageSettings settings = test::TreeSettings(data, "I1");
+    TAhnenData data = test::DataFromGedcom(kWithSon);
+    TImageSettings settings = test::TreeSettings(data, "P");
     for (const char* name : {"tafel.png", "tafel.pdf"})
         test::ExpectError(
             [&] { WriteTreeChart(data, settings, {}, name, "", {}, true); },
