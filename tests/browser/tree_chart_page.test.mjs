@@ -18,7 +18,7 @@ fs.mkdirSync(output, { recursive: true });
 // Writes the interactive chart of root from the example family or a shared GEDCOM file.
 function exportChart(file, source, root) {
     const input = source === 'example' ? ['--example'] : [path.join(testData, source)];
-    execFileSync(cli, ['chart', 'tree', ...input, '--root', root, '--interactive', '-o',
+    execFileSync(cli, ['chart', 'tree', ...input, '--root', root, '--set', 'AT_LABEL=2', '--interactive', '-o',
                        path.join(output, file)], { stdio: 'pipe' });
 }
 
@@ -69,7 +69,19 @@ async function clickSymbol(session, n) {
     await session.settle(50);
 }
 
-const screenshot = (session, name) => session.page.screenshot({ path: path.join(output, `${name}.png`), fullPage: true });
+// The whole chart (up to 4000 × 3000 pixels): a full-page shot of an SVG document hangs, so
+// the window grows to the chart for the picture.
+async function screenshot(session, name) {
+    const [width, height] = await session.evaluate(() => {
+        const r = SvgRoot().getBoundingClientRect();
+        return [Math.ceil(r.width) + 10, Math.ceil(r.height) + 10];
+    });
+    const before = session.page.viewportSize();
+    await session.page.setViewportSize({ width: Math.min(width, 4000), height: Math.min(height, 3000) });
+    await session.page.evaluate(() => window.scrollTo(0, 0));
+    await session.page.screenshot({ path: path.join(output, `${name}.png`) });
+    await session.page.setViewportSize(before);
+}
 
 // The group transforms the program wrote, before the script moved anything.
 function writtenTransforms(file) {
