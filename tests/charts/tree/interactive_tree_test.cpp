@@ -67,8 +67,10 @@ TEST(InteractiveTree, DataLinesListOnlyWhatDiffersFromTheDefaults)
 {
     LaidOut laid(kSiblingParents, 3);
     const InteractiveTree tree = BuildInteractiveTree(*laid.chart);
-    // One label line and the caption line, 10 pixels each, and 4 for the frame.
-    EXPECT_EQ(tree.standardTextHeight, 24);
+    // One label line and the caption line, and 4 for the frame.
+    const int32_t lineHeight = laid.chart->LineHeight();
+    const std::string standard = std::to_string(2 * lineHeight + 4);
+    EXPECT_EQ(tree.standardTextHeight, 2 * lineHeight + 4);
     InteractiveFrame frame;
     frame.origin = {7, 9};
     frame.guid = "{G}";
@@ -78,9 +80,10 @@ TEST(InteractiveTree, DataLinesListOnlyWhatDiffersFromTheDefaults)
     auto width = [&](int32_t n) { return std::to_string(tree.nodes[n].width); };
     for (const std::string& expected :
          {std::string("    var offsetx = 7;"), std::string("    var offsety = 9;"),
-          std::string("    var wurzel = 0;"), std::string("    var standardtexth = 24;"),
+          std::string("    var wurzel = 0;"), "    var standardtexth = " + standard + ";",
           std::string("    var guid = '{G}';"),
-          "    nodes[" + std::to_string(x) + "]={width:" + width(x) + ",depth:2,sex:'M',texth:44};",
+          "    nodes[" + std::to_string(x) + "]={width:" + width(x) + ",depth:2,sex:'M',texth:" +
+              std::to_string(4 * lineHeight + 4) + "};",
           "    nodes[" + std::to_string(m) + "]={width:" + width(m) +
               ",depth:1,sex:'F',famgrp:[2,3]};"}) {
         EXPECT_NE(std::find(lines.begin(), lines.end(), expected), lines.end()) << expected;
