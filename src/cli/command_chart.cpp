@@ -46,9 +46,8 @@ int RunTreeChart(const std::vector<std::string>& args)
     ApplySelectionOptions(parsed, data, selection);
     Completion completion;
     const TreeChartTexts texts = TemplateTexts(document.Calc(), settings);
-    const std::optional<OutputCounts> counts =
-        WriteTreeChart(data, settings, texts, output, ProgramIdentification(), bar.Callback(),
-                       interactive);
+    const std::optional<OutputCounts> counts = WriteTreeChart(
+        data, settings, texts, output, ProgramIdentification(), bar.Callback(), interactive);
     if (!counts || InterruptRequested()) return Interrupted();
     completion.Print({"Personen: " + std::to_string(counts->persons)});
     return 0;

@@ -402,9 +402,10 @@ void MainWindow::MakeTreeChart()
                           const ProgressCallback& progress) {
         const TreeChartTexts texts = TemplateTexts(m_document->Calc(), m_settings);
         const int format = kTreeChartFormats[size_t(filterIndex)];
-        const bool interactive = format == kFormatSvgInteractive || format == kFormatHtmlInteractive;
-        return NoteCounts(WriteTreeChart(*Data(), m_settings, texts, path,
-                                         ProgramIdentification(), progress, interactive));
+        const bool interactive =
+            format == kFormatSvgInteractive || format == kFormatHtmlInteractive;
+        return NoteCounts(WriteTreeChart(*Data(), m_settings, texts, path, ProgramIdentification(),
+                                         progress, interactive));
     };
     command.countLines = [this] {
         return QStringList{QString("Personen: %1").arg(m_outputCounts.persons)};

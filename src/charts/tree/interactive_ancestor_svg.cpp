@@ -139,8 +139,8 @@ void InteractiveWriter::WriteNode(int32_t node)
     const int64_t person = m_tree.nodes[node].person;
     const Point at = NodePoint(node);
     const std::string name = "node" + std::to_string(node);
-    m_painter.BeginGroup(Attributes(Id(name) + " transform=\"translate(" +
-                                    std::to_string(at.x) + "," + std::to_string(at.y) + ")\""));
+    m_painter.BeginGroup(Attributes(Id(name) + " transform=\"translate(" + std::to_string(at.x) +
+                                    "," + std::to_string(at.y) + ")\""));
     const TArrayOfString& label = m_chart.LabelOf(person);
     const TColor background = m_chart.LabelBackground(person);
     if (m_chart.Settings.FontStayOnTop && !label.empty()) {
@@ -170,8 +170,8 @@ void InteractiveWriter::WriteHoverBoxes()
     for (size_t n = 0; n < m_tree.nodes.size(); ++n) {
         const int64_t person = m_tree.nodes[n].person;
         if (person < 0) continue;
-        const TArrayOfString lines = m_context.hoverLabel ? m_context.hoverLabel(person)
-                                                          : m_chart.LabelOf(person);
+        const TArrayOfString lines =
+            m_context.hoverLabel ? m_context.hoverLabel(person) : m_chart.LabelOf(person);
         m_painter.BeginGroup(Attributes(Id("TextH" + std::to_string(n)) + " display=\"none\""));
         for (size_t k = 0; k < lines.size(); ++k)
             m_painter.Text({2, int32_t(k) * lineHeight + 2}, lines[k]);

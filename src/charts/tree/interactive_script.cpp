@@ -149,7 +149,8 @@ function ContextMenuOut(entry) {
   document.getElementById('ContextMenuText').setAttribute('fill', '#000');
 })js";
 
-constexpr std::string_view kLayout = R"js(// Charts deeper than the usual 64 rows keep all of their rows.
+constexpr std::string_view kLayout =
+    R"js(// Charts deeper than the usual 64 rows keep all of their rows.
 var rows = Math.max(64, gens.length + 1);
 function sign(x) { return x > 0 ? 1 : x < 0 ? -1 : 0; }
 function Offsetscale(x) { return Math.floor(Math.pow(Math.abs(x), 0.75)) * sign(x); }
@@ -289,7 +290,8 @@ function UpdateTree(n) {
   nodes.forEach(function (node, k) { UpdateNodePos(k); });
 })js";
 
-constexpr std::string_view kLines = R"js(function NodePoint(n) { return [nodes[n].x, gens[nodes[n].depth]]; }
+constexpr std::string_view kLines =
+    R"js(function NodePoint(n) { return [nodes[n].x, gens[nodes[n].depth]]; }
 function Shown(n) { return isset(n) && nodes[n].placed; }
 // A line group's paths (the highlight copy and the line) take the points; none hides it.
 function SetLine(id, points, boxes) {
@@ -425,7 +427,8 @@ function CreateHintText() {
   });
 })js";
 
-constexpr std::string_view kFolding = R"js(// Shows or hides every node of a node's group, and of their groups in turn.
+constexpr std::string_view kFolding =
+    R"js(// Shows or hides every node of a node's group, and of their groups in turn.
 function SetGroup(n, show) {
   var seen = {}, stack = [n];
   seen[n] = true;

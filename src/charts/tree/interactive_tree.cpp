@@ -80,13 +80,15 @@ int32_t MostFrequentHeight(const InteractiveTree& tree)
 std::string JoinNumbers(const std::vector<int32_t>& numbers)
 {
     std::string text;
-    for (size_t i = 0; i < numbers.size(); ++i) (text += i ? "," : "") += std::to_string(numbers[i]);
+    for (size_t i = 0; i < numbers.size(); ++i)
+        (text += i ? "," : "") += std::to_string(numbers[i]);
     return text;
 }
 
 std::string NodeLine(size_t n, const InteractiveNode& node, int32_t standard)
 {
-    std::string entry = "width:" + std::to_string(node.width) + ",depth:" + std::to_string(node.depth);
+    std::string entry =
+        "width:" + std::to_string(node.width) + ",depth:" + std::to_string(node.depth);
     if (node.person >= 0) {
         entry += ",sex:'" + std::string(1, node.sex) + "'";
         if (node.textHeight != standard) entry += ",texth:" + std::to_string(node.textHeight);
@@ -136,8 +138,7 @@ InteractiveTree BuildInteractiveTree(const TImage_Vorfahren& chart)
         if (node.person < 0) continue;
         tree.nodeOf[node.person] = int32_t(n);
         node.sex = SexLetter(chart.Data.Persons[node.person].Sex);
-        node.textHeight =
-            (int32_t(chart.LabelOf(node.person).size()) + 1) * chart.LineHeight() + 4;
+        node.textHeight = (int32_t(chart.LabelOf(node.person).size()) + 1) * chart.LineHeight() + 4;
     }
     tree.standardTextHeight = MostFrequentHeight(tree);
     AddGroups(chart, tree);

@@ -30,7 +30,7 @@ struct InteractiveChild {
 
 struct InteractiveFamily {
     int32_t family = 0;
-    int32_t offset = 0;  // the marriage offset, along
+    int32_t offset = 0;   // the marriage offset, along
     int32_t father = -1;  // node numbers, -1 when not drawn
     int32_t mother = -1;
     std::vector<InteractiveChild> children;

@@ -54,7 +54,8 @@ std::optional<TScalableVectorGraphics> BuildTreeChartSvg(
     if (personCount) *personCount = builder.PersonCount();
     TScalableVectorGraphics svg("UTF-8");
     svg.PdfTarget = pdfTarget && !interactive;
-    if (!builder.DrawVector(svg, interactive ? NewDocumentGuid() : std::string())) return std::nullopt;
+    if (!builder.DrawVector(svg, interactive ? NewDocumentGuid() : std::string()))
+        return std::nullopt;
     return svg;
 }
 

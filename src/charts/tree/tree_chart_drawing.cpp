@@ -83,8 +83,7 @@ void TreeChartBuilder::DrawFrame(ChartPainter& painter)
         painter.Rectangle(box->from, box->to, {kHighlightColor, kHighlightColor, 0});
 }
 
-bool TreeChartBuilder::DrawInteractiveAncestors(ChartPainter& painter,
-                                                TScalableVectorGraphics& svg,
+bool TreeChartBuilder::DrawInteractiveAncestors(ChartPainter& painter, TScalableVectorGraphics& svg,
                                                 const std::string& guid)
 {
     InteractiveSvgContext context{AncestorPlace(), guid, {}};

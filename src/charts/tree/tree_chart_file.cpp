@@ -83,8 +83,9 @@ std::optional<OutputCounts> WriteTreeChart(const TAhnenData& data, const TImageS
     if (!IsTreeChartFileName(fileName))
         throw Error("Unbekanntes Dateiformat für die Ahnentafel: " + fileName);
     if (interactive && !IsInteractiveTreeChartFileName(fileName))
-        throw Error("Interaktiv lässt sich die Ahnentafel nur als SVG- oder HTML-Datei speichern: " +
-                    fileName);
+        throw Error(
+            "Interaktiv lässt sich die Ahnentafel nur als SVG- oder HTML-Datei speichern: " +
+            fileName);
     const std::string extension = Extension(fileName);
     if (extension != ".png" && extension != ".bmp")
         return WriteSvgKind(data, settings, texts, fileName, extension, creator,

@@ -82,8 +82,8 @@ TEST(InteractiveTree, DataLinesListOnlyWhatDiffersFromTheDefaults)
          {std::string("    var offsetx = 7;"), std::string("    var offsety = 9;"),
           std::string("    var wurzel = 0;"), "    var standardtexth = " + standard + ";",
           std::string("    var guid = '{G}';"),
-          "    nodes[" + std::to_string(x) + "]={width:" + width(x) + ",depth:2,sex:'M',texth:" +
-              std::to_string(4 * lineHeight + 4) + "};",
+          "    nodes[" + std::to_string(x) + "]={width:" + width(x) +
+              ",depth:2,sex:'M',texth:" + std::to_string(4 * lineHeight + 4) + "};",
           "    nodes[" + std::to_string(m) + "]={width:" + width(m) +
               ",depth:1,sex:'F',famgrp:[2,3]};"}) {
         EXPECT_NE(std::find(lines.begin(), lines.end(), expected), lines.end()) << expected;
@@ -169,7 +169,8 @@ TEST(InteractiveDocument, EveryDocumentHasACookieNameOfItsOwn)
         return match[1].str();
     };
     const std::string first = guidOf();
-    EXPECT_TRUE(std::regex_match(first, std::regex("\\{[0-9A-F]{8}(-[0-9A-F]{4}){3}-[0-9A-F]{12}\\}")))
+    EXPECT_TRUE(
+        std::regex_match(first, std::regex("\\{[0-9A-F]{8}(-[0-9A-F]{4}){3}-[0-9A-F]{12}\\}")))
         << first;
     EXPECT_NE(guidOf(), first);
 }
