@@ -27,8 +27,8 @@ int RunCircleChart(const std::vector<std::string>& args)
     if (parsed.Has("--root") || IsSiblingListFile(data->FileName))
         settings.ProbandIndex = ResolveRoot(parsed, *data);
     Completion completion;
-    if (!WriteCircleChart(*data, settings, output, ProgramIdentification(), bar.Callback()) ||
-        InterruptRequested())
+    // The file is in place once the writer returns true: a late Ctrl-C no longer cancels.
+    if (!WriteCircleChart(*data, settings, output, ProgramIdentification(), bar.Callback()))
         return Interrupted();
     completion.Print({});
     return 0;
