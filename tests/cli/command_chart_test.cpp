@@ -101,7 +101,7 @@ TEST_F(CliChart, InteractiveWritesTheScriptedAncestorChart)
         EXPECT_NE(r.err.find("Personen: 19\n"), std::string::npos) << r.err;
         std::ifstream file(File(name));
         const std::string text((std::istreambuf_iterator<char>(file)), {});
-        EXPECT_NE(text.find("    UpdateTree(wurzel);"), std::string::npos);
+        EXPECT_NE(text.find("\nUpdateTree(wurzel);"), std::string::npos);
     }
     auto r = RunCli(
         {"chart", "tree", "--example", "--root", "#18", "--interactive", "-o", File("tafel.pdf")});
