@@ -124,12 +124,14 @@ const std::vector<Command>& Commands()
         {"chart", "Ahnentafel/Ostrelle oder Kreisahnentafel als Bild, SVG, PDF oder HTML",
          "chart tree (DATEI | --example) --root PERSON [--kekule-one PERSON]\n"
          "            [--select PERSON,... | --query NAME:PERSON,...]...\n"
-         "            [--config DATEI] [--set SCHLÜSSEL=WERT]... -o AUSGABE\n"
+         "            [--config DATEI] [--set SCHLÜSSEL=WERT]... [--interactive] -o AUSGABE\n"
          "        quilvane-cli chart circle (DATEI | --example) --root PERSON\n"
          "            [--config DATEI] [--set SCHLÜSSEL=WERT]... -o AUSGABE\n"
          "AUSGABE: .png, .bmp, .svg, .pdf, .html oder .htm. Baumtyp, Richtung, Beschriftung und\n"
          "die übrigen Einstellungen (AT_… bzw. KT_…, NODE_…, FONT_…) kommen aus --config und\n"
-         "--set. Strg+C bricht ab (Status 130).",
+         "--set. --interactive schreibt den Baum als .svg oder .html/.htm mit Skript: Vorfahren\n"
+         "auf- und zuklappen, Hinweisfenster, Kontextmenü \"auf Heiratskreise reduzieren\".\n"
+         "Strg+C bricht ab (Status 130).",
          RunChart},
         {"webgl", "die 3D-Ansicht der Vorfahren eines Probanden als WebGL-Seite",
          "webgl (DATEI | --example) --root PERSON [--type 1|2] -o AUSGABE\n"

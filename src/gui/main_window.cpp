@@ -395,17 +395,20 @@ bool MainWindow::NoteCounts(const std::optional<OutputCounts>& counts)
 void MainWindow::MakeTreeChart()
 {
     OutputCommand command;
-    // The interactive SVG and HTML entries join the list once the interactive chart exists.
-    command.formats = {kFormatPng, kFormatBmp, kFormatSvg, kFormatPdf, kFormatHtml};
+    command.formats = kTreeChartFormats;
     command.needsSelection = [this] { return m_settings.Tree.TreeType == 2; };
     command.settingsDialog = [this] {
         m_treeDialog->Fill();
         return m_dialogs->RunDialog(*m_treeDialog);
     };
-    command.work = [this](const std::string& path, int, const ProgressCallback& progress) {
+    command.work = [this](const std::string& path, int filterIndex,
+                          const ProgressCallback& progress) {
         const TreeChartTexts texts = TemplateTexts(m_document->Calc(), m_settings);
-        return NoteCounts(
-            WriteTreeChart(*Data(), m_settings, texts, path, ProgramIdentification(), progress));
+        const int format = kTreeChartFormats[size_t(filterIndex)];
+        const bool interactive =
+            format == kFormatSvgInteractive || format == kFormatHtmlInteractive;
+        return NoteCounts(WriteTreeChart(*Data(), m_settings, texts, path, ProgramIdentification(),
+                                         progress, interactive));
     };
     command.countLines = [this] {
         return QStringList{QString("Personen: %1").arg(m_outputCounts.persons)};
