@@ -56,6 +56,10 @@ OUTPUTS = [
     (f"chart tree .{ext}", ["chart", "tree", "{file}", "--root", "{root}", "-o", "{out}." + ext])
     for ext in ("png", "bmp", "svg", "pdf", "html")
 ] + [
+    (f"chart tree --interactive .{ext}",
+     ["chart", "tree", "{file}", "--root", "{root}", "--interactive", "-o", "{out}." + ext])
+    for ext in ("svg", "html")
+] + [
     (f"chart circle .{ext}",
      ["chart", "circle", "{file}", "--root", "{root}", "-o", "{out}." + ext])
     for ext in ("png", "bmp", "svg", "pdf", "html")
