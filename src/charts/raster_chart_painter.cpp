@@ -125,6 +125,13 @@ void RasterChartPainter::Polygon(std::span<const Point> points, const ShapeStyle
     if (SetShapeStyle(style)) Paint().Polygon({points.begin(), points.end()});
 }
 
+void RasterChartPainter::Polyline(std::span<const Point> points, TColor color, int32_t width)
+{
+    Canvas& canvas = Paint();
+    canvas.SetPen(color, width);
+    canvas.Polyline({points.begin(), points.end()}, m_style.smoothLines);
+}
+
 void RasterChartPainter::Comments(const CommentBlocks& blocks)
 {
     Canvas& canvas = Paint();

@@ -178,6 +178,12 @@ void SvgChartPainter::Polygon(std::span<const Point> points, const ShapeStyle& s
     if (SetShapeStyle(style)) m_svg.Polygon(points.data(), int(points.size()) - 1);
 }
 
+void SvgChartPainter::Polyline(std::span<const Point> points, TColor color, int32_t width)
+{
+    m_svg.Pen = {color, width};
+    m_svg.Polyline(points.data(), int(points.size()) - 1);
+}
+
 void SvgChartPainter::BeginGroup(const GroupStyle& style)
 {
     int32_t flags = 0;

@@ -56,7 +56,8 @@ int RunChart(const std::vector<std::string>& args)
     std::string kind = args.empty() ? "" : args[0];
     std::vector<std::string> rest(args.begin() + (args.empty() ? 0 : 1), args.end());
     if (kind == "tree") return RunTreeChart(rest);
-    throw UsageError("chart erwartet tree");
+    if (kind == "frequency") return RunFrequencyChart(rest);
+    throw UsageError("chart erwartet tree oder frequency");
 }
 
 }  // namespace qv::cli

@@ -1,0 +1,124 @@
+// The frequency picture: curves and markers where the numbers put them, in every format.
+#include "charts/frequency/diagram_picture.h"
+
+#include <sstream>
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+#include <pugixml.hpp>
+
+#include "charts/frequency/diagram_fixture.h"
+#include "charts/frequency/image_diagramm.h"
+#include "data/error.h"
+#include "render/pdf_tools.h"
+#include "render/svg_numbers.h"
+
+namespace qv {
+namespace {
+
+// The absolute points of path data made of M, L, H and V commands.
+std::vector<PointF> PathPoints(const std::string& data)
+{
+    std::vector<PointF> points;
+    std::istringstream in(data);
+    PointF at;
+    char command = 0;
+    while (in >> std::ws && in.peek() != EOF) {
+        if (std::isalpha(in.peek())) in >> command;
+        if (command == 'M' || command == 'L') {
+            in >> at.x;
+            if (in.peek() == ',') in.get();
+            in >> at.y;
+        } else if (command == 'H') {
+            in >> at.x;
+        } else if (command == 'V') {
+            in >> at.y;
+        } else {
+            ADD_FAILURE() << "unexpected command " << command;
+            break;
+        }
+        points.push_back(at);
+    }
+    return points;
+}
+
+class DiagramPicture : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_settings.ProbandIndex = 7;
+        for (int64_t p : {0, 6, 8}) m_settings.SetSelected(p, true);
+        m_diagram = *CollectDiagramData(m_calc, m_settings);
+    }
+
+    TAhnenData m_data = test::CollapsedPedigree();
+    TCalcClass m_calc{m_data};
+    TImageSettings m_settings;
+    DiagramData m_diagram;
+};
+
+TEST_F(DiagramPicture, SvgHasOneCurvePerPersonWithACurvePeakingAtItsMean)
+{
+    const std::string text = DiagramSvg(m_data, m_settings, m_diagram).SaveToString();
+    pugi::xml_document svg;
+    ASSERT_TRUE(svg.load_string(text.c_str())) << text;
+    pugi::xpath_node_set curves = svg.select_nodes("//g[@class='curve']");
+    ASSERT_EQ(curves.size(), 1u) << "only Alt's counts spread over two generations";
+    pugi::xml_node curve = curves.first().node();
+    EXPECT_EQ(std::string(curve.attribute("stroke").value()), ColorText(DiagramColor(1, 3)));
+    std::vector<PointF> points = PathPoints(curve.child("path").attribute("d").value());
+    ASSERT_GT(points.size(), 100u);
+    auto top = std::min_element(points.begin(), points.end(),
+                                [](PointF a, PointF b) { return a.y < b.y; });
+    TImage_Diagramm chart(m_data, m_settings, m_diagram);
+    const Point peak = chart.At(2.5, m_diagram.persons[0].curve->At(2.5));
+    EXPECT_NEAR(top->x, peak.x, 2);
+    EXPECT_NEAR(top->y, peak.y, 1);
+    // Every person's counts are marked, one marker per generation b … e.
+    pugi::xpath_node_set counts = svg.select_nodes("//g[@class='counts']");
+    ASSERT_EQ(counts.size(), 3u);
+    for (const pugi::xpath_node& group : counts)
+        EXPECT_EQ(std::distance(group.node().begin(), group.node().end()), 3);
+    for (const char* text : {"Alt, Anton", "Mutter, Gerda", "Fremd, Ida", "Generation",
+                             "Vorkommen in einer Generation", "gb(d)"})
+        EXPECT_EQ(svg.select_nodes(("//text[.='" + std::string(text) + "']").c_str()).size(), 1u)
+            << text;
+}
+
+TEST_F(DiagramPicture, PngMarksEachCountInThePersonsColour)
+{
+    test::ScratchDirectory dir("qv-diagram");
+    WriteDiagramPicture(m_data, m_settings, m_diagram, dir.File("d.png"), "test");
+    QImage png(QString::fromStdString(dir.File("d.png")));
+    ASSERT_FALSE(png.isNull());
+    TImage_Diagramm chart(m_data, m_settings, m_diagram);
+    EXPECT_EQ(png.size(), QSize(chart.Width, chart.Height));
+    // The mother occurs once in generation 1; the stranger's zero lies on the axis.
+    const Point mother = chart.At(1, 1);
+    EXPECT_EQ(png.pixelColor(mother.x, mother.y).rgb() & 0xFFFFFF, 0x0000FFu);
+    const Point alt = chart.At(3, 1);
+    EXPECT_EQ(png.pixelColor(alt.x, alt.y).rgb() & 0xFFFFFF, 0xFF0000u);
+}
+
+TEST_F(DiagramPicture, PdfShowsTheTextsAndOtherFormatsAreRefused)
+{
+    test::ScratchDirectory dir("qv-diagram-pdf");
+    WriteDiagramPicture(m_data, m_settings, m_diagram, dir.File("d.PDF"), "test");
+    test::CheckedPdfPage(dir.File("d.PDF"));
+    const std::string text = test::PdfText(dir.File("d.PDF"));
+    EXPECT_NE(text.find("Alt, Anton"), std::string::npos) << text;
+    EXPECT_NE(text.find("Generation"), std::string::npos) << text;
+    EXPECT_TRUE(IsDiagramPictureName("a.Svg"));
+    EXPECT_FALSE(IsDiagramPictureName("a.bmp"));
+    try {
+        WriteDiagramPicture(m_data, m_settings, m_diagram, dir.File("d.gif"), "test");
+        FAIL();
+    } catch (const Error& e) {
+        EXPECT_EQ(std::string(e.what()), "Unbekanntes Dateiformat für das Diagramm: " +
+                                             dir.File("d.gif"));
+    }
+}
+
+}  // namespace
+}  // namespace qv
