@@ -69,8 +69,11 @@ TEST_F(FrequencyCommandTest, WithOkTheDialogsValueAndAllSeventeenPersonsReachThe
     m_dialogs->okCancel = {true};
     m_dialogs->editDialog = [](QDialog& dialog) {
         auto& frequency = static_cast<FrequencyDialog&>(dialog);
+        dialog.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
         for (QRadioButton* radio : frequency.ValueGroup().findChildren<QRadioButton*>())
             if (radio->text() == "gbx1") QTest::mouseClick(radio, Qt::LeftButton);
+        dialog.hide();
     };
     const std::string path = Save("diagramm", 0);
     DiagramAction()->trigger();

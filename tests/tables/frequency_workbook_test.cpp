@@ -158,6 +158,24 @@ TEST_F(FrequencyWorkbook, SheetsHoldNumbersAndTheFirstIsActive)
     EXPECT_FALSE(curves.Cell("C6").child("v")) << "no curve, no value";
 }
 
+// Nobody occurs (a stranger, or side lines where there are none): generation 0 alone keeps
+// every range of the chart valid instead of running backwards.
+TEST_F(FrequencyWorkbook, NoOccurrenceAtAllStillGivesAWholeWorkbook)
+{
+    DiagramData diagram;
+    diagram.value = "gb(s)";
+    diagram.persons = {Person("Fremd, Ida", {}, 1, 1)};
+    EXPECT_EQ(DiagramCountsTable(diagram)[1], (TTableDataCol{"Fremd, Ida", "0"}));
+    EXPECT_EQ(DiagramCurveTable(diagram)[1], (TTableDataCol{"Fremd, Ida", ""}));
+    const std::string path = File("leer.xlsx");
+    ASSERT_TRUE(WriteDiagramWorkbook(diagram, path));
+    pugi::xml_document chart = test::XmlPart(path, "xl/charts/chart1.xml");
+    EXPECT_STREQ(chart.select_node("//c:ser[1]/c:xVal//c:f").node().text().get(),
+                 "Kurven!$A$2:$A$2");
+    EXPECT_STREQ(chart.select_node("//c:ser[2]/c:yVal//c:f").node().text().get(),
+                 "Vorkommen!$B$2:$B$2");
+}
+
 TEST_F(FrequencyWorkbook, CancelledWritingLeavesNoFile)
 {
     const std::string path = File("abgebrochen.xlsx");

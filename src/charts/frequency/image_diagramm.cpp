@@ -147,7 +147,8 @@ void TImage_Diagramm::DrawMarker(ChartPainter& painter, Point centre, TColor col
                     {centre.x + kMarkerRadius + 1, centre.y + kMarkerRadius + 1}, style);
 }
 
-// Each person's curve, then its counts, in a group of its own that a document names.
+// Each person's curve, then its counts, in groups of their own that a document names. Zero
+// counts are left out: stacked on the axis they would only hide one another.
 void TImage_Diagramm::DrawSeries(ChartPainter& painter) const
 {
     for (const DiagramPerson& person : m_diagram.persons) {
@@ -162,8 +163,9 @@ void TImage_Diagramm::DrawSeries(ChartPainter& painter) const
         counts.attributes = " class=\"counts\"";
         painter.BeginGroup(counts);
         for (int64_t j = m_diagram.first; j <= m_diagram.last; ++j)
-            DrawMarker(painter, At(static_cast<double>(j), static_cast<double>(person.Count(j))),
-                       person.color);
+            if (person.Count(j) != 0)
+                DrawMarker(painter, At(static_cast<double>(j), static_cast<double>(person.Count(j))),
+                           person.color);
         painter.EndGroup();
     }
 }
