@@ -1,6 +1,7 @@
 // The frequency picture: curves and markers where the numbers put them, in every format.
 #include "charts/frequency/diagram_picture.h"
 
+#include <cctype>
 #include <sstream>
 
 #include <QImage>
@@ -17,7 +18,7 @@
 namespace qv {
 namespace {
 
-// The absolute points of path data made of M, L, H and V commands.
+// The absolute points of path data made of M, L, H and V commands, absolute or relative.
 std::vector<PointF> PathPoints(const std::string& data)
 {
     std::vector<PointF> points;
@@ -26,17 +27,27 @@ std::vector<PointF> PathPoints(const std::string& data)
     char command = 0;
     while (in >> std::ws && in.peek() != EOF) {
         if (std::isalpha(in.peek())) in >> command;
-        if (command == 'M' || command == 'L') {
-            in >> at.x;
-            if (in.peek() == ',') in.get();
-            in >> at.y;
-        } else if (command == 'H') {
-            in >> at.x;
-        } else if (command == 'V') {
-            in >> at.y;
-        } else {
-            ADD_FAILURE() << "unexpected command " << command;
-            break;
+        const bool relative = std::islower(command);
+        double x = 0, y = 0;
+        switch (std::toupper(command)) {
+            case 'M':
+            case 'L':
+                in >> x;
+                if (in.peek() == ',') in.get();
+                in >> y;
+                at = relative ? PointF{at.x + x, at.y + y} : PointF{x, y};
+                break;
+            case 'H':
+                in >> x;
+                at.x = relative ? at.x + x : x;
+                break;
+            case 'V':
+                in >> y;
+                at.y = relative ? at.y + y : y;
+                break;
+            default:
+                ADD_FAILURE() << "unexpected command " << command;
+                return points;
         }
         points.push_back(at);
     }
@@ -68,7 +79,7 @@ TEST_F(DiagramPicture, SvgHasOneCurvePerPersonWithACurvePeakingAtItsMean)
     pugi::xml_node curve = curves.first().node();
     EXPECT_EQ(std::string(curve.attribute("stroke").value()), ColorText(DiagramColor(1, 3)));
     std::vector<PointF> points = PathPoints(curve.child("path").attribute("d").value());
-    ASSERT_GT(points.size(), 100u);
+    ASSERT_GT(points.size(), 20u);
     auto top = std::min_element(points.begin(), points.end(),
                                 [](PointF a, PointF b) { return a.y < b.y; });
     TImage_Diagramm chart(m_data, m_settings, m_diagram);
