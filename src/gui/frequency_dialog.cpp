@@ -22,7 +22,8 @@ QStringList ValueNames()
 }  // namespace
 
 FrequencyDialog::FrequencyDialog(TImageSettings& settings, QWidget* parent)
-    : SettingsForm(parent), m_values(BindRadios("Wert", ValueNames(), settings.FrequencyValue, this))
+    : SettingsForm(parent),
+      m_values(BindRadios("Wert", ValueNames(), settings.FrequencyValue, this))
 {
     setWindowTitle("Einstellungen - Grafik - Diagramm");
     auto* buttons = new QDialogButtonBox(this);

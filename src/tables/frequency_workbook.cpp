@@ -14,8 +14,8 @@ constexpr int kCurvePrecision = 15;  // significant digits a spreadsheet keeps
 std::string CurveText(double value)
 {
     char buffer[64];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                std::chars_format::general, kCurvePrecision);
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general,
+                                kCurvePrecision);
     return std::string(buffer, result.ptr);
 }
 

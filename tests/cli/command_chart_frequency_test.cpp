@@ -18,8 +18,8 @@ protected:
     ~CliFrequency() override { std::filesystem::remove_all(m_dir); }
     std::string File(const std::string& name) const { return (m_dir / name).string(); }
 
-    std::filesystem::path m_dir = std::filesystem::temp_directory_path() /
-                                  ("qv-cli-frequency-" + std::to_string(::getpid()));
+    std::filesystem::path m_dir =
+        std::filesystem::temp_directory_path() / ("qv-cli-frequency-" + std::to_string(::getpid()));
 };
 
 TEST_F(CliFrequency, SeventeenPersonsAreWarnedAboutAndAllDrawn)

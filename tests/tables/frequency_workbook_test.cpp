@@ -84,8 +84,8 @@ TEST_F(FrequencyWorkbook, CurveTableHoldsTheNormalCurveAtQuarterGenerations)
 {
     TTableData table = DiagramCurveTable(ThreePersons());
     ASSERT_EQ(table.size(), 4u);
-    EXPECT_EQ(table[0], (TTableDataCol{"k", "1", "1.25", "1.5", "1.75", "2", "2.25", "2.5",
-                                       "2.75", "3"}));
+    EXPECT_EQ(table[0],
+              (TTableDataCol{"k", "1", "1.25", "1.5", "1.75", "2", "2.25", "2.5", "2.75", "3"}));
     ASSERT_EQ(table[1].size(), 10u);
     for (size_t r = 1; r < 10; ++r) {
         const double x = 1 + (r - 1) / 4.0;
@@ -114,8 +114,9 @@ TEST_F(FrequencyWorkbook, ChartHasASmoothCurveAndMarkersPerPersonInItsColour)
         EXPECT_STREQ(curve.select_node("c:smooth").node().attribute("val").value(), "1");
         EXPECT_STREQ(curve.select_node("c:marker/c:symbol").node().attribute("val").value(),
                      "none");
-        EXPECT_EQ(curve.select_node("c:spPr/a:ln/a:solidFill/a:srgbClr").node().attribute("val")
-                      .value(), colour);
+        EXPECT_EQ(
+            curve.select_node("c:spPr/a:ln/a:solidFill/a:srgbClr").node().attribute("val").value(),
+            colour);
         EXPECT_STREQ(curve.select_node("c:xVal//c:f").node().text().get(), "Kurven!$A$2:$A$10");
         EXPECT_EQ(std::string(curve.select_node("c:yVal//c:f").node().text().get()),
                   std::string("Kurven!$") + columns[p] + "$2:$" + columns[p] + "$10");
@@ -125,10 +126,12 @@ TEST_F(FrequencyWorkbook, ChartHasASmoothCurveAndMarkersPerPersonInItsColour)
         EXPECT_TRUE(counts.select_node("c:spPr/a:ln/a:noFill").node()) << "markers only";
         EXPECT_STREQ(counts.select_node("c:marker/c:symbol").node().attribute("val").value(),
                      "circle");
-        EXPECT_EQ(counts.select_node("c:marker/c:spPr/a:solidFill/a:srgbClr").node()
-                      .attribute("val").value(), colour);
-        EXPECT_STREQ(counts.select_node("c:xVal//c:f").node().text().get(),
-                     "Vorkommen!$A$2:$A$4");
+        EXPECT_EQ(counts.select_node("c:marker/c:spPr/a:solidFill/a:srgbClr")
+                      .node()
+                      .attribute("val")
+                      .value(),
+                  colour);
+        EXPECT_STREQ(counts.select_node("c:xVal//c:f").node().text().get(), "Vorkommen!$A$2:$A$4");
         EXPECT_EQ(std::string(counts.select_node("c:yVal//c:f").node().text().get()),
                   std::string("Vorkommen!$") + columns[p] + "$2:$" + columns[p] + "$4");
         EXPECT_FALSE(counts.select_node("c:smooth[@val='1']").node());
@@ -180,10 +183,8 @@ TEST_F(FrequencyWorkbook, NoOccurrenceAtAllStillGivesAWholeWorkbook)
     const std::string path = File("leer.xlsx");
     ASSERT_TRUE(WriteDiagramWorkbook(diagram, path));
     pugi::xml_document chart = test::XmlPart(path, "xl/charts/chart1.xml");
-    EXPECT_STREQ(chart.select_node("//c:ser[1]/c:xVal//c:f").node().text().get(),
-                 "Kurven!$A$2");
-    EXPECT_STREQ(chart.select_node("//c:ser[2]/c:yVal//c:f").node().text().get(),
-                 "Vorkommen!$B$2");
+    EXPECT_STREQ(chart.select_node("//c:ser[1]/c:xVal//c:f").node().text().get(), "Kurven!$A$2");
+    EXPECT_STREQ(chart.select_node("//c:ser[2]/c:yVal//c:f").node().text().get(), "Vorkommen!$B$2");
 }
 
 TEST_F(FrequencyWorkbook, CancelledWritingLeavesNoFile)
@@ -233,7 +234,8 @@ TEST_F(FrequencyWorkbook, ExampleFamilysCurvesFitTheirCountsAsReadBack)
         for (int r : {2, rows + 1, 2 * rows, 4 * rows - 2}) {
             const double x = curves.Cell("A" + std::to_string(r)).child("v").text().as_double();
             const double z = (x - mu) / sigma;
-            const double expected = n / (sigma * std::sqrt(2 * std::numbers::pi)) * std::exp(-z * z / 2);
+            const double expected =
+                n / (sigma * std::sqrt(2 * std::numbers::pi)) * std::exp(-z * z / 2);
             EXPECT_NEAR(curves.Cell(letter + std::to_string(r)).child("v").text().as_double(),
                         expected, 1e-9 * std::max(1.0, expected))
                 << letter << r;

@@ -55,7 +55,8 @@ std::optional<DiagramData> CollectDiagramData(TCalcClass& calc, const TImageSett
         if (!settings.IsSelected(p)) continue;
         DiagramPerson person;
         person.person = p;
-        person.label = ExpandPersonLabel(data, calc, p, settings, kLabelTemplate, false, false, unused);
+        person.label =
+            ExpandPersonLabel(data, calc, p, settings, kLabelTemplate, false, false, unused);
         diagram.persons.push_back(std::move(person));
     }
     if (diagram.persons.empty()) throw Error("Keine Personen in der Liste zum Anzeigen!");

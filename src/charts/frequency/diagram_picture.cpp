@@ -38,8 +38,7 @@ void WriteDiagramPicture(const TAhnenData& data, const TImageSettings& settings,
     if (extension == ".svg") return DiagramSvg(data, settings, diagram).SaveToFile(fileName);
     if (extension == ".pdf")
         return SaveSvgAsPdf(DiagramSvg(data, settings, diagram, true), fileName, creator);
-    if (extension != ".png")
-        throw Error("Unbekanntes Dateiformat für das Diagramm: " + fileName);
+    if (extension != ".png") throw Error("Unbekanntes Dateiformat für das Diagramm: " + fileName);
     TImage_Diagramm chart(data, settings, diagram);
     Bitmap picture(chart.Width, chart.Height);
     RasterChartPainter painter(picture, chart.DiagramStyle());

@@ -56,12 +56,18 @@ TColor DiagramColor(int64_t p, int64_t count)
     const auto t = static_cast<uint8_t>(v - s * v * (60 - f) / 15300);
     const auto full = static_cast<uint8_t>(v);
     switch (h / 60) {
-        case 0: return RgbColor(full, t, p0);
-        case 1: return RgbColor(q, full, p0);
-        case 2: return RgbColor(p0, full, t);
-        case 3: return RgbColor(p0, q, full);
-        case 4: return RgbColor(t, p0, full);
-        default: return RgbColor(full, p0, q);
+        case 0:
+            return RgbColor(full, t, p0);
+        case 1:
+            return RgbColor(q, full, p0);
+        case 2:
+            return RgbColor(p0, full, t);
+        case 3:
+            return RgbColor(p0, q, full);
+        case 4:
+            return RgbColor(t, p0, full);
+        default:
+            return RgbColor(full, p0, q);
     }
 }
 

@@ -73,7 +73,8 @@ double TImage_Diagramm::LargestValue() const
         if (!person.curve) continue;
         const int steps = kPlotWidth / kSampleStep;
         for (int i = 0; i <= steps; ++i)
-            largest = std::max(largest, person.curve->At(m_x.low + (m_x.high - m_x.low) * i / steps));
+            largest =
+                std::max(largest, person.curve->At(m_x.low + (m_x.high - m_x.low) * i / steps));
     }
     return largest;
 }
@@ -164,7 +165,8 @@ void TImage_Diagramm::DrawSeries(ChartPainter& painter) const
         painter.BeginGroup(counts);
         for (int64_t j = m_diagram.first; j <= m_diagram.last; ++j)
             if (person.Count(j) != 0)
-                DrawMarker(painter, At(static_cast<double>(j), static_cast<double>(person.Count(j))),
+                DrawMarker(painter,
+                           At(static_cast<double>(j), static_cast<double>(person.Count(j))),
                            person.color);
         painter.EndGroup();
     }

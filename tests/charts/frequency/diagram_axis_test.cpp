@@ -14,7 +14,7 @@ TEST(DiagramAxis, StepsAreOneTwoOrFiveTimesAPowerOfTen)
         double span;
         int wanted;
         double minimum, step;
-    } rows[] = {{10, 5, 0, 2}, {7, 6, 0, 2}, {100, 6, 0, 20}, {1, 5, 0, 0.2},
+    } rows[] = {{10, 5, 0, 2}, {7, 6, 0, 2},   {100, 6, 0, 20}, {1, 5, 0, 0.2},
                 {3, 12, 1, 1}, {40, 12, 1, 5}, {250, 6, 0, 50}, {0, 6, 1, 1}};
     for (const Row& row : rows)
         EXPECT_DOUBLE_EQ(RoundStep(row.span, row.wanted, row.minimum), row.step) << row.span;

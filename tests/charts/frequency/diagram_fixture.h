@@ -21,7 +21,7 @@ inline TAhnenData CollapsedPedigree()
     builder.Add('M', father, mother);
     builder.Add('F');
     TAhnenData data = builder.Build();
-    const char* names[][2] = {{"Alt", "Anton"},   {"Erst", "Berta"}, {"Zweit", "Cäcilie"},
+    const char* names[][2] = {{"Alt", "Anton"},    {"Erst", "Berta"},  {"Zweit", "Cäcilie"},
                               {"Vater", "Dieter"}, {"Tochter", "Eva"}, {"Mann", "Fritz"},
                               {"Mutter", "Gerda"}, {"Kind", "Hans"},   {"Fremd", "Ida"}};
     for (size_t p = 0; p < data.Persons.size(); ++p) {

@@ -127,8 +127,8 @@ TEST_F(DiagramPicture, PdfShowsTheTextsAndOtherFormatsAreRefused)
         WriteDiagramPicture(m_data, m_settings, m_diagram, dir.File("d.gif"), "test");
         FAIL();
     } catch (const Error& e) {
-        EXPECT_EQ(std::string(e.what()), "Unbekanntes Dateiformat für das Diagramm: " +
-                                             dir.File("d.gif"));
+        EXPECT_EQ(std::string(e.what()),
+                  "Unbekanntes Dateiformat für das Diagramm: " + dir.File("d.gif"));
     }
 }
 

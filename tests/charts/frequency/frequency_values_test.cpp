@@ -13,7 +13,7 @@ namespace {
 
 TEST(FrequencyValues, NamesFollowTheDialogsOrderAndOthersAreEmpty)
 {
-    const char* expected[] = {"gb(d)", "gbx1(d)", "gbx2(d)", "gb",      "gbx1",
+    const char* expected[] = {"gb(d)", "gbx1(d)", "gbx2(d)", "gb",     "gbx1",
                               "gbx2",  "gb(s)",   "gbx1(s)", "gbx2(s)"};
     for (int32_t v = 0; v < 9; ++v) EXPECT_EQ(FrequencyValueName(v), expected[v]) << v;
     EXPECT_EQ(FrequencyValueName(-1), "");
@@ -82,8 +82,8 @@ TEST(FrequencyValues, NoCurveWithoutOccurrencesOrWithAllInOneGeneration)
 TEST(FrequencyValues, QuarterTextsUseAPointAndNoTrailingZeros)
 {
     const std::pair<int64_t, const char*> rows[] = {
-        {0, "0"}, {1, "0.25"}, {2, "0.5"}, {3, "0.75"}, {8, "2"}, {9, "2.25"}, {-1, "-0.25"},
-        {-8, "-2"}, {4 * 62 + 3, "62.75"}};
+        {0, "0"},    {1, "0.25"},   {2, "0.5"}, {3, "0.75"},          {8, "2"},
+        {9, "2.25"}, {-1, "-0.25"}, {-8, "-2"}, {4 * 62 + 3, "62.75"}};
     for (const auto& [i, text] : rows) EXPECT_EQ(QuarterText(i), text) << i;
 }
 
