@@ -72,7 +72,7 @@ TEST_F(CliFrequency, RefusesOtherFormatsMissingSelectionAndUnknownCharts)
     EXPECT_FALSE(std::filesystem::exists(File("d.xlsx")));
     r = RunCli({"chart", "torte", "--example"});
     EXPECT_EQ(r.status, 2);
-    EXPECT_NE(r.err.find("chart erwartet tree oder frequency"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("chart erwartet tree, circle oder frequency"), std::string::npos) << r.err;
 }
 
 }  // namespace
