@@ -80,18 +80,23 @@ TEST_F(DiagramPicture, SvgHasOneCurvePerPersonWithACurvePeakingAtItsMean)
     EXPECT_EQ(std::string(curve.attribute("stroke").value()), ColorText(DiagramColor(1, 3)));
     std::vector<PointF> points = PathPoints(curve.child("path").attribute("d").value());
     ASSERT_GT(points.size(), 20u);
-    auto top = std::min_element(points.begin(), points.end(),
-                                [](PointF a, PointF b) { return a.y < b.y; });
+    // The rounded curve is flat at its top for a few points: the middle of them is the peak.
+    const double topY = std::min_element(points.begin(), points.end(), [](PointF a, PointF b) {
+                            return a.y < b.y;
+                        })->y;
+    double left = 1e9, right = -1e9;
+    for (const PointF& point : points)
+        if (point.y == topY) left = std::min(left, point.x), right = std::max(right, point.x);
     TImage_Diagramm chart(m_data, m_settings, m_diagram);
     const Point peak = chart.At(2.5, m_diagram.persons[0].curve->At(2.5));
-    EXPECT_NEAR(top->x, peak.x, 2);
-    EXPECT_NEAR(top->y, peak.y, 1);
-    // Every occurrence is marked: Alt's two, the mother's one, none of the stranger's.
+    EXPECT_NEAR((left + right) / 2, peak.x, 2);
+    EXPECT_NEAR(topY, peak.y, 1);
+    // Every occurrence is marked: Alt's two, the mother's one; the stranger's group is empty
+    // and left out of the document.
     pugi::xpath_node_set counts = svg.select_nodes("//g[@class='counts']");
-    ASSERT_EQ(counts.size(), 3u);
-    const long markers[] = {2, 1, 0};
-    for (size_t p = 0; p < 3; ++p)
-        EXPECT_EQ(std::distance(counts[p].node().begin(), counts[p].node().end()), markers[p]);
+    ASSERT_EQ(counts.size(), 2u);
+    EXPECT_EQ(std::distance(counts[0].node().begin(), counts[0].node().end()), 2);
+    EXPECT_EQ(std::distance(counts[1].node().begin(), counts[1].node().end()), 1);
     for (const char* text : {"Alt, Anton", "Mutter, Gerda", "Fremd, Ida", "Generation",
                              "Vorkommen in einer Generation", "gb(d)"})
         EXPECT_EQ(svg.select_nodes(("//text[.='" + std::string(text) + "']").c_str()).size(), 1u)
