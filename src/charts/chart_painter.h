@@ -145,6 +145,9 @@ public:
     virtual void Rectangle(Point a, Point b, const ShapeStyle& style) = 0;
     virtual void Ellipse(Point a, Point b, const ShapeStyle& style) = 0;
     virtual void Polygon(std::span<const Point> points, const ShapeStyle& style) = 0;
+    // An open line through the points, width pixels wide; a picture smooths it when the
+    // style asks for smooth lines.
+    virtual void Polyline(std::span<const Point> points, TColor color, int32_t width) = 0;
 
     virtual void BeginGroup(const GroupStyle& style) = 0;
     virtual void EndGroup() = 0;

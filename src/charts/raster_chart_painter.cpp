@@ -162,6 +162,13 @@ void RasterChartPainter::PolygonF(std::span<const PointF> points, const ShapeSty
     Polygon(pixels, style);
 }
 
+void RasterChartPainter::Polyline(std::span<const Point> points, TColor color, int32_t width)
+{
+    Canvas& canvas = Paint();
+    canvas.SetPen(color, width);
+    canvas.Polyline({points.begin(), points.end()}, m_style.smoothLines);
+}
+
 void RasterChartPainter::Comments(const CommentBlocks& blocks)
 {
     Canvas& canvas = Paint();

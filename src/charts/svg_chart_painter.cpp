@@ -219,6 +219,12 @@ void SvgChartPainter::PolygonF(std::span<const PointF> points, const ShapeStyle&
     if (SetShapeStyle(style)) m_svg.PolygonF(points.data(), int(points.size()) - 1, 1);
 }
 
+void SvgChartPainter::Polyline(std::span<const Point> points, TColor color, int32_t width)
+{
+    m_svg.Pen = {color, width};
+    m_svg.Polyline(points.data(), int(points.size()) - 1);
+}
+
 void SvgChartPainter::BeginGroup(const GroupStyle& style)
 {
     int32_t flags = 0;

@@ -29,6 +29,7 @@ public:
     void Rectangle(Point a, Point b, const ShapeStyle& style) override;
     void Ellipse(Point a, Point b, const ShapeStyle& style) override;
     void Polygon(std::span<const Point> points, const ShapeStyle& style) override;
+    void Polyline(std::span<const Point> points, TColor color, int32_t width) override;
     void BeginGroup(const GroupStyle& style) override;
     void EndGroup() override;
     void Comments(const CommentBlocks& blocks) override;

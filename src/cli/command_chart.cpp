@@ -62,7 +62,8 @@ int RunChart(const std::vector<std::string>& args)
     std::vector<std::string> rest(args.begin() + (args.empty() ? 0 : 1), args.end());
     if (kind == "tree") return RunTreeChart(rest);
     if (kind == "circle") return RunCircleChart(rest);
-    throw UsageError("chart erwartet tree oder circle");
+    if (kind == "frequency") return RunFrequencyChart(rest);
+    throw UsageError("chart erwartet tree, circle oder frequency");
 }
 
 }  // namespace qv::cli

@@ -121,7 +121,7 @@ const std::vector<Command>& Commands()
          "AUSGABE: .html, .htm, .xlsx oder .docx. Die Spalten stehen in den Blöcken\n"
          "TABLE_CAPTIONS und TABLE_GEN_CAPTIONS der Einstellungsdatei.",
          RunTable},
-        {"chart", "Ahnentafel/Ostrelle oder Kreisahnentafel als Bild, SVG, PDF oder HTML",
+        {"chart", "Ahnentafel/Ostrelle, Kreisahnentafel oder Häufigkeitsdiagramm",
          "chart tree (DATEI | --example) --root PERSON [--kekule-one PERSON]\n"
          "            [--select PERSON,... | --query NAME:PERSON,...]...\n"
          "            [--config DATEI] [--set SCHLÜSSEL=WERT]... [--interactive] -o AUSGABE\n"
@@ -131,7 +131,13 @@ const std::vector<Command>& Commands()
          "die übrigen Einstellungen (AT_… bzw. KT_…, NODE_…, FONT_…) kommen aus --config und\n"
          "--set. --interactive schreibt den Baum als .svg oder .html/.htm mit Skript: Vorfahren\n"
          "auf- und zuklappen, Hinweisfenster, Kontextmenü \"auf Heiratskreise reduzieren\".\n"
-         "Strg+C bricht ab (Status 130).",
+         "        quilvane-cli chart frequency (DATEI | --example) --root PERSON\n"
+         "            (--select PERSON,... | --query NAME:PERSON,...)...\n"
+         "            [--config DATEI] [--set DG_VALUE=N]... -o AUSGABE\n"
+         "Das Diagramm zeigt, wie oft jede ausgewählte Person je Generation vorkommt, mit einer\n"
+         "angepassten Normalverteilung. AUSGABE: .xlsx (Tabellen und Diagramm), .png, .svg oder\n"
+         ".pdf. DG_VALUE 0..8 wählt gb(d), gbx1(d), gbx2(d), gb, gbx1, gbx2, gb(s), gbx1(s),\n"
+         "gbx2(s). Strg+C bricht ab (Status 130).",
          RunChart},
         {"webgl", "die 3D-Ansicht der Vorfahren eines Probanden als WebGL-Seite",
          "webgl (DATEI | --example) --root PERSON [--type 1|2] -o AUSGABE\n"

@@ -27,8 +27,10 @@
 #include "app/qt_text.h"
 #include "app/recent_files.h"
 #include "app/relationship_query_names.h"
+#include "charts/frequency/diagram_data.h"
 #include "charts/tree/template_texts.h"
 #include "charts/tree/tree_chart_file.h"
+#include "tables/frequency_diagram_file.h"
 #include "tables/generation_table.h"
 #include "tables/person_table.h"
 #include "tables/sibling_list_output.h"
@@ -36,6 +38,7 @@
 #include "gui/circle_chart_dialog.h"
 #include "gui/context_help.h"
 #include "gui/dropped_file.h"
+#include "gui/frequency_dialog.h"
 #include "gui/mini_ahnentafel.h"
 #include "gui/output_command.h"
 #include "gui/person_details_window.h"
@@ -112,6 +115,7 @@ void MainWindow::BuildLayout()
     m_personTableDialog = new TableSettingsDialog(TableSettingsDialog::Kind::Persons, m_settings, this);
     m_generationTableDialog =
         new TableSettingsDialog(TableSettingsDialog::Kind::Generations, m_settings, this);
+    m_frequencyDialog = new FrequencyDialog(m_settings, this);
     m_details = new PersonDetailsWindow(
         m_settings, [this]() -> UserDialogs& { return *m_dialogs; }, this);
     auto* central = new QWidget(this);
@@ -145,6 +149,7 @@ void MainWindow::BuildMenus()
     tables->addAction("ausgewählte Personen", this, &MainWindow::MakePersonTable);
     tables->addAction("Generationen", this, &MainWindow::MakeGenerationTable);
     m_outputMenu->addAction("3D", this, &MainWindow::Show3D);
+    m_outputMenu->addAction("Diagramm", this, &MainWindow::MakeFrequencyDiagram)->setVisible(false);
     QMenu* help = menuBar()->addMenu("Hilfe");
     BuildHelp(*help);
     help->addAction("Info", this, [this] { AboutDialog(this).exec(); });
@@ -470,5 +475,31 @@ void MainWindow::MakeGenerationTable()
 }
 
 void MainWindow::Show3D() { Show3DView(*this); }
+
+void MainWindow::MakeFrequencyDiagram()
+{
+    OutputCommand command;
+    command.formats = {kFormatXlsx, kFormatPng, kFormatSvg, kFormatPdf};
+    command.needsSelection = [] { return true; };
+    command.selectionBeforeDialog = true;
+    command.busyMode = false;
+    command.settingsDialog = [this] {
+        const int64_t persons = m_settings.SelectedCount();
+        if (persons > kDiagramPersonsAdvised &&
+            !m_dialogs->ConfirmWarning(
+                QStringFromUtf8(TooManyPersonsWarning(persons)).replace("\r\n", "\n")))
+            return false;
+        m_frequencyDialog->Fill();
+        return m_dialogs->RunDialog(*m_frequencyDialog);
+    };
+    command.work = [this](const std::string& path, int, const ProgressCallback& progress) {
+        return WriteFrequencyDiagram(m_document->Calc(), m_settings, path,
+                                     ProgramIdentification(), progress);
+    };
+    command.countLines = [this] {
+        return QStringList{QString("Personen: %1").arg(m_settings.SelectedCount())};
+    };
+    RunOutputCommand(*this, command);
+}
 
 }  // namespace qv

@@ -22,6 +22,7 @@ class QTabWidget;
 namespace qv {
 
 class ContextHelp;
+class FrequencyDialog;
 class PersonDetailsWindow;
 class PersonGrid;
 class ProgressLine;
@@ -77,6 +78,7 @@ public:
     PersonDetailsWindow& Details() { return *m_details; }
     TableSettingsDialog& PersonTableDialog() { return *m_personTableDialog; }
     TableSettingsDialog& GenerationTableDialog() { return *m_generationTableDialog; }
+    FrequencyDialog& DiagramDialog() { return *m_frequencyDialog; }
     // "Details anzeigen": the details window for the person, shown modally.
     void ShowDetails(int64_t person);
     // Selects the person's row alone and scrolls to it, which centres the mini ancestor
@@ -93,6 +95,8 @@ public:
     void MakePersonTable();
     void MakeGenerationTable();
     void Show3D();
+    // "Diagramm": present in the menu but hidden.
+    void MakeFrequencyDiagram();
 
     // Messages, questions and file dialogs: widgets by default, scripted answers in tests.
     UserDialogs& Dialogs() { return *m_dialogs; }
@@ -149,6 +153,7 @@ private:
     PreviewWindow* m_preview = nullptr;
     TableSettingsDialog* m_personTableDialog = nullptr;
     TableSettingsDialog* m_generationTableDialog = nullptr;
+    FrequencyDialog* m_frequencyDialog = nullptr;
     std::vector<QAction*> m_recentActions;
 };
 

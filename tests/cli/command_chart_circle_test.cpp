@@ -69,7 +69,7 @@ TEST_F(CliCircleChart, MessagesEndTheRunWithoutAFile)
         << r.err;
     r = RunCli({"chart", "triangel", "--example"});
     EXPECT_EQ(r.status, 2);
-    EXPECT_NE(r.err.find("chart erwartet tree oder circle"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("chart erwartet tree, circle oder frequency"), std::string::npos) << r.err;
 }
 
 }  // namespace
