@@ -1,0 +1,41 @@
+// What the sorting passes of the ancestor chart work on: the lines of every family, the
+// families a pass tries, and the texts of the passes.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "data/ahnen_data.h"
+#include "data/array_types.h"
+
+namespace qv {
+
+// A family with at least one drawn parent and the lines of its drawn children.
+struct FamilyLines {
+    int64_t Father = -1, Mother = -1;  // drawn parents, -1 when not drawn
+    // The row the children's lines meet in: the lower parent row - 1 (at least 0).
+    int32_t LineLevel = 0;
+    std::vector<int64_t> Children;
+};
+
+struct SortingFamilies {
+    std::vector<FamilyLines> Lines;  // in family order
+    // Rows that hold line segments: 1 + the highest line level.
+    int32_t LineRows = 0;
+    // Families with both parents drawn, in family order.
+    std::vector<int32_t> BothDrawn;
+    // Parents' families of drawn persons, both parents drawn, with pedigree collapse above
+    // them (only these can change crossings), in the order of the persons.
+    std::vector<int32_t> Candidates;
+};
+
+SortingFamilies CollectSortingFamilies(const TAhnenData& data, const TArrayOfBoolean& drawn,
+                                       const std::vector<int32_t>& rows);
+
+enum class SortingMeasure { LineLength, Crossings, Width };
+
+// The progress text of a pass that starts at the given cost.
+std::string SortingPassText(SortingMeasure measure, double start);
+
+}  // namespace qv

@@ -1,0 +1,189 @@
+// The straightforward sorting passes: one whole repack and recount per trial.
+#include "charts/tree/ancestor_sorting_reference.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+namespace qv {
+namespace {
+
+// Pairs i < j with values[i] > values[j], counted while sorting values (merge sort).
+template <typename T, typename Less>
+int64_t CountInversions(std::vector<T>& values, std::vector<T>& buffer, Less less)
+{
+    int64_t inversions = 0;
+    const size_t n = values.size();
+    buffer.resize(n);
+    for (size_t width = 1; width < n; width *= 2) {
+        for (size_t lo = 0; lo < n; lo += 2 * width) {
+            size_t mid = std::min(lo + width, n), hi = std::min(lo + 2 * width, n);
+            size_t i = lo, j = mid, k = lo;
+            while (i < mid && j < hi) {
+                if (less(values[j], values[i])) {
+                    inversions += int64_t(mid - i);
+                    buffer[k++] = values[j++];
+                } else {
+                    buffer[k++] = values[i++];
+                }
+            }
+            while (i < mid) buffer[k++] = values[i++];
+            while (j < hi) buffer[k++] = values[j++];
+        }
+        std::swap(values, buffer);
+    }
+    return inversions;
+}
+
+}  // namespace
+
+ReferenceAncestorSorter::ReferenceAncestorSorter(
+    const TAhnenData& data, const TArrayOfBoolean& drawn, const AncestorPackingInput& input,
+    TArrayOfBoolean& switched, TTetrisVorfahren& packing, ProgressCallback progress)
+    : m_drawn(drawn),
+      m_input(input),
+      m_switched(switched),
+      m_packing(packing),
+      m_progress(std::move(progress)),
+      m_families(CollectSortingFamilies(data, drawn, input.Rows)),
+      m_rows(m_families.LineRows)
+{
+    Repack();
+}
+
+void ReferenceAncestorSorter::Repack()
+{
+    m_packing.Pack(m_input);
+    m_across2.resize(m_drawn.size());
+    for (const TTetrisVorfahrenNode& node : m_packing.Nodes())
+        if (node.Person >= 0) m_across2[node.Person] = 2 * node.Offset;
+}
+
+int32_t ReferenceAncestorSorter::Anchor2(const FamilyLines& family) const
+{
+    if (family.Father >= 0 && family.Mother >= 0)
+        return (Across2(family.Father) + Across2(family.Mother)) / 2;
+    return Across2(family.Father >= 0 ? family.Father : family.Mother);
+}
+
+float ReferenceAncestorSorter::LineLength() const
+{
+    float cost = 0;
+    for (const FamilyLines& family : m_families.Lines) {
+        float anchor = float(Anchor2(family)) / 2;
+        if (family.Father >= 0 && family.Mother >= 0)
+            cost += float(std::abs(Across2(family.Father) - Across2(family.Mother)));
+        for (int64_t child : family.Children) cost += std::fabs(float(Across2(child)) / 2 - anchor);
+    }
+    return cost;
+}
+
+int64_t ReferenceAncestorSorter::Crossings()
+{
+    for (std::vector<Segment>& row : m_rows) row.clear();
+    for (const FamilyLines& family : m_families.Lines) {
+        int32_t anchor = Anchor2(family);
+        for (int64_t child : family.Children) {
+            int32_t c = Across2(child);
+            m_rows[family.LineLevel].push_back({c, anchor});
+            for (int32_t j = std::max(m_input.Rows[child], 0); j < family.LineLevel; ++j)
+                m_rows[j].push_back({c, c});
+        }
+    }
+    int64_t crossings = 0;
+    for (std::vector<Segment>& row : m_rows) {
+        std::sort(row.begin(), row.end(), [](const Segment& a, const Segment& b) {
+            return a.Lower != b.Lower ? a.Lower < b.Lower : a.Upper < b.Upper;
+        });
+        // Leaves the row sorted by upper end, as the count between parents wants it.
+        crossings += CountInversions(row, m_mergeBuffer, [](const Segment& a, const Segment& b) {
+            return a.Upper < b.Upper;
+        });
+    }
+    return crossings + CrossingsBetweenParents();
+}
+
+// Lines whose upper end lies strictly between a couple (other than at the couple's own anchor)
+// cross the couple's marriage line.
+int64_t ReferenceAncestorSorter::CrossingsBetweenParents() const
+{
+    auto below = [](const Segment& s, int32_t x) { return s.Upper < x; };
+    auto above = [](int32_t x, const Segment& s) { return x < s.Upper; };
+    int64_t crossings = 0;
+    for (const FamilyLines& family : m_families.Lines) {
+        if (family.Father < 0 || family.Mother < 0) continue;
+        const std::vector<Segment>& row = m_rows[family.LineLevel];
+        int32_t lo = std::min(Across2(family.Father), Across2(family.Mother));
+        int32_t hi = std::max(Across2(family.Father), Across2(family.Mother));
+        if (hi - lo < 2) continue;
+        auto first = std::upper_bound(row.begin(), row.end(), lo, above);
+        auto last = std::lower_bound(first, row.end(), hi, below);
+        const int32_t anchor = Anchor2(family);
+        auto atAnchor = std::lower_bound(first, last, anchor, below);
+        auto pastAnchor = std::upper_bound(atAnchor, last, anchor, above);
+        crossings += (last - first) - (pastAnchor - atAnchor);
+    }
+    return crossings;
+}
+
+double ReferenceAncestorSorter::Cost(SortingMeasure measure)
+{
+    switch (measure) {
+        case SortingMeasure::LineLength:
+            return LineLength();
+        case SortingMeasure::Crossings:
+            return double(Crossings());
+        case SortingMeasure::Width:
+            return m_packing.PackedWidth;
+    }
+    return 0;
+}
+
+bool ReferenceAncestorSorter::Pass(SortingMeasure measure, const std::vector<int32_t>& families,
+                                   bool& changed)
+{
+    const double start = Cost(measure);
+    const int64_t crossingsBefore = measure == SortingMeasure::Width ? Crossings() : 0;
+    const std::string text = SortingPassText(measure, start);
+    TArrayOfBoolean orderMatters(m_switched.size(), false);
+    for (int32_t f : families) orderMatters[f] = m_packing.OrderMatters(f);
+    double best = start;
+    int32_t bestFamily = -1;
+    for (size_t i = 0; i < families.size(); ++i) {
+        if (ReportProgress(m_progress, text, int64_t(i), int64_t(families.size()))) return false;
+        const int32_t f = families[i];
+        // A switch that cannot change the packing cannot win either.
+        if (!orderMatters[f]) continue;
+        m_switched[f] = !m_switched[f];
+        Repack();
+        double cost = Cost(measure);
+        bool wins =
+            cost < best && (measure != SortingMeasure::Width || Crossings() <= crossingsBefore);
+        m_switched[f] = !m_switched[f];
+        if (wins) {
+            best = cost;
+            bestFamily = f;
+        }
+    }
+    if (bestFamily >= 0) m_switched[bestFamily] = !m_switched[bestFamily];
+    Repack();
+    changed = bestFamily >= 0;
+    return true;
+}
+
+bool ReferenceAncestorSorter::Run(uint8_t sorting)
+{
+    if (m_families.Candidates.empty() || (sorting != 1 && sorting != 2)) return true;
+    bool changed = true;
+    while (changed)
+        if (!Pass(sorting == 1 ? SortingMeasure::LineLength : SortingMeasure::Crossings,
+                  sorting == 1 ? m_families.BothDrawn : m_families.Candidates, changed))
+            return false;
+    if (sorting == 1) return true;
+    changed = true;
+    while (changed)
+        if (!Pass(SortingMeasure::Width, m_families.BothDrawn, changed)) return false;
+    return true;
+}
+
+}  // namespace qv
