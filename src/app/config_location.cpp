@@ -6,6 +6,8 @@
 #include <filesystem>
 
 #include "app/config_file.h"
+#include "app/dialog_ranges.h"
+#include "app/install_layout.h"
 #include "data/error.h"
 
 namespace qv {
@@ -27,7 +29,10 @@ std::filesystem::path UserConfigDirectory()
 std::string ConfigFilePath(const std::string& programDirectory)
 {
     std::filesystem::path beside = std::filesystem::path(programDirectory) / kConfigName;
-    if (::access(programDirectory.c_str(), W_OK) == 0) return beside.string();
+    // An installed program's folder belongs to the package manager, even where root may write.
+    bool besideAllowed =
+        !IsInstalledProgram(programDirectory) && ::access(programDirectory.c_str(), W_OK) == 0;
+    if (besideAllowed) return beside.string();
     std::filesystem::path user = UserConfigDirectory();
     if (user.empty()) return beside.string();
     return (user / "quilvane" / kConfigName).string();
@@ -40,6 +45,8 @@ void LoadConfigIni(TImageSettings& settings, const std::string& programDirectory
     } catch (const Error&) {
         // A missing or unreadable settings file means the defaults stay.
     }
+    // The dialogs are filled from the settings at start-up and hold their values in range.
+    ApplyDialogRanges(settings);
 }
 
 bool SaveConfigIni(const TImageSettings& settings, const std::string& programDirectory)

@@ -1,4 +1,4 @@
-// Spin-edit ranges of the tree chart, triangle, circle chart and table dialogs.
+// Spin-edit ranges and radio-group choices of the output dialogs.
 #include "app/dialog_ranges.h"
 
 #include <algorithm>
@@ -18,10 +18,28 @@ void ClampColumnCount(std::vector<Column>& columns)
     columns.resize(std::clamp<size_t>(columns.size(), 1, 50));
 }
 
+// A radio group shows no choice for a value beyond its last item, and the outputs would read
+// it as some other choice (a direction past "Rechts -> Links" drew the descendant tree into
+// the ancestor chart), so such values take the nearest choice, as spin edits do.
+void ClampChoices(TImageSettings& settings)
+{
+    Clamp<uint8_t>(settings.Tree.Alignment, 0, 3);
+    Clamp<uint8_t>(settings.Tree.Label, 0, 3);
+    Clamp<uint8_t>(settings.Tree.LabelGen, 0, 1);
+    Clamp<uint8_t>(settings.Tree.Sorting, 0, 2);
+    Clamp<uint8_t>(settings.Tree.TreeType, 0, 2);
+    Clamp<uint8_t>(settings.Triangle.Alignment, 0, 3);
+    Clamp<uint8_t>(settings.Triangle.Label, 0, 3);
+    Clamp<uint8_t>(settings.Triangle.TreeType, 0, 2);
+    Clamp<uint8_t>(settings.Circle.Shape, 0, 1);
+    Clamp<int32_t>(settings.FrequencyValue, 0, 8);
+}
+
 }  // namespace
 
 void ApplyDialogRanges(TImageSettings& settings)
 {
+    ClampChoices(settings);
     Clamp<uint8_t>(settings.Symbol.Radius, 2, 25);
     Clamp<uint8_t>(settings.FontSize, 5, 100);
     Clamp<uint32_t>(settings.NodeWidth, 1, 1000);

@@ -1,8 +1,12 @@
-// Replacing the generation placeholders in catalogue order.
+// Replacing the generation placeholders of label lines.
 #include "app/generation_label.h"
 
+#include <algorithm>
+#include <optional>
+#include <string_view>
+
+#include "app/placeholder_substitution.h"
 #include "calc/metric_names.h"
-#include "data/replace_all.h"
 
 namespace qv {
 
@@ -15,18 +19,15 @@ TArrayOfString GenerationLabelTemplate(const TImageSettings& settings)
 TArrayOfString ExpandGenerationLabel(int64_t generation, const TArrayOfString& lines,
                                      const TCalcClass& calc)
 {
-    TArrayOfString expanded = lines;
-    for (const std::string& name : GenerationMetricNames()) {
-        std::string token = "<" + name + ">";
-        std::string value;
-        bool computed = false;
-        for (std::string& line : expanded) {
-            if (line.find(token) == std::string::npos) continue;
-            if (!computed) value = calc.GetGenerationText(name, generation);
-            computed = true;
-            ReplaceAll(line, token, value);
-        }
-    }
+    const std::vector<std::string>& names = GenerationMetricNames();
+    auto value = [&](std::string_view token) -> std::optional<std::string> {
+        std::string name(token.substr(1, token.size() - 2));
+        if (std::find(names.begin(), names.end(), name) == names.end()) return std::nullopt;
+        return calc.GetGenerationText(name, generation);
+    };
+    TArrayOfString expanded;
+    expanded.reserve(lines.size());
+    for (const std::string& line : lines) expanded.push_back(SubstitutePlaceholders(line, value));
     return expanded;
 }
 

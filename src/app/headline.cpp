@@ -2,8 +2,12 @@
 #include "app/headline.h"
 
 #include <filesystem>
+#include <optional>
+#include <string_view>
+#include <utility>
 
 #include "app/person_label.h"
+#include "app/placeholder_substitution.h"
 #include "app/qt_text.h"
 #include "data/replace_all.h"
 
@@ -54,19 +58,30 @@ std::string ExpandHeadline(const TArrayOfString& lines, const TAhnenData& data,
                            const TImageSettings& settings, HeadlineKind kind, const QDateTime& now,
                            const QLocale& locale)
 {
-    std::string text;
-    for (size_t i = 0; i < lines.size(); ++i) text += (i ? "\r\n" : "") + lines[i];
-    ReplaceAll(text, "<Datum>", Utf8FromQString(locale.toString(now.date(), DateFormat(locale))));
-    ReplaceAll(text, "<Uhrzeit>", Utf8FromQString(locale.toString(now.time(), TimeFormat(locale))));
-    ReplaceAll(text, "<Dateiname>", std::filesystem::path(data.FileName).filename().string());
     bool questionMarks = kind == HeadlineKind::TreeChart  ? settings.Tree.LabelsQuestionMark
                          : kind == HeadlineKind::Triangle ? settings.Triangle.LabelsQuestionMark
                                                           : false;
     int64_t proband =
         settings.SavedProbandIndex >= 0 ? settings.SavedProbandIndex : settings.ProbandIndex;
-    ReplaceAll(text, "<Proband>", PersonName(data, proband, questionMarks));
-    ReplaceAll(text, "<Kekule1>", PersonName(data, settings.GetKekuleOne(), questionMarks));
-    ReplaceAll(text, "\r\n", "<br/>");
+    const std::pair<std::string_view, std::string> values[] = {
+        {"<Datum>", Utf8FromQString(locale.toString(now.date(), DateFormat(locale)))},
+        {"<Uhrzeit>", Utf8FromQString(locale.toString(now.time(), TimeFormat(locale)))},
+        {"<Dateiname>", std::filesystem::path(data.FileName).filename().string()},
+        {"<Proband>", PersonName(data, proband, questionMarks)},
+        {"<Kekule1>", PersonName(data, settings.GetKekuleOne(), questionMarks)},
+    };
+    auto value = [&values](std::string_view token) -> std::optional<std::string> {
+        for (const auto& [name, text] : values)
+            if (token == name) return text;
+        return std::nullopt;
+    };
+    // Line breaks of the template become "<br/>"; names and file names are inserted as they are.
+    std::string text;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        std::string line = lines[i];
+        ReplaceAll(line, "\r\n", "<br/>");
+        text += (i ? "<br/>" : "") + SubstitutePlaceholders(line, value);
+    }
     return text;
 }
 

@@ -1,6 +1,11 @@
-// Expanding person templates in the fixed order of their placeholders.
+// Expanding person templates: names, events, Kekule numbers and metrics in one pass.
 #include "app/person_label.h"
 
+#include <algorithm>
+#include <optional>
+#include <string_view>
+
+#include "app/placeholder_substitution.h"
 #include "app/qt_text.h"
 #include "calc/metric_names.h"
 #include "data/replace_all.h"
@@ -32,39 +37,66 @@ std::string KekuleValue(const TArrayOfInt64& numbers, const std::string& mark, b
     return key;
 }
 
-void ReplaceNamesAndEvents(std::string& text, const TPerson& p, bool questionMarks)
+// The value of a name or event placeholder, or nothing for other tokens.
+std::optional<std::string> NameOrEventValue(std::string_view token, const TPerson& p,
+                                            bool questionMarks)
 {
-    auto q = [questionMarks](const std::string& value) {
-        return QuestionMarkValue(value, questionMarks);
+    const std::pair<std::string_view, const std::string*> values[] = {
+        {"<NName>", &p.Surname},
+        {"<VName>", &p.GivenNames},
+        {"<Geb-Datum>", &p.Birth.Date},
+        {"<Geb-Ort>", &p.Birth.Place},
+        {"<Tod-Datum>", &p.Death.Date},
+        {"<Tod-Ort>", &p.Death.Place},
+        {"<Tauf-Datum>", &p.Christening.Date},
+        {"<Tauf-Ort>", &p.Christening.Place},
+        {"<Beerd-Datum>", &p.Burial.Date},
+        {"<Beerd-Ort>", &p.Burial.Place},
     };
-    if (text.find("<NNAME>") != std::string::npos)
-        ReplaceAll(text, "<NNAME>", q(UpperCaseUtf8(p.Surname)));
-    const std::pair<const char*, std::string> values[] = {
-        {"<NName>", q(p.Surname)},
-        {"<VName>", q(p.GivenNames)},
-        {"<Geb-Datum>", q(p.Birth.Date)},
-        {"<Geb-Ort>", q(p.Birth.Place)},
-        {"<Tod-Datum>", q(p.Death.Date)},
-        {"<Tod-Ort>", q(p.Death.Place)},
-        {"<Tauf-Datum>", q(p.Christening.Date)},
-        {"<Tauf-Ort>", q(p.Christening.Place)},
-        {"<Beerd-Datum>", q(p.Burial.Date)},
-        {"<Beerd-Ort>", q(p.Burial.Place)},
-        {"<Nummer>", p.Id},
-    };
-    for (const auto& [token, value] : values) ReplaceAll(text, token, value);
+    if (token == "<NNAME>") return QuestionMarkValue(UpperCaseUtf8(p.Surname), questionMarks);
+    if (token == "<Nummer>") return p.Id;
+    for (const auto& [name, value] : values)
+        if (token == name) return QuestionMarkValue(*value, questionMarks);
+    return std::nullopt;
 }
 
-void ReplaceMetrics(std::string& text, TCalcClass& calc, int64_t person)
+bool IsPersonMetric(std::string_view name)
 {
-    if (text.find("<Kekule-Min>") != std::string::npos)
-        ReplaceAll(text, "<Kekule-Min>", calc.GetValueText("kekule-min", person));
-    for (const std::string& name : PersonMetricNames()) {
-        std::string token = "<" + name + ">";
-        if (text.find(token) != std::string::npos)
-            ReplaceAll(text, token, calc.GetValueText(name, person));
-    }
+    const std::vector<std::string>& names = PersonMetricNames();
+    return std::find(names.begin(), names.end(), name) != names.end();
 }
+
+// The values of the placeholders that need the engine. The Kekule lists are built once each,
+// "<Kekule>" first, so their footnotes keep one order however often the placeholders occur.
+class EngineValues {
+public:
+    EngineValues(TCalcClass& calc, int64_t person, const std::string& templateText,
+                 bool footnoteMode, int32_t threshold, TFootNotes& footnotes)
+        : m_calc(calc), m_person(person)
+    {
+        if (templateText.find("<Kekule>") != std::string::npos)
+            m_kekule = KekuleValue(calc.GetValueArray("kekule", person), "", footnoteMode,
+                                   threshold, footnotes);
+        if (templateText.find("<KekuleX>") != std::string::npos)
+            m_kekuleX = KekuleValue(calc.GetValueArray("kekulex", person), "x", footnoteMode,
+                                    threshold, footnotes);
+    }
+
+    std::optional<std::string> operator()(std::string_view token) const
+    {
+        if (token == "<Kekule>") return m_kekule;
+        if (token == "<KekuleX>") return m_kekuleX;
+        if (token == "<Kekule-Min>") return m_calc.GetValueText("kekule-min", m_person);
+        std::string name(token.substr(1, token.size() - 2));
+        if (IsPersonMetric(name)) return m_calc.GetValueText(name, m_person);
+        return std::nullopt;
+    }
+
+private:
+    TCalcClass& m_calc;
+    int64_t m_person;
+    std::optional<std::string> m_kekule, m_kekuleX;
+};
 
 }  // namespace
 
@@ -80,20 +112,16 @@ std::string ExpandPersonLabel(const TAhnenData& data, TCalcClass& calc, int64_t 
 {
     if (person < 0 || person >= static_cast<int64_t>(data.Persons.size())) return {};
     calc.SetProband(settings.GetKekuleOne());
-    std::string text = templateText;
-    ReplaceNamesAndEvents(text, data.Persons[person], questionMarks);
-    if (person >= calc.PersonCount()) return text;
-    int32_t threshold = settings.Tree.FootnoteThreshold;
-    if (text.find("<Kekule>") != std::string::npos)
-        ReplaceAll(text, "<Kekule>",
-                   KekuleValue(calc.GetValueArray("kekule", person), "", footnoteMode, threshold,
-                               footnotes));
-    if (text.find("<KekuleX>") != std::string::npos)
-        ReplaceAll(text, "<KekuleX>",
-                   KekuleValue(calc.GetValueArray("kekulex", person), "x", footnoteMode, threshold,
-                               footnotes));
-    ReplaceMetrics(text, calc, person);
-    return text;
+    const TPerson& p = data.Persons[person];
+    std::optional<EngineValues> engine;
+    if (person < calc.PersonCount())
+        engine.emplace(calc, person, templateText, footnoteMode, settings.Tree.FootnoteThreshold,
+                       footnotes);
+    return SubstitutePlaceholders(templateText, [&](std::string_view token) {
+        std::optional<std::string> value = NameOrEventValue(token, p, questionMarks);
+        if (!value && engine) value = (*engine)(token);
+        return value;
+    });
 }
 
 TArrayOfString PersonLabelTemplate(const TImageSettings& settings, ChartKind kind)

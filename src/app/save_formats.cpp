@@ -55,6 +55,28 @@ std::vector<std::string> FilterExtensions(const SaveFilter& filter)
     return extensions;
 }
 
+std::string DialogNameFilter(const SaveFilter& filter)
+{
+    std::string patterns = filter.patterns;
+    std::erase(patterns, ';');
+    return filter.caption + " (" + patterns + ")";
+}
+
+int DialogFilterIndex(const std::vector<SaveFilter>& filters, const std::string& reported,
+                      const std::string& typedName)
+{
+    std::string shown = Trimmed(reported);
+    for (size_t i = 0; i < filters.size(); ++i) {
+        if (shown == DialogNameFilter(filters[i]) || shown == filters[i].caption)
+            return static_cast<int>(i);
+    }
+    for (size_t i = 0; i < filters.size(); ++i) {
+        if (ApplyExtensionRule(typedName, FilterExtensions(filters[i])) == typedName)
+            return static_cast<int>(i);
+    }
+    return 0;
+}
+
 std::string ApplyExtensionRule(const std::string& name, const std::vector<std::string>& extensions)
 {
     if (extensions.empty()) return name;

@@ -30,6 +30,14 @@ struct SaveFilter {
 std::vector<SaveFilter> SaveFilters(const std::vector<int>& codes);
 // The filter's extensions: the patterns split at ";", trimmed, without the leading "*".
 std::vector<std::string> FilterExtensions(const SaveFilter& filter);
+// The entry as a file dialog takes it: the caption, then the patterns in a bracket of their own
+// (without ";") that the dialog filters by and may hide.
+std::string DialogNameFilter(const SaveFilter& filter);
+// The index of the entry a file dialog reports as chosen, in either its full or its shortened
+// form (Qt 6.4 reports the caption alone once the patterns are hidden). Should a dialog report
+// none of them, the first entry whose extension the typed name has, else the first entry.
+int DialogFilterIndex(const std::vector<SaveFilter>& filters, const std::string& reported,
+                      const std::string& typedName);
 // The name with its extension replaced by the first of extensions unless it is exactly one
 // of them ("tafel.PNG" with the PNG filter becomes "tafel.png").
 std::string ApplyExtensionRule(const std::string& name, const std::vector<std::string>& extensions);

@@ -17,13 +17,26 @@ std::string Printed(double x, int decimals)
     return std::string(buffer.data(), result.ptr);
 }
 
+// The decimals to round x to before it is cut: those of its twelfth significant digit, which
+// absorbs the representation error of values such as 1 - 0.8 (0.19999…, which would otherwise be
+// cut to 0.1999). Where that digit does not lie beyond the cut, x is only cut.
+int RoundingDecimals(int digits, double x)
+{
+    constexpr int kSignificantDigits = 12;
+    constexpr int kFullDecimals = 18;
+    if (x == 0) return kFullDecimals;
+    int exponent = static_cast<int>(std::floor(std::log10(std::fabs(x))));
+    int decimals = kSignificantDigits - 1 - exponent;
+    return decimals > digits ? decimals : kFullDecimals;
+}
+
 }  // namespace
 
 std::string FormatTruncated(int digits, double x)
 {
     if (std::isinf(x)) return "INF";
     if (std::isnan(x)) return "NaN";
-    std::string text = Printed(x, 18);
+    std::string text = Printed(x, RoundingDecimals(digits, x));
     size_t point = text.find('.');
     if (digits < 18) text.resize(point + 1 + digits);
     while (text.back() == '0' && text.find('.') != std::string::npos) text.pop_back();

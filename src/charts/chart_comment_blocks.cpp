@@ -1,4 +1,4 @@
-// The comment blocks of the chart base: measured and drawn as pictures, or written into SVG.
+// The comment blocks of the chart base: measured as pictures, drawn through a painter.
 #include "charts/chart_common.h"
 #include "render/html_fragment.h"
 
@@ -27,29 +27,15 @@ CommentHeights TImage_Common::MeasureComments(CommentKind kind, int width)
     return {m_header.Height(), m_footer.Height()};
 }
 
-void TImage_Common::DrawComments(Bitmap& bitmap, CommentKind kind, int width, int headerHeight,
-                                 int footerHeight)
+void TImage_Common::DrawComments(ChartPainter& painter, CommentKind kind, int width,
+                                 CommentHeights heights)
 {
     RenderComments(kind, width);
-    Canvas canvas(bitmap);
-    if (headerHeight > 0) canvas.Draw(0, 0, m_header);
-    if (footerHeight > 0) canvas.Draw(0, bitmap.Height() - footerHeight, m_footer);
-}
-
-void TImage_Common::WriteCommentsSvg(TScalableVectorGraphics& svg, CommentKind kind,
-                                     int headerHeight, int footerHeight) const
-{
-    auto block = [&](int y, int height, const TArrayOfString& lines) {
-        svg.Add("<foreignObject x=\"0\" y=\"" + std::to_string(y) + "\" width=\"" +
-                std::to_string(svg.Width) + "\" height=\"" + std::to_string(height) + "\">");
-        svg.Add("<body xmlns=\"http://www.w3.org/1999/xhtml\">");
-        svg.AddStrings(lines);
-        svg.Add("</body>");
-        svg.Add("</foreignObject>");
-    };
-    if (headerHeight > 0) block(0, headerHeight, HeaderLines(kind));
-    if (footerHeight > 0 && CommentSwitchesOf(Settings, kind).footer)
-        block(svg.Height - footerHeight, footerHeight, Settings.CommentFooterText);
+    CommentBlocks blocks;
+    if (heights.header > 0) blocks.header = {heights.header, HeaderLines(kind), m_header};
+    if (heights.footer > 0 && CommentSwitchesOf(Settings, kind).footer)
+        blocks.footer = {heights.footer, Settings.CommentFooterText, m_footer};
+    painter.Comments(blocks);
 }
 
 }  // namespace qv

@@ -1,5 +1,5 @@
 // TImage_Common: the base of every chart renderer, with the services all charts share:
-// sex colours, the orientation swap, person symbols, label text and the comment blocks.
+// the orientation swap, person symbols, measuring label text and the comment blocks.
 #pragma once
 
 #include <cstdint>
@@ -9,13 +9,12 @@
 
 #include "app/image_settings.h"
 #include "charts/chart_comments.h"
+#include "charts/chart_painter.h"
 #include "data/ahnen_data.h"
 #include "data/progress.h"
 #include "render/bitmap.h"
-#include "render/canvas.h"
-#include "render/person_symbols.h"
 #include "render/point.h"
-#include "render/scalable_vector_graphics.h"
+#include "render/text_metrics.h"
 
 namespace qv {
 
@@ -47,37 +46,25 @@ public:
     int32_t Width = 0;
     int32_t Height = 0;
 
-    // "M" blue, "F" red, anything else green.
-    static TColor SexColor(char sex);
     // Exchanges x and y where the chart's alignment runs across (alignment 2 or 3 of the
     // tree charts and the triangle diagram); other charts never exchange them.
     Point OrientPoint(Point p) const;
 
-    // Direction argument meaning "as the chart's alignment".
-    static constexpr int kAlignedDirection = -1;
-    void DrawSymbol(Canvas& canvas, char sex, int direction, int x, int y);
-    void DrawSymbolSvg(TScalableVectorGraphics& svg, char sex, std::string_view extra,
-                       int direction, int x, int y) const;
+    // What a painter for this chart draws with: font, halo, line antialiasing, symbols.
+    ChartPainterStyle PainterStyle() const;
+    // The person symbol centred at `at`, a triangle pointing along the chart's alignment;
+    // order places it within a symbol layer.
+    void DrawSymbol(ChartPainter& painter, char sex, Point at, SymbolOrder order = {}) const;
 
     // Label text is UTF-8 with small-text runs; malformed UTF-8 counts as empty text.
     int LineHeight() const { return m_lineHeight; }
     int TextWidth(std::string_view text) const;
     int MaxTextWidth(const TArrayOfString& lines) const;
-    // Draws in the canvas's font colour and brush; labels want a clear brush.
-    void DrawText(Canvas& canvas, int x, int y, std::string_view text) const;
-    // With FONT_STAY_ON_TOP, first a halo in the background colour, then the text in black.
-    void DrawLabelLine(Canvas& canvas, int x, int y, TColor background,
-                       std::string_view text) const;
-    void DrawTextSvg(TScalableVectorGraphics& svg, int x, int y, std::string_view text) const;
-    void DrawLabelLineSvg(TScalableVectorGraphics& svg, int x, int y, TColor background,
-                          std::string_view text) const;
 
     // Header and footer heights at the given width (0 for a block switched off).
     CommentHeights MeasureComments(CommentKind kind, int width);
-    void DrawComments(Bitmap& bitmap, CommentKind kind, int width, int headerHeight,
-                      int footerHeight);
-    void WriteCommentsSvg(TScalableVectorGraphics& svg, CommentKind kind, int headerHeight,
-                          int footerHeight) const;
+    // The blocks measured at the width, the header at the top, the footer at the bottom.
+    void DrawComments(ChartPainter& painter, CommentKind kind, int width, CommentHeights heights);
     // The assembled header: headline in an Arial font element, then the header lines.
     TArrayOfString HeaderLines(CommentKind kind) const;
 
@@ -93,7 +80,6 @@ private:
     int m_lineHeight = 0;
     TextMetrics m_normalMetrics;
     TextMetrics m_smallMetrics;
-    std::optional<PersonSymbols> m_symbols;
     // The rendered blocks of the last MeasureComments, reused for drawing.
     std::optional<std::pair<CommentKind, int>> m_commentsFor;
     Bitmap m_header;

@@ -42,10 +42,10 @@ int RunTreeChart(const std::vector<std::string>& args)
     ApplySelectionOptions(parsed, data, selection);
     Completion completion;
     const TreeChartTexts texts = TemplateTexts(document.Calc(), settings);
-    std::optional<int32_t> persons =
+    const std::optional<OutputCounts> counts =
         WriteTreeChart(data, settings, texts, output, ProgramIdentification(), bar.Callback());
-    if (!persons || InterruptRequested()) return Interrupted();
-    completion.Print({"Personen: " + std::to_string(*persons)});
+    if (!counts || InterruptRequested()) return Interrupted();
+    completion.Print({"Personen: " + std::to_string(counts->persons)});
     return 0;
 }
 

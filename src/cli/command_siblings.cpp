@@ -1,4 +1,6 @@
 // "siblings": the sibling list of a proband as text, HTML, spreadsheet or document.
+#include <iostream>
+
 #include "cli/command.h"
 #include "cli/completion.h"
 #include "cli/data_source.h"
@@ -13,9 +15,12 @@ int RunSiblings(const std::vector<std::string>& args)
     auto data = LoadData(parsed);
     int64_t root = ResolveRoot(parsed, *data);
     Completion completion;
-    WriteSiblingList(*data, root, output);
-    completion.Print({"Geschwisterpaare: " + std::to_string(data->SiblingPairCount),
-                      "Personen: " + std::to_string(data->OutputPersonCount)});
+    bool depthCut = false;
+    // Without a progress callback nothing can cancel the writing.
+    const OutputCounts counts = *WriteSiblingList(*data, root, output, {}, &depthCut);
+    if (depthCut) std::cerr << "Warnung: " << kDepthCutWarning << '\n';
+    completion.Print({"Geschwisterpaare: " + std::to_string(counts.siblingPairs),
+                      "Personen: " + std::to_string(counts.persons)});
     return 0;
 }
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <iostream>
 
+#include "app/install_layout.h"
 #include "data/data_file.h"
 #include "data/example_family.h"
 
@@ -25,8 +26,7 @@ std::unique_ptr<TAhnenData> LoadData(const Arguments& args)
     std::unique_ptr<TAhnenData> data;
     if (args.Has("--example")) {
         if (!args.Positional().empty()) throw UsageError("Entweder DATEI oder --example angeben");
-        data = std::make_unique<TAhnenData>(
-            LoadExampleFamily(ProgramDirectory()));
+        data = std::make_unique<TAhnenData>(LoadExampleFamily(DataDirectory(ProgramDirectory())));
     } else {
         if (args.Positional().size() != 1) throw UsageError("Genau eine DATEI angeben");
         data = OpenDataFile(args.Positional()[0]);

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "app/program_identity.h"
+#include "app/qt_notices.h"
 #include "cli/arguments.h"
 #include "cli/command.h"
 #include "data/error.h"
@@ -21,6 +23,7 @@ void PrintOverview()
     std::cout << "Aufruf: quilvane-cli BEFEHL [OPTIONEN]\n\nBefehle:\n";
     for (const Command& c : Commands()) std::cout << "  " << c.name << "\t" << c.summary << '\n';
     std::cout << "\n" << kFileHelp << "quilvane-cli BEFEHL --help zeigt die Optionen eines Befehls.\n";
+    std::cout << "quilvane-cli --version zeigt die Version.\n";
 }
 
 void PrintUsage(const Command& command, std::ostream& out)
@@ -40,6 +43,10 @@ int Run(const std::vector<std::string>& args)
     if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         PrintOverview();
         return args.empty() ? 2 : 0;
+    }
+    if (args[0] == "--version") {
+        std::cout << "quilvane-cli (Quilvane) " << ProgramVersion() << '\n';
+        return 0;
     }
     for (const Command& command : Commands()) {
         if (args[0] != command.name) continue;
@@ -121,6 +128,20 @@ const std::vector<Command>& Commands()
          "die übrigen Einstellungen (AT_…, NODE_…, FONT_…) kommen aus --config und --set.\n"
          "Strg+C bricht ab (Status 130).",
          RunChart},
+        {"webgl", "die 3D-Ansicht der Vorfahren eines Probanden als WebGL-Seite",
+         "webgl (DATEI | --example) --root PERSON [--type 1|2] -o AUSGABE\n"
+         "--type 1 (Vorgabe) ist \"Kreis/Kegel\", 2 \"rechtwinklige Linien\". AUSGABE: .html oder .htm.",
+         RunWebGl},
+        {"details",
+         "die Details einer Person als RTF oder das Bild der Linie zu einer Kekule-Nummer",
+         "details (DATEI | --example) --person PERSON [--root PERSON] [--kekule-one PERSON]\n"
+         "            [--detailed] -o AUSGABE.rtf\n"
+         "        quilvane-cli details (DATEI | --example) --person PERSON [--root PERSON]\n"
+         "            [--kekule-one PERSON] --kekule-picture N -o AUSGABE\n"
+         "Die Werte zählen von der Kekule-Nr. 1 (--kekule-one, sonst --root); --detailed nimmt\n"
+         "alle Pfadzahl-Kennwerte auf (kann sehr lange dauern). --kekule-picture zeichnet die\n"
+         "Linie von der Kekule-Nr. 1 zum Vorfahren N der Person als .png oder .bmp.",
+         RunDetails},
     };
     return commands;
 }
@@ -130,6 +151,7 @@ const std::vector<Command>& Commands()
 int main(int argc, char** argv)
 {
     std::vector<std::string> args(argv + 1, argv + argc);
+    qv::SilenceQtNoise();
     try {
         return qv::cli::Run(args);
     } catch (const qv::Error& e) {

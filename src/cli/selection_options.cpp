@@ -1,33 +1,17 @@
 // Parsing selection options and running their queries.
 #include "cli/selection_options.h"
 
-#include <array>
-#include <utility>
+#include <optional>
 
+#include "app/relationship_query_names.h"
 #include "cli/data_source.h"
 
 namespace qv::cli {
 
 RelationshipQuery QueryByName(const std::string& name)
 {
-    static const std::array<std::pair<const char*, RelationshipQuery>, 8> kNames = {{
-        {"markierte", RelationshipQuery::Marked},
-        {"vorfahren", RelationshipQuery::Ancestors},
-        {"nachfahren", RelationshipQuery::Descendants},
-        {"spitzenahnen", RelationshipQuery::TopAncestors},
-        {"blutsverwandte", RelationshipQuery::BloodRelatives},
-        {"x-vorfahren", RelationshipQuery::XAncestors},
-        {"x-nachfahren", RelationshipQuery::XDescendants},
-        {"x-verwandte", RelationshipQuery::XRelatives},
-    }};
-    std::string lower = name;
-    for (char& c : lower)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    for (const auto& [text, query] : kNames)
-        if (lower == text) return query;
-    throw UsageError("Unbekannte Abfrage: " + name +
-                     " (markierte, vorfahren, nachfahren, spitzenahnen, blutsverwandte, "
-                     "x-vorfahren, x-nachfahren, x-verwandte)");
+    if (std::optional<RelationshipQuery> query = QueryByBatchName(name)) return *query;
+    throw UsageError("Unbekannte Abfrage: " + name + " (" + BatchQueryNames() + ")");
 }
 
 std::vector<int64_t> ResolvePersonList(const TAhnenData& data, const std::string& list)

@@ -14,8 +14,7 @@ namespace qv::cli {
 inline const OptionSpec kSelectOption{"--select", true};
 inline const OptionSpec kQueryOption{"--query", true};
 
-// markierte, vorfahren, nachfahren, spitzenahnen, blutsverwandte, x-vorfahren, x-nachfahren,
-// x-verwandte (any case); a usage error otherwise.
+// A batch name of the relationship queries (any case); a usage error naming them otherwise.
 RelationshipQuery QueryByName(const std::string& name);
 
 // "I3,#5,I12": every person of a comma-separated list.

@@ -33,10 +33,6 @@ public:
     int32_t LargestSpouseGroup = 0;
     std::vector<TPerson> Persons;
     std::vector<TFamilie> Families;
-    // Set by the output code: persons in the last chart or sibling list, sibling pairs written.
-    // Figures about an output, not data, so outputs may set them on a read-only data object.
-    mutable int32_t OutputPersonCount = 0;
-    mutable int32_t SiblingPairCount = 0;
     // The character set the file declares (GEDCOM "CHAR"); for information only.
     std::string CharSet;
     // What the reader and the building noticed without failing (shown once to the user).

@@ -40,6 +40,26 @@ char16_t MapAnselByte(uint8_t byte)
     return mapped == 0 ? kUnmapped : mapped;
 }
 
+// ANSEL writes diacritics before their base letter, Unicode after it: a run of stacked marks
+// moves behind the byte that follows it, keeping its order. Marks that end the text stay.
+std::string MarksAfterBase(std::string_view bytes)
+{
+    std::string reordered;
+    reordered.reserve(bytes.size());
+    for (size_t i = 0; i < bytes.size();) {
+        size_t base = i;
+        while (base < bytes.size() && IsCombiningMark(static_cast<uint8_t>(bytes[base]))) ++base;
+        if (base == bytes.size()) {
+            reordered.append(bytes.substr(i));
+            break;
+        }
+        reordered += bytes[base];
+        reordered.append(bytes.substr(i, base - i));
+        i = base + 1;
+    }
+    return reordered;
+}
+
 }  // namespace
 
 std::string NormaliseNfc(std::string_view utf8)
@@ -55,14 +75,7 @@ std::string NormaliseNfc(std::string_view utf8)
 
 std::string Utf8FromAnsel(std::string_view bytes)
 {
-    // ANSEL writes a diacritic before its base letter, Unicode after it.
-    std::string reordered(bytes);
-    for (size_t i = 0; i + 1 < reordered.size(); ++i) {
-        if (IsCombiningMark(static_cast<uint8_t>(reordered[i]))) {
-            std::swap(reordered[i], reordered[i + 1]);
-            ++i;
-        }
-    }
+    std::string reordered = MarksAfterBase(bytes);
     std::string utf8;
     utf8.reserve(reordered.size() + reordered.size() / 2);
     for (char c : reordered) AppendUtf8(utf8, MapAnselByte(static_cast<uint8_t>(c)));

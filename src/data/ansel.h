@@ -6,7 +6,8 @@
 
 namespace qv {
 
-// Moves each combining mark behind its base letter, maps the bytes and composes to NFC.
+// Moves the combining marks, stacked ones in their order, behind their base letter, maps the
+// bytes and composes to NFC.
 std::string Utf8FromAnsel(std::string_view bytes);
 // Unicode normalisation form C of valid UTF-8 text.
 std::string NormaliseNfc(std::string_view utf8);

@@ -5,7 +5,10 @@
 
 namespace qv {
 
-// Throws Error "Datei <path> kann nicht geöffnet werden. <reason>".
+// "Datei <path> kann nicht geöffnet werden. <the system's reason for errno error>".
+std::string CannotOpenMessage(const std::string& path, int error);
+
+// Throws Error with CannotOpenMessage.
 std::string ReadFileBytes(const std::string& path);
 
 }  // namespace qv

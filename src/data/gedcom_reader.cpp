@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "data/ansel.h"
+#include "data/cut_characters.h"
 #include "data/error.h"
 #include "data/file_bytes.h"
 #include "data/gedcom_line.h"
@@ -105,16 +106,45 @@ std::string_view TrimmedWhite(std::string_view s)
     return s.substr(first, s.find_last_not_of(" \t\r\n\f\v") - first + 1);
 }
 
-// Messages must stay readable even for binary garbage.
+// "\x1A" for a control character, which a message box would show as a box or, for NUL, end
+// the message at.
+void AppendEscaped(std::string& out, uint32_t codePoint)
+{
+    constexpr char kHex[] = "0123456789ABCDEF";
+    out += "\\x";
+    out += kHex[codePoint >> 4];
+    out += kHex[codePoint & 0xF];
+}
+
+// Messages must stay readable even for binary garbage: the quote ends where its line does (a
+// lone LF that a CR LF file keeps inside a line breaks it), control characters are escaped and
+// long text is cut.
 std::string PrintableExcerpt(std::string_view text)
 {
-    constexpr size_t kMax = 80;
-    std::string shown = IsValidUtf8(text) ? std::string(text)
-                                          : Utf8FromSingleByte(text, SingleByteCodePage::Windows1252);
-    if (shown.size() <= kMax) return shown;
-    size_t cut = kMax;
-    while (cut > 0 && (static_cast<uint8_t>(shown[cut]) & 0xC0) == 0x80) --cut;
-    return shown.substr(0, cut) + "…";
+    constexpr size_t kMaxCharacters = 80;
+    text = text.substr(0, text.find('\n'));
+    std::string utf8 = IsValidUtf8(text)
+                           ? std::string(text)
+                           : Utf8FromSingleByte(text, SingleByteCodePage::Windows1252);
+    std::string shown;
+    size_t characters = 0;
+    for (size_t i = 0; i < utf8.size(); ++characters) {
+        if (characters == kMaxCharacters) return shown + "…";
+        auto byte = static_cast<uint8_t>(utf8[i]);
+        auto next = i + 1 < utf8.size() ? static_cast<uint8_t>(utf8[i + 1]) : 0;
+        if (byte < 0x20 || byte == 0x7F) {
+            AppendEscaped(shown, byte);
+            i += 1;
+        } else if (byte == 0xC2 && next >= 0x80 && next < 0xA0) {  // U+0080 to U+009F
+            AppendEscaped(shown, next);
+            i += 2;
+        } else {
+            size_t length = Utf8SequenceLength(utf8[i]);
+            shown.append(utf8, i, length);
+            i += length;
+        }
+    }
+    return shown;
 }
 
 int8_t ParseLevel(std::string_view line)
@@ -175,13 +205,6 @@ private:
     }
 };
 
-bool IsAscii(std::string_view text)
-{
-    for (char c : text)
-        if (static_cast<uint8_t>(c) >= 0x80) return false;
-    return true;
-}
-
 // The code page for invalid lines of files whose character set we do not convert.
 SingleByteCodePage FallbackCodePage(std::string_view charSet)
 {
@@ -204,7 +227,12 @@ void ConvertEightBitLines(TGedcom& tree)
             tree.ReplaceLine(i, Utf8FromAnsel(line));
         } else if (charSet == "ANSI") {
             tree.ReplaceLine(i, Utf8FromSingleByte(line, SingleByteCodePage::Windows1252));
-        } else if (!IsValidUtf8(line)) {
+        } else {
+            // A character cut at a CONC comes together first (in file order, so a CONC line is
+            // checked after its predecessor took back the bytes it owed).
+            MendCutCharacter(tree, i);
+            line = tree.Node(i).Line();
+            if (IsValidUtf8(line)) continue;
             // Whatever the header claims, no invalid UTF-8 may enter the model.
             invalidUtf8 = true;
             tree.ReplaceLine(i, Utf8FromSingleByte(line, FallbackCodePage(charSet)));

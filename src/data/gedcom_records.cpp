@@ -2,6 +2,8 @@
 #include "data/gedcom_records.h"
 
 #include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "data/gedcom_line.h"
 
@@ -102,7 +104,58 @@ TOrtDatum* EventField(TPerson& person, std::string_view tag, int& kind)
     return nullptr;
 }
 
-void ReadPerson(const TGedcom& tree, int32_t record, std::string_view id, TPerson& person)
+struct Record {
+    int32_t node;
+    std::string_view id;
+};
+
+// Whether a family id's first record names a husband or a wife that exists. Built on the first
+// question, which only persons with several FAMC lines ask, so most files never pay for it.
+class FamiliesWithAParent {
+public:
+    FamiliesWithAParent(const std::vector<Record>& persons, const std::vector<TFamilie>& families)
+        : m_persons(persons), m_families(families)
+    {
+    }
+
+    bool Has(std::string_view id)
+    {
+        if (!m_built) Build();
+        auto it = m_hasParent.find(id);
+        return it != m_hasParent.end() && it->second;
+    }
+
+private:
+    void Build()
+    {
+        m_built = true;
+        std::unordered_set<std::string_view> personIds;
+        for (const Record& r : m_persons) personIds.insert(r.id);
+        for (const TFamilie& f : m_families)
+            m_hasParent.try_emplace(f.Id,
+                                    personIds.count(f.HusbandId) + personIds.count(f.WifeId) > 0);
+    }
+
+    const std::vector<Record>& m_persons;
+    const std::vector<TFamilie>& m_families;
+    std::unordered_map<std::string_view, bool> m_hasParent;
+    bool m_built = false;
+};
+
+// The last FAMC wins, except that a family without parents (or without a record) never
+// replaces one with a parent: some exporters add such an empty family after the real one, and
+// taking it would cut the person's whole ancestry off. A primary mark still decides.
+void TakeParentFamily(const TGedcom& tree, int32_t famcLine, std::string_view id,
+                      FamiliesWithAParent& families, PrimaryLock& lock, TPerson& person)
+{
+    bool primary = IsPrimary(tree, famcLine);
+    bool replaces = primary || person.ParentFamilyId.empty() || families.Has(id) ||
+                    !families.Has(person.ParentFamilyId);
+    if (replaces && lock.Take(primary)) person.ParentFamilyId = id;
+}
+
+void ReadPerson(const TGedcom& tree, int32_t record, std::string_view id,
+                FamiliesWithAParent& families, TPerson& person)
 {
     person.Id = id;
     bool nameSeen = false;
@@ -116,7 +169,7 @@ void ReadPerson(const TGedcom& tree, int32_t record, std::string_view id, TPerso
         } else if (tag == "SEX") {
             if (!value.empty()) person.Sex = value.front();
         } else if (tag == "FAMC") {
-            if (famc.Take(IsPrimary(tree, child))) person.ParentFamilyId = XrefId(value);
+            TakeParentFamily(tree, child, XrefId(value), families, famc, person);
         } else if (TOrtDatum* field = EventField(person, tag, kind)) {
             if (events[kind].Take(IsPrimary(tree, child))) *field = ReadEvent(tree, child);
         }
@@ -141,29 +194,20 @@ void ReadFamily(const TGedcom& tree, int32_t record, std::string_view id, TFamil
 void ReadGedcomRecords(const TGedcom& tree, std::vector<TPerson>& persons,
                        std::vector<TFamilie>& families)
 {
-    struct Record {
-        int32_t node;
-        bool person;
-        std::string_view id;
-    };
-    std::vector<Record> records;
-    size_t personCount = 0;
+    std::vector<Record> personRecords, familyRecords;
     for (int32_t top : tree.Children(TGedcom::kRoot)) {
-        if (std::string_view id = RecordId(tree.Node(top), "INDI"); !id.empty()) {
-            records.push_back({top, true, id});
-            ++personCount;
-        } else if (std::string_view fid = RecordId(tree.Node(top), "FAM"); !fid.empty()) {
-            records.push_back({top, false, fid});
-        }
+        if (std::string_view id = RecordId(tree.Node(top), "INDI"); !id.empty())
+            personRecords.push_back({top, id});
+        else if (std::string_view fid = RecordId(tree.Node(top), "FAM"); !fid.empty())
+            familyRecords.push_back({top, fid});
     }
-    persons.reserve(persons.size() + personCount);
-    families.reserve(families.size() + records.size() - personCount);
-    for (const Record& r : records) {
-        if (r.person)
-            ReadPerson(tree, r.node, r.id, persons.emplace_back());
-        else
-            ReadFamily(tree, r.node, r.id, families.emplace_back());
-    }
+    // Families first, so that the FAMC rule can tell which of them have parents.
+    families.reserve(families.size() + familyRecords.size());
+    for (const Record& r : familyRecords) ReadFamily(tree, r.node, r.id, families.emplace_back());
+    FamiliesWithAParent withParent(personRecords, families);
+    persons.reserve(persons.size() + personRecords.size());
+    for (const Record& r : personRecords)
+        ReadPerson(tree, r.node, r.id, withParent, persons.emplace_back());
 }
 
 }  // namespace qv

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "data/cycle_check.h"
+
 namespace qv {
 namespace {
 
@@ -68,12 +70,13 @@ void SortByFirstNumber(std::vector<SiblingGroup>& list)
 
 }  // namespace
 
-TArrayOfInt64 MinimumKekuleNumbers(const TAhnenData& data, int64_t root)
+TArrayOfInt64 MinimumKekuleNumbers(const TAhnenData& data, int64_t root, bool* depthCut)
 {
     // Generation by generation in ascending numbers: every number of a generation is smaller
     // than any of the next, so a person's first number is its smallest and each person is
     // expanded once, however often it occurs.
     TArrayOfInt64 minimum(data.Persons.size(), 0);
+    if (depthCut) *depthCut = false;
     if (root < 0 || root >= static_cast<int64_t>(data.Persons.size())) return minimum;
     std::vector<SiblingMember> generation{{1, root}}, next;
     minimum[root] = 1;
@@ -89,6 +92,12 @@ TArrayOfInt64 MinimumKekuleNumbers(const TAhnenData& data, int64_t root)
             }
         }
         std::swap(generation, next);
+    }
+    if (depthCut) {
+        auto unnumbered = [&](int64_t parent) { return parent >= 0 && minimum[parent] == 0; };
+        *depthCut = std::any_of(generation.begin(), generation.end(), [&](const SiblingMember& m) {
+            return unnumbered(data.GetFather(m.Person)) || unnumbered(data.GetMother(m.Person));
+        });
     }
     return minimum;
 }
@@ -106,9 +115,11 @@ int32_t SiblingGroups::MemberCount() const
     return static_cast<int32_t>(members);
 }
 
-SiblingGroups BuildSiblingGroups(const TAhnenData& data, int64_t root)
+SiblingGroups BuildSiblingGroups(const TAhnenData& data, int64_t root, bool* depthCut)
 {
-    TArrayOfInt64 minimum = MinimumKekuleNumbers(data, root);
+    if (root >= 0 && root < static_cast<int64_t>(data.Persons.size()))
+        CheckAncestryAcyclic(data, root);
+    TArrayOfInt64 minimum = MinimumKekuleNumbers(data, root, depthCut);
     SiblingGroups groups;
     AddHalfSiblings(data, minimum, false, groups.CommonFather);
     AddHalfSiblings(data, minimum, true, groups.CommonMother);

@@ -9,8 +9,9 @@
 namespace qv {
 
 // Every person's smallest Kekule number relative to root; 0 for persons who are neither
-// root nor its ancestors within the 62 generations that Kekule numbers cover.
-TArrayOfInt64 MinimumKekuleNumbers(const TAhnenData& data, int64_t root);
+// root nor its ancestors within the 62 generations that Kekule numbers cover. depthCut, when
+// given, tells whether ancestors beyond them were left without a number.
+TArrayOfInt64 MinimumKekuleNumbers(const TAhnenData& data, int64_t root, bool* depthCut = nullptr);
 
 // Kekule numbers of sibling-list members stay below 2^62, so that the parents of every
 // member still have numbers of 64 bits.
@@ -35,6 +36,8 @@ struct SiblingGroups {
 // The three lists, each ascending by the number of its groups' first member: children of one
 // father by different or unknown mothers, of one mother by different or unknown fathers, and
 // of one couple, as far as they are ancestors of root with numbers up to kMaxSiblingListNumber.
-SiblingGroups BuildSiblingGroups(const TAhnenData& data, int64_t root);
+// Throws Error with the cycle message when root is its own ancestor: the groups of a cyclic
+// ancestry describe no pedigree a list could be read back into.
+SiblingGroups BuildSiblingGroups(const TAhnenData& data, int64_t root, bool* depthCut = nullptr);
 
 }  // namespace qv

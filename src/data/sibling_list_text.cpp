@@ -129,7 +129,11 @@ std::vector<std::string> SiblingListLines(const TAhnenData& data, const SiblingG
 
 std::string SiblingListFileBytes(const std::vector<std::string>& lines)
 {
-    return Windows1252FromUtf8(JoinLinesCrLf(lines));
+    std::string text = JoinLinesCrLf(lines);
+    // A name the code page lacks would be written as "?"; the reader takes a file that starts
+    // with a byte-order mark as UTF-8.
+    if (!FitsWindows1252(text)) return "\xEF\xBB\xBF" + text;
+    return Windows1252FromUtf8(text);
 }
 
 SiblingListContents ParseSiblingList(std::string_view bytes, const std::string& fileName)

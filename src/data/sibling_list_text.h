@@ -28,7 +28,8 @@ struct SiblingListContents {
 // proband as the single person "1 /surname/". A "/" inside a surname is written as "|".
 std::vector<std::string> SiblingListLines(const TAhnenData& data, const SiblingGroups& groups,
                                           int64_t proband);
-// The file's bytes: Windows-1252, CR LF after every line.
+// The file's bytes, CR LF after every line: Windows-1252, or UTF-8 with a byte-order mark when
+// a name has characters Windows-1252 lacks ("Łódź").
 std::string SiblingListFileBytes(const std::vector<std::string>& lines);
 
 // Parses a file's bytes: names are UTF-8 after a UTF-8 byte-order mark or when the whole file

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace qv {
 namespace {
@@ -61,6 +62,16 @@ size_t ValidSequenceLength(std::string_view text, size_t i)
     return length;
 }
 
+// The Windows-1252 byte of a UTF-16 unit, or -1 when the code page lacks the character.
+int Windows1252Byte(char16_t unit)
+{
+    if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF)) return unit;
+    auto high = std::find(kWindows1252High.begin(), kWindows1252High.end(), unit);
+    if (high != kWindows1252High.end() && *high >= 0xA0)
+        return 0x80 + static_cast<int>(high - kWindows1252High.begin());
+    return -1;
+}
+
 bool IsHighSurrogate(char16_t u) { return u >= 0xD800 && u <= 0xDBFF; }
 bool IsLowSurrogate(char16_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
 
@@ -86,6 +97,21 @@ std::string DecodeUtf16(size_t count, Get get)
 
 }  // namespace
 
+bool IsAscii(std::string_view text)
+{
+    // Eight bytes at a time: the reader asks this of every line of large files.
+    constexpr uint64_t kHighBits = 0x8080808080808080;
+    size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        uint64_t word = 0;
+        std::memcpy(&word, text.data() + i, 8);
+        if (word & kHighBits) return false;
+    }
+    for (; i < text.size(); ++i)
+        if (static_cast<unsigned char>(text[i]) >= 0x80) return false;
+    return true;
+}
+
 bool IsValidUtf8(std::string_view text)
 {
     for (size_t i = 0; i < text.size();) {
@@ -94,6 +120,33 @@ bool IsValidUtf8(std::string_view text)
         i += length;
     }
     return true;
+}
+
+size_t Utf8SequenceLength(char lead)
+{
+    auto byte = static_cast<uint8_t>(lead);
+    if (byte < 0x80) return 1;
+    if (byte < 0xC2 || byte > 0xF4) return 0;
+    return byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : 2;
+}
+
+size_t CutUtf8TailLength(std::string_view text)
+{
+    // A character has at most three continuation bytes after its lead byte.
+    size_t lead = text.size();
+    while (lead > 0 && text.size() - lead < 3 &&
+           IsContinuation(static_cast<uint8_t>(text[lead - 1])))
+        --lead;
+    if (lead == 0) return 0;
+    --lead;
+    size_t present = text.size() - lead;
+    if (Utf8SequenceLength(text[lead]) <= present) return 0;
+    if (present == 1) return 1;
+    // The second byte decides about overlong forms, surrogates and code points past U+10FFFF.
+    auto first = static_cast<uint8_t>(text[lead]), second = static_cast<uint8_t>(text[lead + 1]);
+    bool fits = !(first == 0xE0 && second < 0xA0) && !(first == 0xED && second >= 0xA0) &&
+                !(first == 0xF0 && second < 0x90) && !(first == 0xF4 && second >= 0x90);
+    return fits ? present : 0;
 }
 
 void AppendUtf8(std::string& out, char32_t c)
@@ -129,15 +182,17 @@ std::string Windows1252FromUtf8(std::string_view text)
     out.reserve(text.size());
     for (char16_t unit : Utf16FromUtf8(text)) {
         if (IsLowSurrogate(unit)) continue;  // one "?" per character beyond the BMP
-        auto high = std::find(kWindows1252High.begin(), kWindows1252High.end(), unit);
-        if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF))
-            out += static_cast<char>(unit);
-        else if (high != kWindows1252High.end() && *high >= 0xA0)
-            out += static_cast<char>(0x80 + (high - kWindows1252High.begin()));
-        else
-            out += '?';
+        int byte = Windows1252Byte(unit);
+        out += byte < 0 ? '?' : static_cast<char>(byte);
     }
     return out;
+}
+
+bool FitsWindows1252(std::string_view text)
+{
+    std::u16string units = Utf16FromUtf8(text);
+    return std::all_of(units.begin(), units.end(),
+                       [](char16_t unit) { return Windows1252Byte(unit) >= 0; });
 }
 
 std::string Utf8FromUtf16Bytes(std::string_view bytes, bool bigEndian)

@@ -1,33 +1,43 @@
 // Main window construction, opening files and the person-level commands.
 #include "gui/main_window.h"
 
+#include <cerrno>
+#include <memory>
+
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFrame>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QToolButton>
+#include <QTimer>
 #include <QVBoxLayout>
-#include <QWhatsThis>
 
 #include "data/data_file.h"
 #include "data/error.h"
 #include "data/example_family.h"
+#include "data/file_bytes.h"
 #include "app/config_location.h"
+#include "app/install_layout.h"
 #include "app/program_identity.h"
 #include "app/qt_text.h"
 #include "app/recent_files.h"
+#include "app/relationship_query_names.h"
 #include "charts/tree/template_texts.h"
 #include "charts/tree/tree_chart_file.h"
 #include "tables/generation_table.h"
 #include "tables/person_table.h"
 #include "tables/sibling_list_output.h"
 #include "gui/about_dialog.h"
+#include "gui/context_help.h"
+#include "gui/dropped_file.h"
+#include "gui/mini_ahnentafel.h"
 #include "gui/output_command.h"
+#include "gui/person_details_window.h"
 #include "gui/person_grid.h"
 #include "gui/preview_window.h"
 #include "gui/progress_line.h"
@@ -36,19 +46,30 @@
 #include "gui/table_settings_dialog.h"
 #include "gui/tree_chart_dialog.h"
 #include "gui/user_dialogs.h"
+#include "gui/view3d_command.h"
 
 namespace qv {
+namespace {
+
+QString DroppableFile(const QDropEvent& event)
+{
+    if (!(event.possibleActions() & Qt::CopyAction)) return {};
+    return DroppedDataFile(*event.mimeData());
+}
+
+}  // namespace
 
 MainWindow::MainWindow(const QString& programDirectory, QWidget* parent)
     : QMainWindow(parent),
       m_programDirectory(programDirectory),
-      m_example(LoadExampleFamily(Utf8FromQString(programDirectory)))
+      m_example(LoadExampleFamily(DataDirectory(Utf8FromQString(programDirectory))))
 {
     m_dialogs = std::make_unique<WidgetDialogs>(this);
     setWindowTitle("Quilvane");
     BuildLayout();
     BuildMenus();
     resize(1100, 700);
+    setAcceptDrops(true);
 }
 
 MainWindow::~MainWindow() = default;
@@ -59,12 +80,8 @@ void MainWindow::BuildLayout()
     m_leftPages = new QTabWidget(splitter);
     m_grid = new PersonGrid(m_leftPages);
     m_leftPages->addTab(m_grid, "Personenliste (0)");
-    // "?" starts the context help: the next click on a control explains it.
-    auto* help = new QToolButton(m_leftPages);
-    help->setText("?");
-    help->setAutoRaise(true);
-    connect(help, &QToolButton::clicked, [] { QWhatsThis::enterWhatsThisMode(); });
-    m_leftPages->setCornerWidget(help, Qt::TopRightCorner);
+    // "?" starts the context help: the marker is dragged onto the control to explain.
+    m_leftPages->setCornerWidget(new HelpMarkerButton(m_leftPages), Qt::TopRightCorner);
 
     auto* right = new QWidget(splitter);
     auto* rightLayout = new QVBoxLayout(right);
@@ -74,9 +91,8 @@ void MainWindow::BuildLayout()
     m_selected = new SelectionPage(m_selectionList, m_rightPages);
     m_rightPages->addTab(m_references, "Bezugspersonen");
     m_rightPages->addTab(m_selected, "Ausgewählte");
-    // The mini ancestor table's place; it is hidden while the selection list is shown.
-    m_miniAncestors = new QFrame(right);
-    m_miniAncestors->setFrameShape(QFrame::StyledPanel);
+    // The mini ancestor table is hidden while the selection list is shown.
+    m_miniAncestors = new TMiniAhnentafel(right);
     rightLayout->addWidget(m_rightPages);
     rightLayout->addWidget(m_miniAncestors, 1);
     splitter->addWidget(m_leftPages);
@@ -94,6 +110,8 @@ void MainWindow::BuildLayout()
     m_personTableDialog = new TableSettingsDialog(TableSettingsDialog::Kind::Persons, m_settings, this);
     m_generationTableDialog =
         new TableSettingsDialog(TableSettingsDialog::Kind::Generations, m_settings, this);
+    m_details = new PersonDetailsWindow(
+        m_settings, [this]() -> UserDialogs& { return *m_dialogs; }, this);
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(splitter, 1);
@@ -106,7 +124,9 @@ void MainWindow::BuildLayout()
     connect(m_grid, &PersonGrid::PersonDoubleClicked, this, &MainWindow::OnGridDoubleClick);
     connect(m_grid, &PersonGrid::PersonContextMenu, this, &MainWindow::ShowGridMenu);
     connect(m_selected, &SelectionPage::SelectionChanged, this, &MainWindow::UpdateSelectionCaption);
-    // Selecting a row is where the mini ancestor table will follow the person.
+    connect(m_grid, &PersonGrid::CurrentPersonChanged, m_miniAncestors,
+            &TMiniAhnentafel::SetCentre);
+    connect(m_miniAncestors, &TMiniAhnentafel::PersonClicked, this, &MainWindow::CentreOnPerson);
 }
 
 void MainWindow::BuildMenus()
@@ -121,7 +141,9 @@ void MainWindow::BuildMenus()
     QMenu* tables = m_outputMenu->addMenu("Kennwert-Tabelle");
     tables->addAction("ausgewählte Personen", this, &MainWindow::MakePersonTable);
     tables->addAction("Generationen", this, &MainWindow::MakeGenerationTable);
+    m_outputMenu->addAction("3D", this, &MainWindow::Show3D);
     QMenu* help = menuBar()->addMenu("Hilfe");
+    BuildHelp(*help);
     help->addAction("Info", this, [this] { AboutDialog(this).exec(); });
 }
 
@@ -167,18 +189,25 @@ void MainWindow::ResetSelection()
 
 void MainWindow::OpenDataFile(const QString& path)
 {
-    if (!QFileInfo(path).isFile()) return;
-    ResetSelection();
-    m_grid->Model().SetPersons(nullptr);
-    m_document.reset();
     std::string file = Utf8FromQString(path);
+    // A file that is gone (a stale recent entry) or a folder is reported; the loaded file stays.
+    QFileInfo info(path);
+    if (!info.isFile()) {
+        int reason = !info.exists() ? ENOENT : info.isDir() ? EISDIR : EINVAL;
+        m_dialogs->ShowError(QStringFromUtf8(CannotOpenMessage(file, reason)));
+        return;
+    }
+    CloseDataFile();
     try {
-        m_document = std::make_unique<FamilyDocument>(qv::OpenDataFile(file), m_progress->Callback());
+        m_document =
+            std::make_unique<FamilyDocument>(qv::OpenDataFile(file), m_progress->Callback());
         m_depthCutShown = false;
     } catch (const Error& e) {
         m_dialogs->ShowError(QStringFromUtf8(e.what()));
         return;
     }
+    m_dataPath = path;
+    m_miniAncestors->SetData(Data());
     m_grid->Model().SetPersons(Data());
     m_selected->Refresh(Data());
     setWindowTitle("Quilvane - " + path);
@@ -191,6 +220,16 @@ void MainWindow::OpenDataFile(const QString& path)
     }
     for (const std::string& warning : Data()->Warnings)
         m_dialogs->ShowWarning(QStringFromUtf8(warning));
+}
+
+void MainWindow::CloseDataFile()
+{
+    ResetSelection();
+    m_grid->Model().SetPersons(nullptr);
+    m_miniAncestors->SetData(nullptr);
+    m_document.reset();
+    m_dataPath.clear();
+    setWindowTitle("Quilvane");
 }
 
 void MainWindow::SetProband(int64_t person)
@@ -221,21 +260,32 @@ void MainWindow::ShowGridMenu(int64_t person, const QPoint& globalPosition)
     menu.addAction("als Kekulenr. 1 festlegen", this, [this, person] { SetKekuleOne(person); })
         ->setEnabled(person >= 0);
     QMenu* add = menu.addMenu("Personen zur Auswahlliste hinzufügen");
-    static const std::pair<const char*, RelationshipQuery> kQueries[] = {
-        {"Markierte", RelationshipQuery::Marked},
-        {"Vorfahren", RelationshipQuery::Ancestors},
-        {"Nachfahren", RelationshipQuery::Descendants},
-        {"Spitzenahnen", RelationshipQuery::TopAncestors},
-        {"alle Blutsverwandten", RelationshipQuery::BloodRelatives},
-        {"X-chrom. rel. Vorfahren", RelationshipQuery::XAncestors},
-        {"X-chrom. rel. Nachfahren", RelationshipQuery::XDescendants},
-        {"alle X-chrom. Verwandten", RelationshipQuery::XRelatives},
-    };
-    for (const auto& [caption, query] : kQueries) {
-        add->addAction(caption, this,
-                       [this, query] { AddToSelection(query, m_grid->SelectedPersons()); });
+    for (const RelationshipQueryName& entry : kRelationshipQueryNames) {
+        add->addAction(entry.caption, this, [this, query = entry.query] {
+            AddToSelection(query, m_grid->SelectedPersons());
+        });
     }
+    menu.addAction("Details anzeigen", this, [this, person] { ShowDetails(person); })
+        ->setEnabled(person >= 0);
     menu.exec(globalPosition);
+}
+
+void MainWindow::ShowDetails(int64_t person)
+{
+    if (!m_document || person < 0) return;
+    if (m_details->ShowPerson(*m_document, person)) m_details->exec();
+}
+
+void MainWindow::CentreOnPerson(int64_t person)
+{
+    PersonTableModel& model = m_grid->Model();
+    for (int row = 0; row < model.ListedCount(); ++row) {
+        if (model.PersonAt(row) != person) continue;
+        m_grid->clearSelection();
+        m_grid->selectRow(row);
+        m_grid->scrollTo(model.index(row, 0));
+        return;
+    }
 }
 
 void MainWindow::OnGridDoubleClick(int64_t person)
@@ -292,6 +342,32 @@ void MainWindow::closeEvent(QCloseEvent* event)
     QMainWindow::closeEvent(event);
 }
 
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (m_busy || DroppableFile(*event).isEmpty()) {
+        event->ignore();
+        return;
+    }
+    // Copy, never move: a file manager would delete the file after a moving drop.
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    QString path = DroppableFile(*event);
+    if (m_busy || path.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    // Opened after the drop has finished, so the dragging program does not wait on a message box.
+    QTimer::singleShot(0, this, [this, path] {
+        if (!m_busy) OpenDataFile(path);
+    });
+}
+
 void MainWindow::ShowPreview()
 {
     m_preview->show();
@@ -299,11 +375,18 @@ void MainWindow::ShowPreview()
     m_preview->RequestPicture(m_settings);
 }
 
-void MainWindow::NoteDepthCut()
+void MainWindow::NoteDepthCut(bool outputCut)
 {
-    if (m_depthCutShown || !m_document || !m_document->Calc().DepthCut()) return;
+    if (m_depthCutShown || !m_document) return;
+    if (!outputCut && !m_document->Calc().DepthCut()) return;
     m_depthCutShown = true;
     m_dialogs->ShowWarning(kDepthCutWarning);
+}
+
+bool MainWindow::NoteCounts(const std::optional<OutputCounts>& counts)
+{
+    if (counts) m_outputCounts = *counts;
+    return counts.has_value();
 }
 
 void MainWindow::MakeTreeChart()
@@ -318,13 +401,11 @@ void MainWindow::MakeTreeChart()
     };
     command.work = [this](const std::string& path, int, const ProgressCallback& progress) {
         const TreeChartTexts texts = TemplateTexts(m_document->Calc(), m_settings);
-        std::optional<int32_t> persons =
-            WriteTreeChart(*Data(), m_settings, texts, path, ProgramIdentification(), progress);
-        if (persons) Data()->OutputPersonCount = *persons;
-        return persons.has_value();
+        return NoteCounts(
+            WriteTreeChart(*Data(), m_settings, texts, path, ProgramIdentification(), progress));
     };
     command.countLines = [this] {
-        return QStringList{QString("Personen: %1").arg(Data()->OutputPersonCount)};
+        return QStringList{QString("Personen: %1").arg(m_outputCounts.persons)};
     };
     command.question = "Bild anzeigen?";
     RunOutputCommand(*this, command);
@@ -335,12 +416,16 @@ void MainWindow::MakeSiblingList()
     OutputCommand command;
     command.formats = kSiblingListFormats;
     command.busyMode = false;
-    command.work = [this](const std::string& path, int, const ProgressCallback& progress) {
-        return WriteSiblingList(*Data(), m_settings.ProbandIndex, path, progress);
+    auto depthCut = std::make_shared<bool>(false);
+    command.work = [this, depthCut](const std::string& path, int,
+                                    const ProgressCallback& progress) {
+        return NoteCounts(
+            WriteSiblingList(*Data(), m_settings.ProbandIndex, path, progress, depthCut.get()));
     };
+    command.depthCut = [depthCut] { return *depthCut; };
     command.countLines = [this] {
-        return QStringList{QString("Geschwisterpaare: %1").arg(Data()->SiblingPairCount),
-                           QString("Personen: %1").arg(Data()->OutputPersonCount)};
+        return QStringList{QString("Geschwisterpaare: %1").arg(m_outputCounts.siblingPairs),
+                           QString("Personen: %1").arg(m_outputCounts.persons)};
     };
     RunOutputCommand(*this, command);
 }
@@ -377,5 +462,7 @@ void MainWindow::MakeGenerationTable()
     };
     RunOutputCommand(*this, command);
 }
+
+void MainWindow::Show3D() { Show3DView(*this); }
 
 }  // namespace qv

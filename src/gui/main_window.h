@@ -2,30 +2,34 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include <QMainWindow>
 
 #include "app/image_settings.h"
+#include "app/output_counts.h"
 #include "app/relationship_query.h"
 #include "app/selection_list.h"
 #include "calc/family_document.h"
 #include "data/ahnen_data.h"
 #include "gui/user_dialogs.h"
 
-class QFrame;
 class QMenu;
 class QTabWidget;
 
 namespace qv {
 
+class ContextHelp;
+class PersonDetailsWindow;
 class PersonGrid;
 class ProgressLine;
 class ReferencePanel;
 class SelectionPage;
 class PreviewWindow;
 class TableSettingsDialog;
+class TMiniAhnentafel;
 class TreeChartDialog;
 
 
@@ -36,10 +40,13 @@ public:
     explicit MainWindow(const QString& programDirectory, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Opens a GEDCOM file; does nothing when no file exists at path. Reading errors are
-    // shown and leave the program without data.
+    // Opens a GEDCOM file or sibling list (from a dialog, the recent files, the command line
+    // or a drop). A path where no file exists is reported and changes nothing; reading errors
+    // are shown and leave the program without data.
     void OpenDataFile(const QString& path);
     const TAhnenData* Data() const { return m_document ? &m_document->Data() : nullptr; }
+    // The path of the loaded file; empty while none is loaded.
+    const QString& DataPath() const { return m_dataPath; }
     // The opened file with its calculation engine, or none.
     FamilyDocument* Document() { return m_document.get(); }
     const TAhnenData& ExampleData() const { return m_example; }
@@ -63,14 +70,26 @@ public:
     QMenu& OutputMenu() { return *m_outputMenu; }
     TreeChartDialog& TreeDialog() { return *m_treeDialog; }
     PreviewWindow& Preview() { return *m_preview; }
-    // Shows the 62-generation notice once per opened file, after an output met it.
-    void NoteDepthCut();
+    TMiniAhnentafel& MiniAncestors() { return *m_miniAncestors; }
+    ContextHelp& Help() { return *m_help; }
+    PersonDetailsWindow& Details() { return *m_details; }
+    TableSettingsDialog& PersonTableDialog() { return *m_personTableDialog; }
+    TableSettingsDialog& GenerationTableDialog() { return *m_generationTableDialog; }
+    // "Details anzeigen": the details window for the person, shown modally.
+    void ShowDetails(int64_t person);
+    // Selects the person's row alone and scrolls to it, which centres the mini ancestor
+    // table there; persons the filters hide are left alone.
+    void CentreOnPerson(int64_t person);
+    // Shows the 62-generation notice once per opened file, after an output met it: the
+    // calculation engine, or the output itself (outputCut).
+    void NoteDepthCut(bool outputCut = false);
 
     // The output commands of the "Ausgabe" menu.
     void MakeTreeChart();
     void MakeSiblingList();
     void MakePersonTable();
     void MakeGenerationTable();
+    void Show3D();
 
     // Messages, questions and file dialogs: widgets by default, scripted answers in tests.
     UserDialogs& Dialogs() { return *m_dialogs; }
@@ -79,27 +98,36 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void BuildMenus();
     void BuildLayout();
+    void BuildHelp(QMenu& helpMenu);
     void RebuildRecentMenu();
     void ResetSelection();
+    // Back to no data: empty grid, no proband, no selection, the bare title.
+    void CloseDataFile();
     void ChooseAndOpen(const QString& filter);
     void ShowGridMenu(int64_t person, const QPoint& globalPosition);
     void OnGridDoubleClick(int64_t person);
     void UpdateSelectionCaption();
     void UpdateListCaption(int count);
     void ShowPreview();
+    // Keeps the figures of a written output for its completion message; false when cancelled.
+    bool NoteCounts(const std::optional<OutputCounts>& counts);
 
     QString m_programDirectory;
     std::unique_ptr<FamilyDocument> m_document;
+    QString m_dataPath;
     TAhnenData m_example;
     TImageSettings m_settings;
     SelectionList m_selectionList{m_settings};
     bool m_configLoaded = false;
     bool m_depthCutShown = false;
     bool m_busy = false;
+    OutputCounts m_outputCounts;
     std::unique_ptr<UserDialogs> m_dialogs;
 
     PersonGrid* m_grid = nullptr;
@@ -107,7 +135,9 @@ private:
     QTabWidget* m_rightPages = nullptr;
     ReferencePanel* m_references = nullptr;
     SelectionPage* m_selected = nullptr;
-    QFrame* m_miniAncestors = nullptr;
+    TMiniAhnentafel* m_miniAncestors = nullptr;
+    ContextHelp* m_help = nullptr;
+    PersonDetailsWindow* m_details = nullptr;
     ProgressLine* m_progress = nullptr;
     QMenu* m_openMenu = nullptr;
     QMenu* m_outputMenu = nullptr;

@@ -122,8 +122,11 @@ void PersonGrid::PlaceOverlays()
 
 void PersonGrid::contextMenuEvent(QContextMenuEvent* event)
 {
+    // The mouse's event comes through the viewport with the position already in its
+    // coordinates; the menu key's acts on the current row.
+    QModelIndex index;
+    if (event->reason() != QContextMenuEvent::Keyboard) index = indexAt(event->pos());
     // A right click on a marked row keeps the marking; elsewhere it marks the row clicked.
-    QModelIndex index = indexAt(viewport()->mapFrom(this, event->pos()));
     if (index.isValid() && selectionModel()->isRowSelected(index.row(), {}))
         selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
     else if (index.isValid())

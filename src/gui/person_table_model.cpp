@@ -1,9 +1,19 @@
 // Refilling the person grid from the shared list logic.
 #include "gui/person_table_model.h"
 
+#include <QColor>
+#include <QFont>
+
 #include "app/qt_text.h"
 
 namespace qv {
+namespace {
+
+// A filter left in a column whose edit is closed would empty the list unseen, so its header
+// is tinted and its caption set in bold.
+const QColor kFilteredHeaderTint(255, 214, 110);
+
+}  // namespace
 
 void PersonTableModel::SetPersons(const TAhnenData* data)
 {
@@ -12,12 +22,14 @@ void PersonTableModel::SetPersons(const TAhnenData* data)
     m_filters = {};
     m_priorities = kInitialSortPriorities;
     Refill();
+    emit headerDataChanged(Qt::Horizontal, 0, kPersonColumnCount - 1);
 }
 
 void PersonTableModel::SetFilter(int column, const QString& text)
 {
     m_filters[column] = Utf8FromQString(text);
     Refill();
+    emit headerDataChanged(Qt::Horizontal, column, column);
 }
 
 QString PersonTableModel::Filter(int column) const { return QStringFromUtf8(m_filters[column]); }
@@ -62,6 +74,13 @@ QVariant PersonTableModel::headerData(int section, Qt::Orientation orientation, 
     if (orientation != Qt::Horizontal || section >= kPersonColumnCount) return {};
     if (role == Qt::DisplayRole) return QString::fromUtf8(kPersonColumnCaptions[section]);
     if (role == Qt::ToolTipRole) return QStringLiteral("Hier klicken um Filter einzustellen");
+    if (m_filters[section].empty()) return {};
+    if (role == Qt::BackgroundRole) return kFilteredHeaderTint;
+    if (role == Qt::FontRole) {
+        QFont bold;
+        bold.setBold(true);
+        return bold;
+    }
     return {};
 }
 

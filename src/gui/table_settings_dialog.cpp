@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "app/dialog_ranges.h"
+#include "app/help_topics.h"
 #include "app/placeholder_lists.h"
 #include "app/qt_text.h"
 #include "app/table_column_editing.h"
@@ -58,6 +59,7 @@ TableSettingsDialog::TableSettingsDialog(Kind kind, TImageSettings& settings, QW
     if (persons) m_grid->setColumnWidth(kSortColumn, 100);
     for (const std::string& p : persons ? PersonTablePlaceholders() : GenerationPlaceholders())
         m_placeholders->addItem(QStringFromUtf8(p));
+    m_placeholders->setObjectName(kPlaceholderPanel);
 
     auto* up = new QToolButton(this);
     up->setArrowType(Qt::UpArrow);

@@ -33,25 +33,25 @@ bool WidgetDialogs::AskYesNo(const QString& title, const QString& text)
 }
 
 std::optional<SaveChoice> WidgetDialogs::ChooseSaveFile(const std::vector<SaveFilter>& filters,
-                                                        const QString& directory)
+                                                        const SaveStart& start)
 {
     // Each entry shows its exact caption; the hidden second bracket holds the patterns in
     // the form the dialog filters by.
     QStringList names;
-    for (const SaveFilter& f : filters) {
-        QString patterns = QStringFromUtf8(f.patterns).remove(';');
-        names << QStringFromUtf8(f.caption) + " (" + patterns + ")";
-    }
+    for (const SaveFilter& f : filters) names << QStringFromUtf8(DialogNameFilter(f));
     QFileDialog dialog(m_parent);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilters(names);
-    dialog.setDirectory(directory);
-    dialog.selectFile("Unbenannt");
+    dialog.setDirectory(start.directory);
+    dialog.selectNameFilter(names.value(start.filterIndex));
+    dialog.selectFile(start.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return SaveChoice{dialog.selectedFiles().first(),
-                      static_cast<int>(names.indexOf(dialog.selectedNameFilter()))};
+    QString path = dialog.selectedFiles().first();
+    int index = DialogFilterIndex(filters, Utf8FromQString(dialog.selectedNameFilter()),
+                                  Utf8FromQString(path));
+    return SaveChoice{path, index};
 }
 
 bool WidgetDialogs::ConfirmCompletion(const QString& text)

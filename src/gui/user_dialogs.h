@@ -20,6 +20,13 @@ struct SaveChoice {
     int filterIndex;  // zero-based index of the chosen filter entry
 };
 
+// Where the save dialog opens: its folder, the name in its name field, the chosen entry.
+struct SaveStart {
+    QString directory;
+    QString fileName = "Unbenannt";
+    int filterIndex = 0;
+};
+
 class UserDialogs {
 public:
     virtual ~UserDialogs() = default;
@@ -29,7 +36,7 @@ public:
     // "Datei ersetzen" and the like: true for Yes.
     virtual bool AskYesNo(const QString& title, const QString& text) = 0;
     virtual std::optional<SaveChoice> ChooseSaveFile(const std::vector<SaveFilter>& filters,
-                                                     const QString& directory) = 0;
+                                                     const SaveStart& start) = 0;
     // The "Fertig!" box: true when the user wants the file opened.
     virtual bool ConfirmCompletion(const QString& text) = 0;
     virtual void OpenWithDefaultApplication(const QString& path) = 0;
@@ -46,7 +53,7 @@ public:
     void ShowInformation(const QString& text) override;
     bool AskYesNo(const QString& title, const QString& text) override;
     std::optional<SaveChoice> ChooseSaveFile(const std::vector<SaveFilter>& filters,
-                                             const QString& directory) override;
+                                             const SaveStart& start) override;
     bool ConfirmCompletion(const QString& text) override;
     void OpenWithDefaultApplication(const QString& path) override;
     bool RunDialog(QDialog& dialog) override;

@@ -9,21 +9,15 @@
 #include "data/error.h"
 
 namespace qv {
-namespace {
-
-bool HasDisplay()
-{
-    return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
-}
-
-}  // namespace
 
 void EnsureGuiApplication()
 {
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return;
     if (QCoreApplication::instance())
         throw Error("Schriften sind ohne grafische Anwendung nicht verfügbar.");
-    if (!std::getenv("QT_QPA_PLATFORM") && !HasDisplay()) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // Text is only measured here, never shown: a display is not needed, and one named by a stale
+    // DISPLAY would abort the program.
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
     // Qt keeps references to argc and argv for the application's lifetime.
     static int argc = 1;
     static char name[] = "quilvane";

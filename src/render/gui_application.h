@@ -3,9 +3,9 @@
 
 namespace qv {
 
-// Creates a process-wide QGuiApplication when none exists, on the offscreen platform when no
-// display is present. Call on the main thread before any worker draws; the desktop program
-// creates its own QApplication first, which this then uses. Throws Error when a plain
+// Creates a process-wide QGuiApplication when none exists, on the offscreen platform unless
+// QT_QPA_PLATFORM names another. Call on the main thread before any worker draws; the desktop
+// program creates its own QApplication first, which this then uses. Throws Error when a plain
 // QCoreApplication exists, since text could not be measured.
 void EnsureGuiApplication();
 

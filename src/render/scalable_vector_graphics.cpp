@@ -6,6 +6,7 @@
 
 #include "data/text_encoding.h"
 #include "render/svg_numbers.h"
+#include "render/xml_text.h"
 
 namespace qv {
 namespace {
@@ -13,7 +14,8 @@ namespace {
 std::string Quoted(std::string_view name, const std::string& value)
 {
     std::string text(1, ' ');
-    ((text += name) += "=\"") += value;
+    (text += name) += "=\"";
+    AppendXmlText(text, value);
     return text += '"';
 }
 
@@ -307,26 +309,7 @@ int TScalableVectorGraphics::TextHeight() const
 std::string EscapeSvgText(std::string_view text)
 {
     std::string out;
-    out.reserve(text.size());
-    for (char c : text) {
-        switch (c) {
-            case '"':
-                out += "&quot;";
-                break;
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            default:
-                // XML cannot carry control characters; a stray one would make the file unreadable.
-                if (static_cast<unsigned char>(c) >= 0x20 || c == '\t') out += c;
-        }
-    }
+    AppendXmlText(out, text);
     return out;
 }
 

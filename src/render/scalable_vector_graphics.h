@@ -105,7 +105,8 @@ private:
     mutable TSVGFont m_metricsFont;
 };
 
-// Escapes the content of a text element.
+// The content of a text element: escaped, malformed UTF-8 replaced by U+FFFD, control
+// characters left out (a line break would also split the element's line).
 std::string EscapeSvgText(std::string_view text);
 
 }  // namespace qv

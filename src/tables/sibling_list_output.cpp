@@ -95,17 +95,16 @@ TTableData SiblingGroupTable(const TAhnenData& data, const std::vector<SiblingGr
     return table;
 }
 
-bool WriteSiblingList(const TAhnenData& data, int64_t proband, const std::string& path,
-                      const ProgressCallback& progress)
+std::optional<OutputCounts> WriteSiblingList(const TAhnenData& data, int64_t proband,
+                                             const std::string& path,
+                                             const ProgressCallback& progress, bool* depthCut)
 {
     std::string extension = LowerCaseExtension(path);
     if (std::find(kExtensions.begin(), kExtensions.end(), extension) == kExtensions.end())
         throw Error("Die Verschwisterungsliste kann nicht als " + path +
                     " geschrieben werden: unbekanntes Dateiformat (.txt, .html, .htm, .xlsx, "
                     ".docx).");
-    SiblingGroups groups = BuildSiblingGroups(data, proband);
-    data.SiblingPairCount = groups.GroupCount();
-    data.OutputPersonCount = groups.MemberCount();
+    SiblingGroups groups = BuildSiblingGroups(data, proband, depthCut);
     bool written = true;
     if (extension == ".txt")
         WriteFileAtomically(path, SiblingListFileBytes(SiblingListLines(data, groups, proband)));
@@ -116,7 +115,8 @@ bool WriteSiblingList(const TAhnenData& data, int64_t proband, const std::string
     else
         written = WriteHtml(data, groups, path, progress);
     ReportProgress(progress, "", 0, 100);
-    return written;
+    if (!written) return std::nullopt;
+    return OutputCounts{groups.MemberCount(), groups.GroupCount()};
 }
 
 }  // namespace qv

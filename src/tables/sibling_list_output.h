@@ -2,9 +2,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "app/output_counts.h"
 #include "data/ahnen_data.h"
 #include "data/progress.h"
 #include "data/sibling_groups.h"
@@ -17,10 +19,13 @@ namespace qv {
 TTableData SiblingGroupTable(const TAhnenData& data, const std::vector<SiblingGroup>& list);
 
 // Writes the sibling list of proband by the file's extension (.txt, .html, .htm, .xlsx,
-// .docx, in any case) and sets data.SiblingPairCount and data.OutputPersonCount. Returns false when
-// the progress callback cancelled (no file is written then); throws Error for another extension or
-// when the file cannot be written.
-bool WriteSiblingList(const TAhnenData& data, int64_t proband, const std::string& path,
-                      const ProgressCallback& progress = {});
+// .docx, in any case). Returns the sibling pairs and the persons in them, nothing when the
+// progress callback cancelled (no file is written then); throws Error for another extension,
+// for a proband who is his own ancestor or when the file cannot be written. depthCut, when
+// given, tells whether ancestors beyond the 62nd generation were left out.
+std::optional<OutputCounts> WriteSiblingList(const TAhnenData& data, int64_t proband,
+                                             const std::string& path,
+                                             const ProgressCallback& progress = {},
+                                             bool* depthCut = nullptr);
 
 }  // namespace qv

@@ -55,6 +55,13 @@ bool ParseCellNumber(std::string_view text, double& value)
            (error == std::errc() || error == std::errc::result_out_of_range);
 }
 
+bool ExceedsSpreadsheetPrecision(std::string_view text)
+{
+    constexpr size_t kSpreadsheetDigits = 15;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) text.remove_prefix(1);
+    return text.size() > kSpreadsheetDigits && SkipDigits(text, 0) == text.size();
+}
+
 std::vector<TextRun> SuperscriptRuns(std::string_view cell)
 {
     std::vector<TextRun> runs;

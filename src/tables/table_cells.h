@@ -11,6 +11,10 @@ namespace qv {
 // ("12", "-0.25", "1e5"); "INF", "3/8", "<0.01" and texts with blanks are not.
 bool ParseCellNumber(std::string_view text, double& value);
 
+// True for an integer with more than 15 digits ("9260546608070656"), of which a spreadsheet,
+// keeping 15 significant digits of a number, would lose some.
+bool ExceedsSpreadsheetPrecision(std::string_view text);
+
 struct TextRun {
     std::string Text;
     bool Superscript = false;

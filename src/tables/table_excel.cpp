@@ -51,7 +51,7 @@ void WriteDataCell(XlsxWorkbook& workbook, lxw_worksheet* sheet, int row, int co
                    const std::string& cell, XlsxStyle style)
 {
     double number = 0;
-    if (!style.text && ParseCellNumber(cell, number)) {
+    if (!style.text && ParseCellNumber(cell, number) && !ExceedsSpreadsheetPrecision(cell)) {
         worksheet_write_number(sheet, row, column, number, workbook.Format(style));
         return;
     }

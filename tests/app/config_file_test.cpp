@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include "app/config_location.h"
@@ -333,6 +335,24 @@ TEST(ConfigLocation, BesideTheProgramOrPerUser)
     EXPECT_EQ(ConfigFilePath(unwritable), (dir / ".config" / "quilvane" / "config.ini").string());
     ::unsetenv("XDG_CONFIG_HOME");
     ::setenv("HOME", savedHome.c_str(), 1);
+    std::filesystem::remove_all(dir);
+}
+
+TEST(ConfigLocation, InstalledProgramKeepsItsSettingsPerUserEvenWhereItsFolderIsWritable)
+{
+    auto dir = TempDirectory("installed");
+    std::filesystem::create_directories(dir / "usr" / "bin");
+    std::filesystem::create_directories(dir / "usr" / "share" / "quilvane");
+    std::string bin = (dir / "usr" / "bin").string();
+    ASSERT_EQ(::access(bin.c_str(), W_OK), 0) << "the case of root, who may write to /usr/bin";
+    ::setenv("XDG_CONFIG_HOME", (dir / "xdg").c_str(), 1);
+    std::string perUser = (dir / "xdg" / "quilvane" / "config.ini").string();
+    EXPECT_EQ(ConfigFilePath(bin), perUser);
+
+    EXPECT_TRUE(SaveConfigIni(TImageSettings(), bin));
+    EXPECT_TRUE(std::filesystem::exists(perUser));
+    EXPECT_FALSE(std::filesystem::exists(dir / "usr" / "bin" / "config.ini"));
+    ::unsetenv("XDG_CONFIG_HOME");
     std::filesystem::remove_all(dir);
 }
 

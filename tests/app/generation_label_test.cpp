@@ -57,5 +57,20 @@ TEST(Headline, LinesBecomeOneHtmlLine)
     EXPECT_EQ(expand({"<Proband>"}, HeadlineKind::Other), "Weiß");
 }
 
+TEST(Headline, NamesAreNeverReadAsPlaceholders)
+{
+    TAhnenData data = LoadExampleFamily("/opt/quilvane");
+    TImageSettings s;
+    s.ProbandIndex = data.FindPerson("I19");
+    s.KekuleOneIndex = data.FindPerson("I17");
+    data.Persons[s.ProbandIndex].Surname = "<Kekule1>";
+    data.Persons[s.ProbandIndex].GivenNames = "<Uhrzeit>";
+    data.FileName = "/opt/<Proband>.ged";
+    QDateTime when(QDate(2024, 3, 7), QTime(9, 5, 2));
+    EXPECT_EQ(ExpandHeadline({"<Proband> / <Kekule1>", "<Dateiname>"}, data, s,
+                             HeadlineKind::TreeChart, when, QLocale(QLocale::German)),
+              "<Kekule1>, <Uhrzeit> / Müller, Jürgen<br/><Proband>.ged");
+}
+
 }  // namespace
 }  // namespace qv

@@ -129,6 +129,34 @@ TEST(PersonLabel, MetricsAreReplacedByName)
     EXPECT_EQ(l.calc.Proband(), l.data.FindPerson("I17"));
 }
 
+TEST(PersonLabel, TextFromTheFileIsNeverReadAsAPlaceholder)
+{
+    TAhnenData data = Pedigree({2, 3}, {});
+    data.Persons[0].Surname = "a<b>c";
+    data.Persons[0].GivenNames = "<NName>";
+    data.Persons[0].Birth.Place = "<Kekule> <gb(d)> <Nummer>";
+    data.Persons[0].Death.Date = "<Tod-Ort>";
+    data.Persons[0].Death.Place = "<Tod-Datum>";
+    Labels l(std::move(data));
+    l.settings.Tree.FootnoteThreshold = 1;
+    struct Case {
+        const char* templateText;
+        const char* expected;
+    } cases[] = {
+        {"<NName>", "a<b>c"},
+        {"<NNAME>|<VName>", "A<B>C|<NName>"},
+        {"<Geb-Ort>|<b>", "<Kekule> <gb(d)> <Nummer>|1"},
+        {"<Tod-Datum>|<Tod-Ort>", "<Tod-Ort>|<Tod-Datum>"},
+        {"<<NName>>", "<a<b>c>"},
+        {"<Kekule>|<Kekule>|<Geb-Ort>", "1)|1)|<Kekule> <gb(d)> <Nummer>"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.templateText);
+        EXPECT_EQ(l.Expand(0, c.templateText, true), c.expected);
+    }
+    EXPECT_EQ(l.footnotes.size(), 1u) << "one footnote however often <Kekule> occurs";
+}
+
 TEST(PersonLabel, PersonsUnknownToTheEngineGetNamesAndEventsOnly)
 {
     TAhnenData original = Pedigree({2, 3}, {});

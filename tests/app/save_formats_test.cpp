@@ -18,6 +18,33 @@ TEST(SaveFormats, FiltersFollowTheOutputsOrder)
     EXPECT_EQ(FilterExtensions(filters[2]), (std::vector<std::string>{".html", ".htm"}));
 }
 
+TEST(SaveFormats, DialogReportsAreMatchedInFullOrShortenedForm)
+{
+    const std::vector<SaveFilter> tree = SaveFilters(kTreeChartFormats);
+    EXPECT_EQ(DialogNameFilter(tree[5]), "HTML-Dokument (*.html; *.htm) (*.html *.htm)");
+    struct Case {
+        const char* reported;
+        const char* typed;
+        int index;
+    } cases[] = {
+        {"Portable Network Graphics (*.png) (*.png)", "/a/b.svg", 0},
+        {"Scalable Vector Graphics (*.svg)", "/a/b.svg", 2},
+        {"Scalable Vector Graphics (interaktiv) (*.svg)", "/a/b.svg", 3},
+        {"Scalable Vector Graphics (interaktiv) (*.svg) (*.svg)", "/a/b", 3},
+        {"HTML-Dokument (interaktiv) (*.html; *.htm) (*.html *.htm)", "/a/b", 6},
+        {"HTML-Dokument (*.html; *.htm) ", "/a/b.pdf", 5},
+        // Reports no entry matches: the typed extension decides, else the first entry.
+        {"Scalable Vector Graphics", "/a/b.pdf", 4},
+        {"", "/a.x/b.htm", 5},
+        {"", "/a/b.PDF", 0},
+        {"", "/a.pdf/b", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.reported) + " " + c.typed);
+        EXPECT_EQ(DialogFilterIndex(tree, c.reported, c.typed), c.index);
+    }
+}
+
 TEST(SaveFormats, ExtensionRuleComparesExactly)
 {
     const std::vector<std::string> png = {".png"}, html = {".html", ".htm"};

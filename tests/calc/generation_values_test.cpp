@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "calc/calc_class.h"
+#include "data/example_family.h"
 #include "pedigree_builder.h"
 
 namespace qv {
@@ -96,6 +97,16 @@ TEST(GenerationValues, PositionsAreTheDirectCountsSummedOverPersons)
         for (int64_t g = 0; g < 20; ++g)
             EXPECT_EQ(calc.GetGenerationInt("a'tk(v)", -g), positions[g]) << g;
     }
+}
+
+TEST(GenerationValues, ExactRatiosPrintExactly)
+{
+    // Generations -1 to -4 of the example family's I19: 24 of 30 positions filled, so Ik of -4
+    // is 1 - 24/30 (computed as 0.19999…, which must not be cut to 0.1999).
+    TAhnenData data = LoadExampleFamily(".");
+    TCalcClass calc(data);
+    calc.SetProband(data.FindPerson("I19"));
+    ExpectTexts(calc, {{"Ik", -4, "0.2"}, {"Apk", -4, "24"}});
 }
 
 TEST(GenerationValues, GenerationsBeyondTheTablesAreEmpty)

@@ -40,6 +40,28 @@ TEST(NumberFormat, TruncatedKeepsDigitsWithoutRounding)
     }
 }
 
+TEST(NumberFormat, TruncatedPrintsExactValuesExactlyDespiteRepresentationError)
+{
+    struct Case {
+        int digits;
+        double x;
+        const char* text;
+    } cases[] = {
+        {4, 1 - 0.8, "0.2"},                                 // 0.19999999999999996
+        {4, -(1 - 0.8), "-0.2"},     {2, 0.1 + 0.2, "0.3"},  // 0.30000000000000004 stays as it was
+        {2, 3 * 1.1, "3.3"},                                 // 3.3000000000000003
+        {2, 0.7 - 0.4, "0.3"},                               // 0.29999999999999993
+        {4, 1e-4 - 1e-20, "0.0001"}, {0, 3 - 1e-14, "3"},
+        {2, 9.9999999, "9.99"},  // a real value below 10, truncated
+        {2, 0.2899999, "0.28"},      {2, 123456789012345.67, "123456789012345.67"},
+        {4, 1e-13, "<0.0001"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.digits << " " << c.x);
+        EXPECT_EQ(FormatTruncated(c.digits, c.x), c.text);
+    }
+}
+
 TEST(NumberFormat, FractionHasAPowerOfTwoDenominator)
 {
     struct Case {

@@ -1,7 +1,10 @@
-// The chart base: orientation, symbols, label text with small runs and halo, comment blocks.
+// The chart base: orientation, symbols along the chart, measuring label text, comment blocks.
 #include "charts/chart_common.h"
 
 #include <gtest/gtest.h>
+
+#include "charts/raster_chart_painter.h"
+#include "charts/svg_chart_painter.h"
 
 namespace qv {
 namespace {
@@ -50,53 +53,16 @@ TEST_F(ChartCommonTest, DestroyingClearsTheProgressDisplay)
     EXPECT_EQ(calls, Lines{"'' 0 100"});
 }
 
-TEST_F(ChartCommonTest, SvgSymbolsByFillAndTarget)
-{
-    m_settings.Symbol.Radius = 4;
-    TImage_Common chart(ChartClass::Ancestors, m_data, m_settings);
-    TScalableVectorGraphics svg;
-    svg.MergePaths = false;
-    svg.Pen.Width = 7;
-    chart.DrawSymbolSvg(svg, 'M', " id=\"p1\"", TImage_Common::kAlignedDirection, 10, 20);
-    chart.DrawSymbolSvg(svg, 'F', "", 0, 30, 20);
-    chart.DrawSymbolSvg(svg, 'U', "", 2, 50, 20);
-    svg.PdfTarget = true;
-    chart.DrawSymbolSvg(svg, 'M', "", 0, 10, 20);
-    chart.DrawSymbolSvg(svg, 'F', "", 0, 30, 20);
-    EXPECT_EQ(svg.Pen.Width, 7);
-    EXPECT_EQ(svg.Body,
-              (Lines{
-                  "<path d=\"M10 20v0\" stroke=\"#00F\" stroke-width=\"9\" fill=\"#00F\" "
-                  "stroke-linecap=\"square\" id=\"p1\"/>",
-                  "<path d=\"M30 20v0\" stroke=\"#F00\" stroke-width=\"9\" fill=\"#F00\" "
-                  "stroke-linecap=\"round\"/>",
-                  "<path d=\"M46 24 L46 16 L54 20 z\" stroke=\"#008000\" stroke-width=\"1\" "
-                  "fill=\"#008000\"/>",
-                  "<path d=\"M6 16h8v8h-8z\" stroke=\"#00F\" stroke-width=\"1\" fill=\"#00F\"/>",
-                  "<circle cx=\"30\" cy=\"20\" r=\"4\" stroke=\"#F00\" stroke-width=\"1\" "
-                  "fill=\"#F00\"/>",
-              }));
-
-    m_settings.Symbol.Filled = false;
-    m_settings.Symbol.Colored = false;
-    TScalableVectorGraphics hollow;
-    chart.DrawSymbolSvg(hollow, 'F', "", 0, 30, 20);
-    EXPECT_EQ(hollow.Body, Lines{"<circle cx=\"30\" cy=\"20\" r=\"4\" stroke=\"#000\" "
-                                 "stroke-width=\"1\" fill=\"#FFF\"/>"});
-}
-
-TEST_F(ChartCommonTest, RasterSymbolsPointAlongTheChart)
+TEST_F(ChartCommonTest, SymbolsPointAlongTheChart)
 {
     m_settings.Symbol.Radius = 3;
     m_settings.Tree.Alignment = 1;  // bottom to top: apex up
     TImage_Common chart(ChartClass::Ancestors, m_data, m_settings);
     Bitmap bitmap(24, 8);
-    {
-        Canvas canvas(bitmap);
-        chart.DrawSymbol(canvas, 'M', 0, 4, 4);
-        chart.DrawSymbol(canvas, 'X', TImage_Common::kAlignedDirection, 12, 4);
-        chart.DrawSymbol(canvas, 'F', 0, 20, 4);
-    }
+    RasterChartPainter painter(bitmap, chart.PainterStyle());
+    chart.DrawSymbol(painter, 'M', {4, 4});
+    chart.DrawSymbol(painter, 'X', {12, 4});
+    chart.DrawSymbol(painter, 'F', {20, 4});
     EXPECT_EQ(bitmap.Pixel(3, 3), RgbColor(0, 0, 255));
     EXPECT_EQ(bitmap.Pixel(20, 4), RgbColor(255, 0, 0));
     const TColor green = RgbColor(0, 128, 0);
@@ -104,13 +70,20 @@ TEST_F(ChartCommonTest, RasterSymbolsPointAlongTheChart)
     EXPECT_EQ(bitmap.Pixel(9, 6), green);   // a base corner
     EXPECT_EQ(bitmap.Pixel(9, 2), kWhite);
 
+    // Across the chart the apex points along the generations too, in the document as well.
+    m_settings.Tree.Alignment = 3;
+    TImage_Common across(ChartClass::Descendants, m_data, m_settings);
+    TScalableVectorGraphics svg;
+    SvgChartPainter writer(svg, across.PainterStyle());
+    across.DrawSymbol(writer, 'U', {10, 10});
+    EXPECT_EQ(svg.Body, Lines{"<path d=\"M13 13 L13 7 L7 10 z\" stroke=\"#008000\" "
+                              "stroke-width=\"1\" fill=\"#008000\"/>"});
+
     m_settings.Tree.Antialiasing = true;
     TImage_Common smooth(ChartClass::Ancestors, m_data, m_settings);
     Bitmap soft(8, 8);
-    {
-        Canvas canvas(soft);
-        smooth.DrawSymbol(canvas, 'F', 0, 4, 4);
-    }
+    RasterChartPainter softPainter(soft, smooth.PainterStyle());
+    smooth.DrawSymbol(softPainter, 'F', {4, 4});
     EXPECT_EQ(soft.Pixel(4, 4), RgbColor(255, 0, 0));
     int mixed = 0;
     for (int y = 0; y < 8; ++y)
@@ -119,7 +92,7 @@ TEST_F(ChartCommonTest, RasterSymbolsPointAlongTheChart)
     EXPECT_GT(mixed, 4);  // the disc's rim is blended
 }
 
-TEST_F(ChartCommonTest, SmallRunsAreMeasuredAndWrittenSmaller)
+TEST_F(ChartCommonTest, SmallRunsAreMeasuredSmaller)
 {
     m_settings.FontSize = 12;
     TImage_Common chart(ChartClass::Ancestors, m_data, m_settings);
@@ -131,50 +104,6 @@ TEST_F(ChartCommonTest, SmallRunsAreMeasuredAndWrittenSmaller)
               normal.Width(u"Anna") + small.Width(u"1850") + normal.Width(u"."));
     EXPECT_EQ(chart.TextWidth("\xC3(bad"), 0);
     EXPECT_EQ(chart.MaxTextWidth({"a", "Wilhelmine", ""}), normal.Width(u"Wilhelmine"));
-
-    TScalableVectorGraphics svg;
-    svg.Font.Size = 12;
-    svg.Pen.Width = 0;
-    chart.DrawTextSvg(svg, 10, 5,
-                      "Anna\x0E"
-                      "1850");
-    int x = 10 + svg.TextWidth("Anna");
-    EXPECT_EQ(svg.Font.Size, 12);
-    EXPECT_EQ(svg.Body, (Lines{
-                            "<text x=\"10\" y=\"20\" font-family=\"Arial\" font-size=\"12pt\" "
-                            "stroke-width=\"0\" fill=\"#FFF\">Anna</text>",
-                            "<text x=\"" + std::to_string(x) +
-                                "\" y=\"15\" font-family=\"Arial\" font-size=\"8pt\" "
-                                "stroke-width=\"0\" fill=\"#FFF\">1850</text>",
-                        }));
-}
-
-TEST_F(ChartCommonTest, HaloComesFirstWhenLabelsStayOnTop)
-{
-    m_settings.FontStayOnTop = true;
-    TImage_Common chart(ChartClass::Ancestors, m_data, m_settings);
-    TScalableVectorGraphics svg;
-    svg.BeginGroup(kSvgFill | kSvgFontFamily | kSvgFontSize);
-    chart.DrawLabelLineSvg(svg, 0, 0, 0xF0F0F0, "Ida");
-    EXPECT_EQ(svg.Body[1],
-              "<text x=\"0\" y=\"14\" stroke=\"#F0F0F0\" stroke-width=\"4\">Ida</text>");
-    EXPECT_EQ(svg.Body[2], "<text x=\"0\" y=\"14\" stroke-width=\"0\">Ida</text>");
-
-    // On the canvas, the halo clears a crossing line around the glyphs.
-    auto lineLeft = [&](bool stayOnTop) {
-        m_settings.FontStayOnTop = stayOnTop;
-        TImage_Common labels(ChartClass::Ancestors, m_data, m_settings);
-        Bitmap bitmap(40, 20);
-        Canvas canvas(bitmap);
-        canvas.SetPen(0x0000FF);
-        canvas.Line({0, 8}, {39, 8});
-        canvas.SetBrushStyle(BrushStyle::Clear);
-        labels.DrawLabelLine(canvas, 2, 0, kWhite, "W W");
-        int blue = 0;
-        for (int x = 0; x < 40; ++x) blue += bitmap.Pixel(x, 8) == 0x0000FFu;
-        return blue;
-    };
-    EXPECT_LT(lineLeft(true) + 4, lineLeft(false));
 }
 
 TEST_F(ChartCommonTest, CommentBlocksOfTheKind)
@@ -201,7 +130,8 @@ TEST_F(ChartCommonTest, CommentBlocksOfTheKind)
     TScalableVectorGraphics svg;
     svg.Width = 300;
     svg.Height = 500;
-    chart.WriteCommentsSvg(svg, CommentKind::Triangle, 40, 30);
+    SvgChartPainter writer(svg, chart.PainterStyle());
+    chart.DrawComments(writer, CommentKind::Triangle, 300, {40, 30});
     EXPECT_EQ(svg.Body,
               (Lines{"<foreignObject x=\"0\" y=\"0\" width=\"300\" height=\"40\">",
                      "<body xmlns=\"http://www.w3.org/1999/xhtml\">",
@@ -212,11 +142,19 @@ TEST_F(ChartCommonTest, CommentBlocksOfTheKind)
                      "</body>", "</foreignObject>"}));
 
     Bitmap bitmap(300, 400, 0x00FF00);
-    chart.DrawComments(bitmap, CommentKind::Triangle, 300, heights.header, heights.footer);
+    RasterChartPainter painter(bitmap, chart.PainterStyle());
+    chart.DrawComments(painter, CommentKind::Triangle, 300, heights);
     EXPECT_EQ(bitmap.Pixel(0, 0), kWhite);
     EXPECT_EQ(bitmap.Pixel(0, heights.header), 0x00FF00u);
     EXPECT_EQ(bitmap.Pixel(0, 399 - heights.footer), 0x00FF00u);
     EXPECT_EQ(bitmap.Pixel(0, 400 - heights.footer), kWhite);
+
+    // A footer whose switch is off stays out, whatever height the caller passes.
+    m_settings.Triangle.CommentFooter = false;
+    TScalableVectorGraphics bare;
+    SvgChartPainter bareWriter(bare, chart.PainterStyle());
+    chart.DrawComments(bareWriter, CommentKind::Triangle, 300, {0, 30});
+    EXPECT_TRUE(bare.Body.empty());
 }
 
 TEST_F(ChartCommonTest, HtmlPageTakesTheKindsComments)
@@ -229,7 +167,5 @@ TEST_F(ChartCommonTest, HtmlPageTakesTheKindsComments)
     EXPECT_EQ(circle[6], "<p>Kreis</p>");
     EXPECT_EQ(circle.size(), tree.size() + 1);
 }
-
-
 }  // namespace
 }  // namespace qv

@@ -1,8 +1,11 @@
-// One test picture through every output: PNG, BMP, SVG, HTML and PDF. Set QV_TEST_PICTURE_DIR
-// to keep the files for looking at them.
+// A test chart of its own, drawn once through the painter interface: every output format,
+// and the picture and the document read back showing the same symbols and texts. Set
+// QV_TEST_PICTURE_DIR to keep the files for looking at them.
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <numbers>
+#include <sstream>
 
 #include <pugixml.hpp>
 
@@ -12,10 +15,12 @@
 
 #include "../render/pdf_tools.h"
 #include "charts/chart_common.h"
+#include "charts/person_symbol.h"
+#include "charts/raster_chart_painter.h"
+#include "charts/svg_chart_painter.h"
 #include "data/atomic_file.h"
 #include "render/bitmap_file.h"
-#include "render/bitmap_line.h"
-#include "render/rotated_text.h"
+#include "render/svg_numbers.h"
 #include "render/svg_to_pdf.h"
 
 namespace qv {
@@ -24,22 +29,34 @@ namespace {
 constexpr int kWidth = 560;
 constexpr int kRowY = 70;
 constexpr int kBarY = 150;
-const std::vector<std::pair<char, int>> kPersons = {
-    {'M', 0}, {'F', 0}, {'U', 0}, {'U', 1}, {'U', 2}, {'U', 3}};
+const Point kCaption{20, 85};
+struct Person {
+    char sex;
+    SymbolDirection direction;
+};
+const std::vector<Person> kPersons = {{'M', SymbolDirection::Down},  {'F', SymbolDirection::Down},
+                                      {'U', SymbolDirection::Down},  {'U', SymbolDirection::Up},
+                                      {'U', SymbolDirection::Right}, {'U', SymbolDirection::Left}};
+const TArrayOfString kLabel = {"M\xC3\xBCller",
+                               "*1850\x0E"
+                               "2\x0F"};
 
-int PersonX(size_t i) { return 60 + int(i) * 85; }
+int PersonX(size_t i)
+{
+    return 60 + int(i) * 85;
+}
 
 // Lines from every symbol down to a bar through all their feet, and a later diagonal that
 // crosses them without a common point.
-TBitmapLine Lines(int top)
+TBitmapLine Lines()
 {
     TBitmapLine lines(kWidth, 300);
     std::vector<Point> bar;
-    for (size_t i = 0; i < kPersons.size(); ++i) bar.push_back({PersonX(i), top + kBarY});
+    for (size_t i = 0; i < kPersons.size(); ++i) bar.push_back({PersonX(i), kBarY});
     lines.AddLine(bar);
     for (size_t i = 0; i < kPersons.size(); ++i)
-        lines.AddSegment({PersonX(i), top + kRowY + 8}, {PersonX(i), top + kBarY});
-    lines.AddSegment({20, top + 110}, {kWidth - 20, top + 200});
+        lines.AddSegment({PersonX(i), kRowY + 8}, {PersonX(i), kBarY});
+    lines.AddSegment({20, 110}, {kWidth - 20, 200});
     return lines;
 }
 
@@ -50,67 +67,64 @@ public:
     {
     }
 
+    Point SymbolPoint(size_t i) const { return {PersonX(i), m_top + kRowY}; }
+    Point LabelPoint(size_t i, size_t line) const
+    {
+        return {PersonX(i) - 25, m_top + kRowY + 10 + int(line) * LineHeight()};
+    }
+    Point CaptionPoint() const { return {kCaption.x, m_top + kCaption.y}; }
+
     Bitmap DrawBitmap()
     {
-        CommentHeights comments = MeasureComments(CommentKind::TreeChart, kWidth);
-        int top = comments.header;
-        Bitmap bitmap(kWidth, top + 260 + comments.footer);
-        {
-            Canvas canvas(bitmap);
-            canvas.SetBrush(kGenerationBandColor);
-            canvas.SetPen(kGenerationBandColor);
-            canvas.FillRect(0, top + 40, kWidth, top + 130);
-            TBitmapLine lines = Lines(top);
-            EXPECT_TRUE(lines.Draw(bitmap, 0, 0, Settings.Tree.Antialiasing));
-            canvas.SetBrushStyle(BrushStyle::Clear);
-            for (size_t i = 0; i < kPersons.size(); ++i) {
-                DrawSymbol(canvas, kPersons[i].first, kPersons[i].second, PersonX(i), top + kRowY);
-                DrawLabelLine(canvas, PersonX(i) - 25, top + kRowY + 10, kGenerationBandColor,
-                              "M\xC3\xBCller");
-                DrawLabelLine(canvas, PersonX(i) - 25, top + kRowY + 10 + LineHeight(),
-                              kGenerationBandColor, "*1850\x0E" "2\x0F");
-            }
-            canvas.SetFont(ChartFont());
-            DrawRotatedText(canvas, u"Generation", {20, top + 85}, kGenerationBandColor,
-                            -std::numbers::pi / 2);
-        }
-        DrawComments(bitmap, CommentKind::TreeChart, kWidth, comments.header, comments.footer);
+        const CommentHeights comments = MeasureComments(CommentKind::TreeChart, kWidth);
+        Bitmap bitmap(kWidth, comments.header + 260 + comments.footer);
+        RasterChartPainter painter(bitmap, PainterStyle());
+        Draw(painter, comments);
         return bitmap;
     }
 
     TScalableVectorGraphics DrawSvg(bool pdf)
     {
-        CommentHeights comments = pdf ? CommentHeights{} : MeasureComments(CommentKind::TreeChart, kWidth);
-        int top = comments.header;
+        const CommentHeights comments =
+            pdf ? CommentHeights{} : MeasureComments(CommentKind::TreeChart, kWidth);
         TScalableVectorGraphics svg;
         svg.PdfTarget = pdf;
         svg.Width = kWidth;
-        svg.Height = top + 260 + comments.footer;
-        svg.Font.Size = Settings.FontSize;
-        svg.Pen.Color = svg.Brush.Color = kGenerationBandColor;
-        svg.BeginGroup(kSvgFill | kSvgStroke);
-        svg.Rectangle(0, top + 40, kWidth, top + 130);
-        svg.EndGroup();
-        TBitmapLine lines = Lines(top);
-        EXPECT_TRUE(lines.DrawSVG(svg, 0, 0));
-        svg.Brush.Color = kBlack;
-        svg.BeginGroup(kSvgFill | kSvgFontFamily | kSvgFontSize);
-        for (size_t i = 0; i < kPersons.size(); ++i) {
-            DrawLabelLineSvg(svg, PersonX(i) - 25, top + kRowY + 10, kGenerationBandColor,
-                             "M\xC3\xBCller");
-            DrawLabelLineSvg(svg, PersonX(i) - 25, top + kRowY + 10 + LineHeight(),
-                             kGenerationBandColor, "*1850\x0E" "2\x0F");
-        }
-        svg.Pen.Width = 0;
-        svg.Add("<g transform=\"rotate(-90,20," + std::to_string(top + 85) + ")\">");
-        svg.TextOut(20 - svg.TextWidth("Generation") / 2, top + 85 - LineHeight() / 2, "Generation");
-        svg.Add("</g>");
-        svg.EndGroup();
-        for (size_t i = 0; i < kPersons.size(); ++i)
-            DrawSymbolSvg(svg, kPersons[i].first, "", kPersons[i].second, PersonX(i), top + kRowY);
-        WriteCommentsSvg(svg, CommentKind::TreeChart, comments.header, comments.footer);
+        svg.Height = comments.header + 260 + comments.footer;
+        SvgChartPainter painter(svg, PainterStyle());
+        Draw(painter, comments);
         return svg;
     }
+
+private:
+    void Draw(ChartPainter& painter, CommentHeights comments)
+    {
+        m_top = comments.header;
+        const TColor band = kGenerationBandColor;
+        painter.BeginGroup(GroupStyle().Stroke(band, 1).Fill(band));
+        painter.Rectangle({0, m_top + 40}, {kWidth, m_top + 130}, {band, band, 1});
+        painter.EndGroup();
+        EXPECT_TRUE(painter.Lines(Lines(), {0, m_top}));
+        painter.BeginGroup(GroupStyle().StrokeWidth(0).Fill(kBlack).Font());
+        for (size_t i = 0; i < kPersons.size(); ++i)
+            for (size_t k = 0; k < kLabel.size(); ++k)
+                painter.LabelLine(LabelPoint(i, k), band, kLabel[k]);
+        painter.RotatedText(CaptionPoint(), "Generation", kBlack, band, -std::numbers::pi / 2);
+        painter.EndGroup();
+        painter.BeginSymbols();
+        for (size_t i = 0; i < kPersons.size(); ++i) {
+            SymbolMark mark;
+            mark.sex = kPersons[i].sex;
+            mark.direction = kPersons[i].direction;
+            mark.at = SymbolPoint(i);
+            mark.attributes = " id=\"p" + std::to_string(i) + "\"";
+            painter.Symbol(mark);
+        }
+        painter.EndSymbols();
+        DrawComments(painter, CommentKind::TreeChart, kWidth, comments);
+    }
+
+    int m_top = 0;
 };
 
 TImageSettings PictureSettings()
@@ -155,6 +169,7 @@ TEST(TestPicture, EveryOutputOfOnePicture)
     svg.SaveToFile(dir + "testbild.svg");
     pugi::xml_document document;
     EXPECT_TRUE(document.load_file((dir + "testbild.svg").c_str()));
+    EXPECT_EQ(document.select_nodes("//*[@id='p4']").size(), 1u);
 
     TImageSettings plain;
     plain.Assign(settings);
@@ -173,6 +188,190 @@ TEST(TestPicture, EveryOutputOfOnePicture)
     std::string text = test::PdfText(dir + "testbild.pdf");
     EXPECT_NE(text.find("M\xC3\xBCller"), std::string::npos) << text;
     EXPECT_NE(text.find("Generation"), std::string::npos) << text;
+}
+
+// A person symbol as the document has it: its stroke colour, centre, and points inside it.
+struct ReadSymbol {
+    std::string stroke;
+    Point centre;
+    std::vector<Point> inside;
+};
+
+// The points a path visits, for the commands the writer uses: M, L, H, V (absolute or
+// relative) and Z.
+std::vector<Point> PathPoints(const std::string& data)
+{
+    std::vector<Point> points;
+    Point at;
+    size_t i = 0;
+    auto number = [&] {
+        while (i < data.size() && (data[i] == ' ' || data[i] == ',')) ++i;
+        size_t used = 0;
+        const int value = std::stoi(data.substr(i), &used);
+        i += used;
+        return value;
+    };
+    char command = 'M';
+    while (i < data.size()) {
+        if (std::isalpha(static_cast<unsigned char>(data[i]))) command = data[i++];
+        if (command == 'Z' || command == 'z') break;
+        const bool relative = std::islower(static_cast<unsigned char>(command));
+        const Point base = relative ? at : Point{};
+        switch (std::toupper(static_cast<unsigned char>(command))) {
+            case 'H':
+                at.x = base.x + number();
+                break;
+            case 'V':
+                at.y = base.y + number();
+                break;
+            default:
+                at.x = base.x + number();
+                at.y = base.y + number();
+        }
+        points.push_back(at);
+        while (i < data.size() && data[i] == ' ') ++i;
+    }
+    return points;
+}
+
+// Two thirds of the way from each corner to the centre: inside any of the symbol shapes,
+// also where smoothing blends their rims.
+std::vector<Point> TowardsCentre(const std::vector<Point>& corners, Point centre)
+{
+    std::vector<Point> inside;
+    for (Point c : corners)
+        inside.push_back({c.x + (centre.x - c.x) * 2 / 3, c.y + (centre.y - c.y) * 2 / 3});
+    return inside;
+}
+
+ReadSymbol ReadShape(const pugi::xml_node& shape, int radius)
+{
+    const std::string name = shape.name();
+    ReadSymbol symbol{shape.parent().attribute("stroke").value(), {}, {}};
+    std::vector<Point> corners;
+    if (name == "circle") {
+        symbol.centre = {shape.attribute("cx").as_int(), shape.attribute("cy").as_int()};
+    } else if (name == "rect") {
+        const int x = shape.attribute("x").as_int(), y = shape.attribute("y").as_int();
+        const int w = shape.attribute("width").as_int(), h = shape.attribute("height").as_int();
+        symbol.centre = {x + w / 2, y + h / 2};
+        corners = {{x, y}, {x + w, y}, {x, y + h}, {x + w, y + h}};
+    } else {
+        corners = PathPoints(shape.attribute("d").value());
+        if (corners.size() == 2 && corners[0] == corners[1]) {
+            // A filled square or disc: a wide stroke of no length.
+            symbol.centre = corners[0];
+            corners.clear();
+        } else {
+            int left = INT32_MAX, right = INT32_MIN, top = INT32_MAX, bottom = INT32_MIN;
+            for (Point c : corners) {
+                left = std::min(left, c.x), right = std::max(right, c.x);
+                top = std::min(top, c.y), bottom = std::max(bottom, c.y);
+            }
+            symbol.centre = {(left + right) / 2, (top + bottom) / 2};
+        }
+    }
+    if (corners.empty())
+        for (Point d : {Point{-1, -1}, Point{1, -1}, Point{-1, 1}, Point{1, 1}})
+            corners.push_back({symbol.centre.x + d.x * radius, symbol.centre.y + d.y * radius});
+    symbol.inside = TowardsCentre(corners, symbol.centre);
+    symbol.inside.push_back(symbol.centre);
+    return symbol;
+}
+
+// Text elements outside the rotated caption, as "x y size text", halos left out.
+std::vector<std::string> ReadTexts(const pugi::xml_document& document, std::string_view font)
+{
+    std::vector<std::string> texts;
+    for (pugi::xpath_node hit : document.select_nodes("//text[not(@stroke)]")) {
+        pugi::xml_node text = hit.node();
+        if (std::string(text.parent().attribute("transform").value()).starts_with("rotate"))
+            continue;
+        std::string size = text.attribute("font-size").value();
+        std::ostringstream line;
+        line << text.attribute("x").value() << ' ' << text.attribute("y").value() << ' '
+             << (size.empty() ? font : size) << ' ' << text.text().get();
+        texts.push_back(line.str());
+    }
+    return texts;
+}
+
+// Dark pixels in the box: where the picture has ink.
+int Ink(const Bitmap& bitmap, Point from, int width, int height)
+{
+    int ink = 0;
+    for (int y = from.y; y < from.y + height; ++y)
+        for (int x = from.x; x < from.x + width; ++x) {
+            const TColor c = bitmap.Pixel(x, y);
+            ink += ColorRed(c) < 100 && ColorGreen(c) < 100 && ColorBlue(c) < 100;
+        }
+    return ink;
+}
+
+TEST(TestPicture, PictureAndDocumentShowTheSameChart)
+{
+    for (bool smooth : {false, true}) {
+        SCOPED_TRACE(smooth);
+        TAhnenData data;
+        TImageSettings settings = PictureSettings();
+        settings.Tree.Antialiasing = smooth;
+        TestPicture picture(data, settings);
+        const Bitmap bitmap = picture.DrawBitmap();
+        pugi::xml_document document;
+        ASSERT_TRUE(document.load_string(picture.DrawSvg(false).SaveToString().c_str()));
+
+        // Every symbol at the same point, in the same colour, the same shape on both sides.
+        const int r = settings.Symbol.Radius;
+        std::vector<ReadSymbol> symbols;
+        for (const char* stroke : {"#00F", "#F00", "#008000"})
+            for (pugi::xpath_node shape :
+                 document.select_nodes(("//g[@stroke='" + std::string(stroke) + "']/*").c_str()))
+                symbols.push_back(ReadShape(shape.node(), r));
+        ASSERT_EQ(symbols.size(), kPersons.size());
+        for (size_t i = 0; i < kPersons.size(); ++i) {
+            SCOPED_TRACE(i);
+            const Point at = picture.SymbolPoint(i);
+            const TColor colour = SexColor(kPersons[i].sex);
+            auto read = std::find_if(symbols.begin(), symbols.end(),
+                                     [&](const ReadSymbol& s) { return s.centre == at; });
+            ASSERT_NE(read, symbols.end());
+            EXPECT_EQ(read->stroke, ColorText(colour));
+            for (Point p : read->inside) EXPECT_EQ(bitmap.Pixel(p.x, p.y), colour);
+        }
+
+        // The same label texts at the same places, each with ink under it in the picture.
+        const std::string font = std::to_string(settings.FontSize) + "pt";
+        const int baseline = FontPixelHeight(settings.FontSize) - 1;
+        const int smallSize = 2 * settings.FontSize / 3;
+        const TextMetrics normal(picture.ChartFont()), small(picture.ChartFont(true));
+        std::vector<std::string> expected;
+        for (size_t i = 0; i < kPersons.size(); ++i) {
+            const Point name = picture.LabelPoint(i, 0), year = picture.LabelPoint(i, 1);
+            const int sup = year.x + normal.Width(u"*1850");
+            expected.push_back(std::to_string(name.x) + " " + std::to_string(name.y + baseline) +
+                               " " + font + " M\xC3\xBCller");
+            expected.push_back(std::to_string(year.x) + " " + std::to_string(year.y + baseline) +
+                               " " + font + " *1850");
+            expected.push_back(std::to_string(sup) + " " +
+                               std::to_string(year.y + FontPixelHeight(smallSize) - 1) + " " +
+                               std::to_string(smallSize) + "pt 2");
+            EXPECT_GT(Ink(bitmap, name, normal.Width(u"M\u00FCller"), normal.Height()), 10);
+            EXPECT_GT(Ink(bitmap, year, normal.Width(u"*1850"), normal.Height()), 10);
+            EXPECT_GT(Ink(bitmap, {sup, year.y}, small.Width(u"2"), small.Height()), 2);
+        }
+        EXPECT_EQ(ReadTexts(document, font), expected);
+
+        // The caption turned upright: ink far above its centre, where level text has none.
+        const Point caption = picture.CaptionPoint();
+        const std::string rotate =
+            "rotate(-90," + std::to_string(caption.x) + "," + std::to_string(caption.y) + ")";
+        EXPECT_EQ(
+            document.select_nodes(("//g[@transform='" + rotate + "']/text[.='Generation']").c_str())
+                .size(),
+            1u);
+        const int tall = normal.Width(u"Generation"), wide = normal.Height();
+        EXPECT_GT(Ink(bitmap, {caption.x - wide / 2, caption.y - tall / 2}, wide, tall / 4), 10);
+    }
 }
 
 }  // namespace

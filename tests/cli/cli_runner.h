@@ -34,14 +34,15 @@ inline std::string ShellQuote(const std::string& arg)
     return quoted + "'";
 }
 
-// args are passed as they are, each quoted for the shell.
-inline CliResult RunCli(const std::vector<std::string>& args)
+// args are passed as they are, each quoted for the shell; environment, if given, is an env(1)
+// prefix such as "env -u DISPLAY".
+inline CliResult RunCli(const std::vector<std::string>& args, const std::string& environment = {})
 {
     static int counter = 0;
     auto dir = std::filesystem::temp_directory_path() /
                ("qv-cli-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
     std::filesystem::create_directories(dir);
-    std::string command = ShellQuote(QV_CLI_PATH);
+    std::string command = environment + " " + ShellQuote(QV_CLI_PATH);
     for (const std::string& a : args) command += " " + ShellQuote(a);
     command += " >" + ShellQuote((dir / "out").string()) + " 2>" + ShellQuote((dir / "err").string());
     int raw = std::system(command.c_str());

@@ -94,6 +94,24 @@ TEST(Cli, BadInputExitsWithOneAndTheMessage)
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("Datei /nonexistent/file.ged kann nicht geöffnet werden."),
               std::string::npos);
+
+    // A directory, whether taken as GEDCOM file or as sibling list.
+    auto directory = std::filesystem::temp_directory_path() / "qv-cli-verzeichnis.txt";
+    std::filesystem::create_directories(directory);
+    for (std::string path : {directory.string(), directory.parent_path().string()}) {
+        SCOPED_TRACE(path);
+        r = RunCli({"info", path});
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err,
+                  "quilvane-cli: Datei " + path + " kann nicht geöffnet werden. Is a directory\n");
+    }
+    std::filesystem::remove(directory);
+
+    // The start of a PNG file, renamed: the message quotes printable text.
+    std::string png = WriteTemp("qv-bild.ged", std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16));
+    r = RunCli({"info", png});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "quilvane-cli: '\\x1A' ist kein gültiger Integerwert\n");
 }
 
 TEST(Cli, CyclicAncestryFailsClearly)

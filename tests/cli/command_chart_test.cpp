@@ -34,6 +34,21 @@ TEST_F(CliChart, WritesTheTreeChartAndReportsPersonsAndTime)
     EXPECT_NE(text.find(">Schäfer</text>"), std::string::npos);
 }
 
+TEST_F(CliChart, DirectionOutsideItsChoicesIsDrawnAsTheNearestOne)
+{
+    auto draw = [this](const std::string& alignment) {
+        std::string path = File("richtung-" + alignment + ".svg");
+        auto r = RunCli({"chart", "tree", "--example", "--root", "#18", "--set",
+                         "AT_ALIGNMENT=" + alignment, "-o", path});
+        EXPECT_EQ(r.status, 0) << r.err;
+        std::ifstream svg(path);
+        return std::string((std::istreambuf_iterator<char>(svg)), {});
+    };
+    std::string right = draw("3");
+    EXPECT_EQ(draw("9"), right);
+    EXPECT_NE(draw("1"), right);
+}
+
 TEST_F(CliChart, MessagesEndTheRunWithoutAFile)
 {
     // I3 has children with I2 and with I2's son I4: I4 would stand in his father's row.

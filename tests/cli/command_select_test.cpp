@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include "app/relationship_query_names.h"
 #include "cli_runner.h"
 
 namespace qv {
@@ -16,6 +17,15 @@ std::vector<std::string> SelectedIds(const std::vector<std::string>& args)
     std::vector<std::string> ids;
     for (const auto& item : nlohmann::json::parse(r.out)) ids.push_back(item["id"]);
     return ids;
+}
+
+// The help text spells the names out; they must be the ones --query takes.
+TEST(CliSelect, HelpNamesEveryQuery)
+{
+    auto r = RunCli({"select", "--help"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    for (const RelationshipQueryName& entry : kRelationshipQueryNames)
+        EXPECT_NE(r.out.find(entry.batchName), std::string::npos) << entry.batchName;
 }
 
 TEST(CliSelect, PrintsTheListInQueryOrder)

@@ -1,5 +1,6 @@
 // "siblings", and sibling lists read wherever a family file is taken.
 #include <filesystem>
+#include <fstream>
 #include <regex>
 
 #include <gtest/gtest.h>
@@ -39,6 +40,43 @@ TEST(CliSiblings, WritesTheListAndReadsItBackAsAFamily)
     };
     EXPECT_EQ(std::count_if(rows.begin(), rows.end(), carriesTen), 1);
     EXPECT_EQ(RunCli({"kekule", second, "--root", "I1", "--json"}).out, r.out);
+    std::filesystem::remove_all(dir);
+}
+
+TEST(CliSiblings, DeepAndCyclicAncestriesAreReported)
+{
+    auto dir =
+        std::filesystem::temp_directory_path() / ("qv-cli-deep-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    // I0 to I64, each the father of the one before.
+    std::string deep = "0 HEAD\n";
+    for (int g = 0; g <= 64; ++g) {
+        deep += "0 @I" + std::to_string(g) + "@ INDI\n";
+        if (g < 64) deep += "1 FAMC @F" + std::to_string(g) + "@\n";
+    }
+    for (int g = 0; g < 64; ++g)
+        deep += "0 @F" + std::to_string(g) + "@ FAM\n1 HUSB @I" + std::to_string(g + 1) + "@\n";
+    std::ofstream(dir / "tief.ged") << deep << "0 TRLR\n";
+    std::ofstream(dir / "zirkel.ged")
+        << "0 HEAD\n0 @I1@ INDI\n1 NAME Ida /Eins/\n1 FAMC @F1@\n0 @I2@ INDI\n1 FAMC @F2@\n"
+           "0 @F1@ FAM\n1 HUSB @I2@\n0 @F2@ FAM\n1 HUSB @I1@\n0 TRLR\n";
+
+    auto r = RunCli({"siblings", (dir / "tief.ged").string(), "--root", "I0", "-o",
+                     (dir / "tief.txt").string()});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(
+        r.err.starts_with("Warnung: Ahnenlinien jenseits der 62. Generation werden "
+                          "nicht berücksichtigt.\nGeschwisterpaare: 0\n"))
+        << r.err;
+
+    r = RunCli({"siblings", (dir / "zirkel.ged").string(), "--root", "I1", "-o",
+                (dir / "zirkel.txt").string()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("quilvane-cli: Zirkelbezug in der Abstammung: I1 (Eins, Ida) ist "
+                         "eigener Vorfahre.\n"),
+              std::string::npos)
+        << r.err;
+    EXPECT_FALSE(std::filesystem::exists(dir / "zirkel.txt"));
     std::filesystem::remove_all(dir);
 }
 

@@ -1,6 +1,10 @@
 // Encodings, line splitting, tree building and the reader's failure messages.
 #include "data/gedcom_reader.h"
 
+#include <unistd.h>
+
+#include <filesystem>
+
 #include <gtest/gtest.h>
 
 #include "data/error.h"
@@ -115,6 +119,35 @@ TEST(GedcomReader, NoInvalidUtf8EntersTheModelWhateverTheHeaderSays)
     }
 }
 
+TEST(GedcomReader, CharacterCutAtAContinuationStaysUtf8)
+{
+    // Exporters split long values with CONC in the middle of a character.
+    struct Case {
+        const char* lines;  // a PLAC line and what follows it
+        const char* place;
+        const char* continuation;  // the line after the PLAC line as the tree keeps it
+    } cases[] = {
+        {"2 PLAC K\xC3\xB6ln-M\xC3\n3 CONC \xBClheim\n", "K\xC3\xB6ln-M\xC3\xBC", "3 CONC lheim"},
+        {"2 PLAC a\xF0\x9F\n3 CONC \x98\n3 CONC \x80!\n", "a\xF0\x9F\x98\x80", "3 CONC "},
+        // Still cut after joining: only the incomplete tail goes.
+        {"2 PLAC K\xC3\xB6ln-M\xC3\n", "K\xC3\xB6ln-M", ""},
+        {"2 PLAC K\xC3\xB6ln-M\xC3\n3 CONC x\n", "K\xC3\xB6ln-M", "3 CONC x"},
+        {"2 PLAC K\xC3\xB6ln-M\xE2\x82\n3 CONT \xAC\n", "K\xC3\xB6ln-M", "3 CONT \xC2\xAC"},
+        // Nothing but ASCII before the last byte: a Windows-1252 "ß", not a cut character.
+        {"2 PLAC Strau\xDF\n", "Strau\xC3\x9F", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(std::string(c.lines)));
+        const std::string text =
+            "0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 BIRT\n" + std::string(c.lines) + "0 TRLR\n";
+        TAhnenData data = DataFromGedcom(text);
+        EXPECT_EQ(data.Persons[0].Birth.Place, c.place);
+        TGedcom tree = LoadGedcomBytes(text);
+        std::string next = tree.NodeCount() > 6 ? std::string(tree.Node(6).Line()) : "";
+        EXPECT_EQ(next, c.continuation);
+    }
+}
+
 TEST(GedcomReader, AnselFileIsReorderedAndComposed)
 {
     TAhnenData data = DataFromGedcom("0 HEAD\n1 CHAR ANSEL\n0 @I1@ INDI\n1 NAME M\xE8uller /\xB2ster/\n");
@@ -191,15 +224,53 @@ TEST(GedcomReader, MalformedInputFailsWithExactMessages)
     }
 }
 
-TEST(GedcomReader, UnreadableFileNamesPathAndReason)
+TEST(GedcomReader, QuotedLevelTextIsPrintableAndEndsAtALoneLineFeed)
 {
-    try {
-        LoadGedcomFile("/nonexistent/x.ged");
-        FAIL() << "no error";
-    } catch (const Error& e) {
-        EXPECT_EQ(std::string(e.what()),
-                  "Datei /nonexistent/x.ged kann nicht geöffnet werden. No such file or directory");
+    // The start of a PNG file renamed to ".ged": CR LF, then a lone LF among binary bytes.
+    const std::string png("\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\0\x10", 20);
+    struct Case {
+        std::string bytes;
+        std::string message;
+    } cases[] = {
+        {png, "'\\x1A' ist kein gültiger Integerwert"},
+        {std::string("0 HEAD\nA\0B C\n", 13), "'A\\x00B' ist kein gültiger Integerwert"},
+        {"0 HEAD\n\x7F\x1B[1m NAME\n", "'\\x7F\\x1B[1m' ist kein gültiger Integerwert"},
+        {"0 HEAD\r\nX\nY Z\r\n", "'X' ist kein gültiger Integerwert"},
+        {"0 HEAD\n\x81x NAME\n", "'\\x81x' ist kein gültiger Integerwert"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.bytes));
+        EXPECT_EQ(MessageOf(c.bytes), c.message);
     }
+}
+
+TEST(GedcomReader, UnreadableFileNamesFullPathAndReason)
+{
+    auto directory = std::filesystem::temp_directory_path() /
+                     ("qv-reader-dir-" + std::to_string(::getpid()) + ".ged");
+    std::filesystem::create_directories(directory);
+    const std::string relative = "qv-nonexistent-dir/x.ged";
+    struct Case {
+        std::string path;
+        std::string message;
+    } cases[] = {
+        {"/nonexistent/x.ged",
+         "Datei /nonexistent/x.ged kann nicht geöffnet werden. No such file or directory"},
+        {relative, "Datei " + (std::filesystem::current_path() / relative).string() +
+                       " kann nicht geöffnet werden. No such file or directory"},
+        {directory.string(),
+         "Datei " + directory.string() + " kann nicht geöffnet werden. Is a directory"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        try {
+            LoadGedcomFile(c.path);
+            ADD_FAILURE() << "no error";
+        } catch (const Error& e) {
+            EXPECT_EQ(std::string(e.what()), c.message);
+        }
+    }
+    std::filesystem::remove(directory);
 }
 
 TEST(GedcomLine, AnatomyUsesOnlySingleSpaces)

@@ -94,6 +94,32 @@ TEST(GedcomRecords, ParentFamilyFollowsPrimaryRule)
     EXPECT_EQ(data.Persons[0].ParentFamily, 0);
 }
 
+TEST(GedcomRecords, FamilyWithoutParentsNeverReplacesOneWithAParent)
+{
+    // F1 has both parents, F2 only a mother, F3 neither, F4 no record at all.
+    const std::string families =
+        "0 @P1@ INDI\n0 @P2@ INDI\n0 @P3@ INDI\n0 @F1@ FAM\n1 HUSB @P1@\n1 WIFE @P2@\n"
+        "0 @F2@ FAM\n1 WIFE @P3@\n0 @F3@ FAM\n1 HUSB @P9@\n";
+    struct Case {
+        const char* famcLines;
+        int32_t parentFamily;
+    } cases[] = {
+        {"1 FAMC @F1@\n1 FAMC @F3@\n", 0},
+        {"1 FAMC @F1@\n1 FAMC @F4@\n", 0},
+        {"1 FAMC @F3@\n1 FAMC @F1@\n", 0},
+        {"1 FAMC @F3@\n", 2},
+        {"1 FAMC @F1@\n1 FAMC @F3@\n1 FAMC @F2@\n", 1},  // the last with a parent wins
+        {"1 FAMC @F1@\n1 FAMC @F2@\n", 1},
+        {"1 FAMC @F1@\n1 FAMC @F3@\n2 _PRIM Y\n1 FAMC @F2@\n", 2},  // primary still wins
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.famcLines);
+        TAhnenData data =
+            DataFromGedcom("0 HEAD\n0 @I1@ INDI\n" + std::string(c.famcLines) + families);
+        EXPECT_EQ(data.Persons[0].ParentFamily, c.parentFamily);
+    }
+}
+
 TEST(GedcomRecords, EveryRecordIdShapeIsRead)
 {
     TAhnenData data = DataFromGedcom(

@@ -1,4 +1,6 @@
 // End-to-end reading of the team's real GEDCOM files.
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "data/data_file.h"
@@ -64,6 +66,20 @@ TEST(SharedFiles, NamesKeepTheirLetters)
     auto rozanov = OpenDataFile(TestDataFile("rozanov.ged"));
     EXPECT_EQ(rozanov->Persons[rozanov->FindPerson("I2240")].GivenNames,
               "Gormsson Knut \"Danaást\"");
+}
+
+TEST(SharedFiles, EmptyFamilyAfterTheRealOneKeepsTheAncestry)
+{
+    QV_REQUIRE_TESTDATA();
+    // Richard de Montfort (I70) has FAMC @F41@, his parents, then @F44@, a family with neither
+    // husband nor wife. Counted independently: 91 ancestors of Louis XVI (I18) in 34 generations.
+    auto bourbon = OpenDataFile(TestDataFile("bourbon.ged"));
+    EXPECT_EQ(bourbon->Families[bourbon->Persons[bourbon->FindPerson("I70")].ParentFamily].Id,
+              "F41");
+    TArrayOfArrayOfInt64 numbers = bourbon->ComputeKekuleNumbers(bourbon->FindPerson("I18"));
+    auto numbered = std::count_if(numbers.begin(), numbers.end(),
+                                  [](const TArrayOfInt64& list) { return !list.empty(); });
+    EXPECT_EQ(numbered, 1 + 91);
 }
 
 void ExpectSameModel(const TAhnenData& a, const TAhnenData& b)

@@ -118,5 +118,35 @@ TEST(SiblingGroups, MinimumNumbersAreTheSmallestAndStopAtTheDepthLimit)
     EXPECT_EQ(groups.Full[1].front().Number, int64_t{1} << 61);
 }
 
+// A line of fathers: person g + 1 is the father of person g.
+TAhnenData FatherLine(int64_t generations)
+{
+    TAhnenData data(generations + 1, generations);
+    for (int64_t g = 0; g < generations; ++g) {
+        data.Persons[g].ParentFamily = static_cast<int32_t>(g);
+        data.Families[g].Husband = g + 1;
+    }
+    data.LinkFamilies();
+    return data;
+}
+
+TEST(SiblingGroups, DepthCutTellsWhetherAncestorsWereLeftOut)
+{
+    struct Case {
+        int64_t generations;
+        bool cut;
+    } cases[] = {{3, false}, {62, false}, {63, true}, {80, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.generations);
+        bool depthCut = !c.cut;
+        MinimumKekuleNumbers(FatherLine(c.generations), 0, &depthCut);
+        EXPECT_EQ(depthCut, c.cut);
+    }
+    // The root's own lines decide, not those of the whole file.
+    bool depthCut = true;
+    MinimumKekuleNumbers(FatherLine(80), 20, &depthCut);
+    EXPECT_FALSE(depthCut);
+}
+
 }  // namespace
 }  // namespace qv

@@ -22,6 +22,17 @@ TEST(SiblingListText, FileIsWindows1252WithCrLfAndSlashesInNamesAreReplaced)
               "Einzelpersonen\r\n\r\n1 /M\xFCller/\r\n");
 }
 
+TEST(SiblingListText, NamesOutsideWindows1252MakeAUtf8FileWithAByteOrderMark)
+{
+    const std::string bytes = SiblingListFileBytes({"Einzelpersonen", "", "1 /Łódź/"});
+    EXPECT_EQ(bytes,
+              "\xEF\xBB\xBF"
+              "Einzelpersonen\r\n\r\n1 /Łódź/\r\n");
+    EXPECT_EQ(ParseSiblingList(bytes, "l.txt").Singles.Names, TArrayOfString{"Łódź"});
+    // Letters Windows-1252 has beyond Latin-1 keep the single-byte file.
+    EXPECT_EQ(SiblingListFileBytes({"1 /Müller € Šimek/"}), "1 /M\xFCller \x80 \x8Aimek/\r\n");
+}
+
 TEST(SiblingListText, ParsingAcceptsMoreThanIsWritten)
 {
     SiblingListContents c = ParseSiblingList(

@@ -22,9 +22,10 @@ public:
         return yesNo.empty() ? false : Take(yesNo);
     }
     std::optional<SaveChoice> ChooseSaveFile(const std::vector<SaveFilter>& filters,
-                                             const QString&) override
+                                             const SaveStart& start) override
     {
         offeredFilters = filters;
+        starts.push_back(start);
         if (saveChoices.empty()) return {};
         SaveChoice choice = saveChoices.front();
         saveChoices.pop_front();
@@ -49,6 +50,7 @@ public:
     std::deque<SaveChoice> saveChoices;
     std::deque<bool> yesNo;
     std::vector<SaveFilter> offeredFilters;
+    std::vector<SaveStart> starts;
     bool openFile = false;
     std::vector<QString> dialogsShown;
     std::function<void(QDialog&)> editDialog;

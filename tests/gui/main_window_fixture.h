@@ -5,8 +5,12 @@
 #include <fstream>
 #include <memory>
 
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -65,6 +69,39 @@ protected:
         QTest::mousePress(grid.viewport(), Qt::LeftButton, {}, centre);
         QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, centre);
         QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, centre);
+    }
+    // Right-clicks a row (the event reaches the grid through its viewport, as the mouse's does)
+    // and clicks the captions in the menus that open; no captions: Escape.
+    void RightClickRow(int row, const QStringList& captions)
+    {
+        PersonGrid& grid = m_window->Grid();
+        QModelIndex index = grid.model()->index(row, 2);
+        grid.scrollTo(index);
+        QPoint centre = grid.visualRect(index).center();
+        QTimer::singleShot(0, [captions] { PickFromMenus(captions); });
+        QContextMenuEvent event(QContextMenuEvent::Mouse, centre,
+                                grid.viewport()->mapToGlobal(centre));
+        QApplication::sendEvent(grid.viewport(), &event);
+    }
+    static void PickFromMenus(QStringList captions, QMenu* expected = nullptr)
+    {
+        auto* menu = expected ? expected : qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu || !menu->isVisible()) {
+            QTimer::singleShot(10, [captions, expected] { PickFromMenus(captions, expected); });
+            return;
+        }
+        if (captions.isEmpty()) return QTest::keyClick(menu, Qt::Key_Escape);
+        QString caption = captions.takeFirst();
+        for (QAction* action : menu->actions()) {
+            if (action->text() != caption) continue;
+            // A submenu opens shortly after the click; the next caption is picked there.
+            if (QMenu* sub = action->menu())
+                QTimer::singleShot(0, [captions, sub] { PickFromMenus(captions, sub); });
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+            return;
+        }
+        ADD_FAILURE() << "no menu entry " << caption.toStdString();
+        QTest::keyClick(menu, Qt::Key_Escape);
     }
 
     fs::path m_dir;

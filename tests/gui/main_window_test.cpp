@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include <QHeaderView>
+#include <QImage>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -40,20 +42,34 @@ TEST_F(MainWindowTest, OpeningAFileFillsGridTitleAndRecentMenu)
     EXPECT_TRUE(m_dialogs->shown.empty());
 }
 
-TEST_F(MainWindowTest, MissingPathChangesNothingAndBadFileIsReported)
+TEST_F(MainWindowTest, MissingPathIsReportedAndBadFileLeavesNoData)
 {
     m_window->OpenDataFile(m_example);
     m_window->SetProband(18);
-    m_window->OpenDataFile(QString::fromStdString((m_dir / "gone.ged").string()));
-    EXPECT_EQ(m_window->Selection().ProbandIndex, 18);
-    EXPECT_NE(m_window->Data(), nullptr);
+    // A stale recent entry: reported, and the loaded file stays with its proband.
+    for (const std::filesystem::path& gone : {m_dir / "gone.ged", m_dir}) {
+        SCOPED_TRACE(gone.string());
+        m_window->OpenDataFile(QString::fromStdString(gone.string()));
+        EXPECT_EQ(m_window->Selection().ProbandIndex, 18);
+        EXPECT_NE(m_window->Data(), nullptr);
+        EXPECT_EQ(m_window->windowTitle(), "Quilvane - " + m_example);
+        ASSERT_FALSE(m_dialogs->shown.empty());
+        EXPECT_TRUE(m_dialogs->shown.back().startsWith(
+            QString::fromStdString("E: Datei " + gone.string() + " kann nicht geöffnet werden. ")))
+            << m_dialogs->shown.back().toStdString();
+    }
+    m_dialogs->shown.clear();
 
     m_window->OpenDataFile(Write("bad.ged", "0 HEAD\nBROKEN\n"));
     EXPECT_EQ(m_window->Data(), nullptr);
     EXPECT_EQ(m_window->Selection().ProbandIndex, -1);
     EXPECT_EQ(ListCaption(), "Personenliste (0)");
+    EXPECT_EQ(m_window->windowTitle(), "Quilvane") << "the title names no file once none is loaded";
+    EXPECT_TRUE(m_window->DataPath().isEmpty());
+    EXPECT_TRUE(m_window->References().ProbandText().trimmed().isEmpty());
     ASSERT_EQ(m_dialogs->shown.size(), 1u);
     EXPECT_EQ(m_dialogs->shown[0], "E: 'BROKEN' ist kein gültiger Integerwert");
+    EXPECT_EQ(m_window->RecentFiles(), std::vector<std::string>{m_example.toStdString()});
 }
 
 TEST_F(MainWindowTest, WarningsOfTheReaderAreShownOnce)
@@ -86,6 +102,39 @@ TEST_F(MainWindowTest, FilterEditsAndSortButtonsRefillTheGrid)
     EXPECT_TRUE(grid.FilterEdit(4)->text().isEmpty());
 }
 
+TEST_F(MainWindowTest, FilteredColumnsStayMarkedAfterTheirEditCloses)
+{
+    m_window->OpenDataFile(m_example);
+    PersonGrid& grid = m_window->Grid();
+    QHeaderView& header = *grid.horizontalHeader();
+    // The colour of a header cell near its top left corner, as drawn, clear of the caption.
+    auto shade = [&](int c) {
+        QRect cell(header.sectionViewportPosition(c), 0, header.sectionSize(c), header.height());
+        QImage image = header.grab(cell).toImage();
+        return image.pixelColor(2, 2);
+    };
+    std::vector<QColor> plain;
+    for (int c = 0; c < kPersonColumnCount; ++c) plain.push_back(shade(c));
+
+    grid.ShowFilterEdit(1);
+    QTest::keyClicks(grid.FilterEdit(1), "MÜL");
+    grid.ShowFilterEdit(3);
+    QTest::keyClicks(grid.FilterEdit(3), "18");
+    grid.ShowFilterEdit(5);  // closes the other edits; the empty filter of column 5 stays open
+    ASSERT_FALSE(grid.FilterEdit(1)->isVisible());
+    for (int c : {1, 3}) {
+        SCOPED_TRACE(c);
+        EXPECT_NE(shade(c), plain[c]) << "a closed edit's filter shows on its header";
+        EXPECT_EQ(grid.model()->headerData(c, Qt::Horizontal).toString(), kPersonColumnCaptions[c]);
+    }
+    for (int c : {0, 2, 4, 6}) EXPECT_EQ(shade(c), plain[c]) << "column " << c;
+
+    grid.FilterEdit(3)->clear();
+    EXPECT_EQ(shade(3), plain[3]) << "an emptied filter leaves no mark";
+    m_window->OpenDataFile(m_example);
+    EXPECT_EQ(shade(1), plain[1]) << "opening a file clears filters and marks";
+}
+
 TEST_F(MainWindowTest, DoubleClickChoosesProbandOrAddsToSelection)
 {
     m_window->OpenDataFile(m_example);
@@ -111,6 +160,41 @@ TEST_F(MainWindowTest, DoubleClickChoosesProbandOrAddsToSelection)
     EXPECT_EQ(m_window->RightPages().tabText(1), "Ausgewählte (1)");
 }
 
+TEST_F(MainWindowTest, RightClickActsOnTheRowUnderTheMouse)
+{
+    m_window->OpenDataFile(m_example);
+    PersonGrid& grid = m_window->Grid();
+    ASSERT_TRUE(grid.horizontalHeader()->isVisible());
+    for (int row : {1, 2, 7, 20, 33, 0}) {
+        SCOPED_TRACE(row);
+        RightClickRow(row, {"als Proband wählen"});
+        EXPECT_EQ(m_window->Selection().ProbandIndex, grid.Model().PersonAt(row));
+    }
+
+    // A right click on a marked row keeps the marking, and "Markierte" takes all of it.
+    grid.selectionModel()->select(
+        QItemSelection(grid.model()->index(3, 0), grid.model()->index(5, 6)),
+        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    RightClickRow(4, {"Personen zur Auswahlliste hinzufügen", "Markierte"});
+    EXPECT_EQ(grid.CurrentPerson(), grid.Model().PersonAt(4));
+    EXPECT_EQ(m_window->SelectedList().count(), 3);
+    for (int row : {3, 4, 5})
+        EXPECT_TRUE(m_window->Selection().IsSelected(grid.Model().PersonAt(row)));
+
+    // Elsewhere it marks the row clicked alone.
+    RightClickRow(9, {"als Kekulenr. 1 festlegen"});
+    EXPECT_EQ(grid.SelectedPersons(), std::vector<int64_t>{grid.Model().PersonAt(9)});
+    EXPECT_EQ(m_window->Selection().KekuleOneIndex, grid.Model().PersonAt(9));
+
+    // The menu key acts on the current row wherever the mouse is.
+    grid.setCurrentIndex(grid.model()->index(6, 0));
+    QTimer::singleShot(0, [] { PickFromMenus({"als Proband wählen"}); });
+    QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(1, 1),
+                          grid.mapToGlobal(QPoint(1, 1)));
+    QApplication::sendEvent(&grid, &key);
+    EXPECT_EQ(m_window->Selection().ProbandIndex, grid.Model().PersonAt(6));
+}
+
 TEST_F(MainWindowTest, QueriesFillTheSelectionList)
 {
     m_window->OpenDataFile(m_example);
@@ -132,6 +216,17 @@ TEST_F(MainWindowTest, SettingsAndRecentFilesSurviveARestart)
     EXPECT_EQ(second.Settings().Tree.Alignment, 3);
     ASSERT_EQ(second.RecentFiles().size(), 1u);
     EXPECT_EQ(second.RecentMenu().actions().last()->text(), m_example);
+}
+
+TEST_F(MainWindowTest, ChoicesTheDialogsDoNotOfferAreClampedAtStart)
+{
+    m_window->close();
+    Write("config.ini", "AT_ALIGNMENT = 7\r\nAT_TREE_TYPE = 9\r\nKT_SHAPE = 2\r\n");
+    MainWindow second(QString::fromStdString(m_dir.string()));
+    second.show();
+    EXPECT_EQ(second.Settings().Tree.Alignment, 3);
+    EXPECT_EQ(second.Settings().Tree.TreeType, 2);
+    EXPECT_EQ(second.Settings().Circle.Shape, 1);
 }
 
 TEST_F(MainWindowTest, BusyModeIgnoresDoubleClicksAndCancelSetsTheFlag)

@@ -87,6 +87,12 @@ TEST_F(OutputCommandTest, SaveDialogAppliesExtensionRuleAndAsksBeforeReplacing)
     ASSERT_EQ(written.size(), 2u);
     EXPECT_EQ(written[1], (m_dir / "tafel.svg").string());
     EXPECT_EQ(filterIndexes[1], 3) << "the interactive SVG entry is told apart by its index";
+    ASSERT_EQ(m_dialogs->starts.size(), 3u);
+    EXPECT_EQ(m_dialogs->starts[0].directory, QString::fromStdString(m_dir.string()))
+        << "the first save dialog opens in the data file's folder";
+    EXPECT_EQ(m_dialogs->starts[0].fileName, "Unbenannt");
+    EXPECT_EQ(m_dialogs->starts[2].fileName, "tafel.png") << "\"Nein\" keeps the name";
+    EXPECT_EQ(m_dialogs->starts[2].filterIndex, 0);
 }
 
 TEST_F(OutputCommandTest, CancelThroughTheProgressCallbackEndsWithoutMessage)

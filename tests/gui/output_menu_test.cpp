@@ -1,4 +1,6 @@
 // The output commands of the "Ausgabe" menu, end to end with scripted answers.
+#include <algorithm>
+
 #include <QListWidget>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -80,6 +82,39 @@ TEST_F(OutputMenuTest, GenerationTableAndCancelledDialog)
     EXPECT_TRUE(m_dialogs->shown.back().startsWith("F: Benötigte Zeit: "));
 }
 
+// A line of fathers, each the son of the next, longer than Kekule numbers reach.
+std::string FatherLine(int generations)
+{
+    std::string text = "0 HEAD\n1 CHAR UTF-8\n";
+    for (int i = 0; i <= generations; ++i) {
+        std::string n = std::to_string(i);
+        text += "0 @I" + n + "@ INDI\n1 NAME Hans /Stamm" + n + "/\n1 SEX M\n";
+        if (i < generations) text += "1 FAMC @F" + n + "@\n";
+    }
+    for (int i = 0; i < generations; ++i) {
+        std::string n = std::to_string(i), father = std::to_string(i + 1);
+        text += "0 @F" + n + "@ FAM\n1 HUSB @I" + father + "@\n1 CHIL @I" + n + "@\n";
+    }
+    return text + "0 TRLR\n";
+}
+
+TEST_F(OutputMenuTest, DepthNoticeComesAfterTheOutputIsDone)
+{
+    m_window->OpenDataFile(Write("stamm.ged", FatherLine(66)));
+    m_window->SetProband(0);
+    m_dialogs->shown.clear();
+    Save("stamm.html", 2);
+    m_window->MakeGenerationTable();
+    ASSERT_EQ(m_dialogs->shown.size(), 2u);
+    EXPECT_TRUE(m_dialogs->shown[0].startsWith("F: Benötigte Zeit: "));
+    EXPECT_EQ(m_dialogs->shown[1],
+              "W: Ahnenlinien jenseits der 62. Generation werden nicht berücksichtigt.");
+
+    Save("stamm2.html", 2);
+    m_window->MakeGenerationTable();
+    EXPECT_EQ(m_dialogs->shown.size(), 3u) << "the notice comes once per opened file";
+}
+
 TEST_F(OutputMenuTest, SiblingListIsWrittenAndOpensAsData)
 {
     std::string path = Save("geschwister", 0);
@@ -91,6 +126,28 @@ TEST_F(OutputMenuTest, SiblingListIsWrittenAndOpensAsData)
     ASSERT_NE(m_window->Data(), nullptr);
     EXPECT_EQ(m_window->Selection().ProbandIndex, 0);
     EXPECT_EQ(m_window->Selection().KekuleOneIndex, 0);
+}
+
+TEST_F(OutputMenuTest, SiblingListOfADeepAncestryShowsTheDepthNotice)
+{
+    // I0 to I64, each the father of the one before.
+    std::string deep = "0 HEAD\n";
+    for (int g = 0; g <= 64; ++g)
+        deep += "0 @I" + std::to_string(g) + "@ INDI\n1 FAMC @F" + std::to_string(g) + "@\n";
+    for (int g = 0; g < 64; ++g)
+        deep += "0 @F" + std::to_string(g) + "@ FAM\n1 HUSB @I" + std::to_string(g + 1) + "@\n";
+    m_window->OpenDataFile(Write("tief.ged", deep));
+    m_window->SetProband(0);
+    Save("tief", 0);
+    m_window->MakeSiblingList();
+    const std::vector<QString>& shown = m_dialogs->shown;
+    EXPECT_EQ(std::count(shown.begin(), shown.end(),
+                         "W: Ahnenlinien jenseits der 62. Generation werden nicht berücksichtigt."),
+              1);
+    EXPECT_EQ(
+        std::count_if(shown.begin(), shown.end(),
+                      [](const QString& s) { return s.startsWith("F: Geschwisterpaare: 0"); }),
+        1);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "data/error.h"
+#include "xml_check.h"
 
 namespace qv {
 namespace {
@@ -119,6 +120,35 @@ TEST(ScalableVectorGraphics, TextIsEscapedAndPlacedByItsTop)
                             "<text x=\"0\" y=\"10\" font-family=\"Arial\" font-size=\"8pt\" "
                             "stroke-width=\"0\" fill=\"#FFF\" id=\"t\">M\xC3\xBCller</text>",
                         }));
+}
+
+TEST(ScalableVectorGraphics, AnyTextKeepsTheDocumentWellFormed)
+{
+    struct Case {
+        const char* text;
+        const char* escaped;
+    } cases[] = {
+        {"Troyes, & Soissons", "Troyes, &amp; Soissons"},
+        {"Proband: <Proband>", "Proband: &lt;Proband&gt;"},
+        {"Zeile 1<br>Zeile 2 & mehr", "Zeile 1&lt;br&gt;Zeile 2 &amp; mehr"},
+        {"]]> &amp;", "]]&gt; &amp;amp;"},
+        {"M\xC3\xBCller\xFF", "M\xC3\xBCller\uFFFD"},  // a stray byte
+        {"cut \xE2\x82", "cut \uFFFD\uFFFD"},          // a sequence cut short
+        {"\xC0\xAF/", "\uFFFD\uFFFD/"},                // an overlong form
+        {"\xEF\xBF\xBE\xEF\xBF\xBFok", "ok"},          // U+FFFE, U+FFFF
+        {"tab\there\r\nnext", "tab\therenext"},
+    };
+    TScalableVectorGraphics svg;
+    svg.Width = 100;
+    svg.Height = 100;
+    svg.Font.Name = "Sans & \"Serif\"";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(EscapeSvgText(c.text), c.escaped);
+        svg.TextOut(0, 0, c.text);
+    }
+    EXPECT_EQ(test::XmlReaderError(svg.SaveToString()), "");
+    EXPECT_NE(svg.Body[0].find(" font-family=\"Sans &amp; &quot;Serif&quot;\""), std::string::npos);
 }
 
 TEST(ScalableVectorGraphics, SavedDocumentHeaderAndEmptyGroups)

@@ -9,6 +9,7 @@
 #include "data/error.h"
 #include "data/text_encoding.h"
 #include "pdf_tools.h"
+#include "render/canvas.h"
 
 namespace qv {
 namespace {
@@ -146,8 +147,10 @@ TEST(SvgToPdf, TextIsEncodedSearchableAndTurned)
     svg.Add("</g>");
     std::string pdf = SvgToPdf(svg, kCreator);
     EXPECT_NE(pdf.find("/R0 16 0 R\n"), std::string::npos);
-    EXPECT_NE(pdf.find("/FirstChar 32\n/LastChar "), std::string::npos);
-    EXPECT_NE(pdf.find("/Differences [ 32 /uni004B 33 /uni0065"), std::string::npos);
+    EXPECT_NE(pdf.find("/Subtype /TrueType\n/FirstChar 32\n/LastChar "), std::string::npos);
+    EXPECT_NE(pdf.find("/FontDescriptor 17 0 R\n/ToUnicode 18 0 R\n"), std::string::npos);
+    EXPECT_NE(pdf.find("/FontFile2 19 0 R\n"), std::string::npos);
+    EXPECT_NE(pdf.find("<20> <004B>\r\n<21> <0065>\r\n"), std::string::npos);
     std::string content = Content(pdf);
     // Codes from 32 in order of first occurrence; "(", ")" and "\\" escaped as bytes.
     EXPECT_NE(content.find("/R0 15 Tf\nBT\n10 176 Td\n( !\"#$!%&'\\(\\)*+%,%-.$$!/%0%1234!)Tj\nET"),
@@ -178,13 +181,67 @@ TEST(SvgToPdf, MoreDistinctCharactersThanOneFontHoldsAreSpreadOverFonts)
     std::string pdf = SvgToPdf(svg, kCreator);
     EXPECT_NE(pdf.find("/R2 22 0 R\n"), std::string::npos);
     EXPECT_EQ(pdf.find("/R3 "), std::string::npos);
-    EXPECT_NE(pdf.find("xref\n0 25\n"), std::string::npos);
+    // Three slots, each with its own font file after the slots' objects.
+    EXPECT_NE(pdf.find("/FontFile2 27 0 R\n"), std::string::npos);
+    EXPECT_NE(pdf.find("xref\n0 28\n"), std::string::npos);
     ScratchDirectory dir("qv-pdf");
     test::WriteBytes(dir.File("wide.pdf"), pdf);
     CheckedPdfPage(dir.File("wide.pdf"));
     std::string extracted = PdfText(dir.File("wide.pdf"));
     EXPECT_NE(extracted.find(Utf8FromUtf16(wide.substr(200, 60))), std::string::npos);
     EXPECT_NE(extracted.find(std::string(400, 'x')), std::string::npos);
+}
+
+// What Poppler paints for a label matches what the raster canvas paints for it.
+TEST(SvgToPdf, TextIsDrawnInAnEmbeddedSubsetOfTheMeasuringFont)
+{
+    const char* label =
+        "M\xC3\xBCller & S\xC3\xB6hne (1850) \xE2\x80\xA0 \xC5\x81\xC3\xB3"
+        "d\xC5\xBA";
+    TScalableVectorGraphics svg;
+    svg.Width = 400;
+    svg.Height = 60;
+    svg.Pen.Width = 0;
+    svg.Brush.Color = kBlack;
+    svg.Font.Size = 20;
+    svg.TextOut(10, 10, label);
+    ScratchDirectory dir("qv-pdf");
+    SaveSvgAsPdf(svg, dir.File("label.pdf"), kCreator);
+
+    std::string fonts = test::PdfFonts(dir.File("label.pdf"));
+    EXPECT_TRUE(std::regex_search(fonts, std::regex("[A-Z]{6}\\+LiberationSans +TrueType +"
+                                                    "\\S+ +yes yes yes +16 +0")))
+        << fonts;
+    EXPECT_NE(PdfText(dir.File("label.pdf")).find(label), std::string::npos);
+
+    // At 96 dpi one page pixel is one SVG pixel.
+    QImage page = test::CheckedPdfPageWithoutSystemFonts(dir.File("label.pdf"), 96);
+    ASSERT_EQ(page.size(), QSize(400, 60));
+    Bitmap raster(400, 60);
+    {
+        Canvas canvas(raster);
+        canvas.SetBrushStyle(BrushStyle::Clear);
+        canvas.SetFont(FontSpec{"Arial", 20});
+        canvas.TextOut(10, 10, Utf16FromUtf8(label));
+    }
+    const QRect box(0, 0, 400, 60);
+    int painted = test::DarkPixels(raster.Image(), box), rendered = test::DarkPixels(page, box);
+    EXPECT_GT(painted, 400);
+    EXPECT_NEAR(rendered, painted, painted / 5);
+    // Same place: the ink starts and ends in the same columns, give or take two pixels.
+    auto columns = [](const QImage& image) {
+        int first = image.width(), last = -1;
+        for (int x = 0; x < image.width(); ++x)
+            if (test::DarkPixels(image, QRect(x, 0, 1, image.height())) > 0) {
+                first = std::min(first, x);
+                last = x;
+            }
+        return std::pair(first, last);
+    };
+    auto [rasterFirst, rasterLast] = columns(raster.Image());
+    auto [pageFirst, pageLast] = columns(page);
+    EXPECT_NEAR(pageFirst, rasterFirst, 2);
+    EXPECT_NEAR(pageLast, rasterLast, 2);
 }
 
 TEST(SvgToPdf, UnreadableNumbersFailWithoutAFile)

@@ -8,6 +8,7 @@
 
 #include "data/error.h"
 #include "data/example_family.h"
+#include "data/sibling_list_reader.h"
 #include "ooxml_reader.h"
 
 namespace qv {
@@ -43,9 +44,11 @@ TEST(SiblingListOutput, ExampleFamilyAsHtmlPageAndText)
     TAhnenData data = LoadExampleFamily(".");
     int64_t proband = data.FindPerson("I19");
     auto dir = TempDirectory();
-    ASSERT_TRUE(WriteSiblingList(data, proband, (dir / "liste.HTML").string()));
-    EXPECT_EQ(data.SiblingPairCount, 1);
-    EXPECT_EQ(data.OutputPersonCount, 2);
+    std::optional<OutputCounts> counts =
+        WriteSiblingList(data, proband, (dir / "liste.HTML").string());
+    ASSERT_TRUE(counts);
+    EXPECT_EQ(counts->siblingPairs, 1);
+    EXPECT_EQ(counts->persons, 2);
     EXPECT_EQ(ReadAll(dir / "liste.HTML"),
               "<!DOCTYPE HTML>\r\n<html>\r\n<head>\r\n<meta http-equiv=\"Content-Type\" "
               "content=\"text/html; charset=utf-8\">\r\n</head>\r\n<body>\r\n"
@@ -93,6 +96,49 @@ TEST(SiblingListOutput, SpreadsheetHasOneSheetPerListAndDocumentHeadings)
     EXPECT_EQ(heading.select_node(".//w:rPr/w:sz").node().attribute("w:val").as_int(), 28);
     EXPECT_EQ(document.select_nodes("//w:tbl").size(), 1u);
     EXPECT_EQ(document.select_nodes("//w:tbl/w:tr").size(), 4u);
+    std::filesystem::remove_all(dir);
+}
+
+TEST(SiblingListOutput, TextFileKeepsNamesOutsideWindows1252AndReadsBack)
+{
+    TAhnenData data = LoadExampleFamily(".");
+    int64_t proband = data.FindPerson("I19");
+    for (TPerson& p : data.Persons)
+        if (p.Surname == "Schäfer") p.Surname = "Łódź";
+    auto dir = TempDirectory();
+    const std::string path = (dir / "liste.txt").string();
+    bool depthCut = true;
+    ASSERT_TRUE(WriteSiblingList(data, proband, path, {}, &depthCut));
+    EXPECT_FALSE(depthCut);
+    EXPECT_TRUE(ReadAll(path).starts_with("\xEF\xBB\xBFVollgeschwister\r\n\r\n5 7 /Łódź/Łódź/"));
+    TAhnenData read = ReadSiblingListFile(path);
+    EXPECT_EQ(read.Persons[read.FindPerson("I5")].Surname, "Łódź");
+    std::filesystem::remove_all(dir);
+}
+
+TEST(SiblingListOutput, CyclicAncestryIsRefusedWithoutAFile)
+{
+    // I1's father is I2, whose father is I1.
+    TAhnenData data(2, 2);
+    data.Persons[0].Id = "I1";
+    data.Persons[1].Id = "I2";
+    data.Persons[0].ParentFamily = 0;
+    data.Persons[1].ParentFamily = 1;
+    data.Families[0].Husband = 1;
+    data.Families[1].Husband = 0;
+    data.LinkFamilies();
+    auto dir = TempDirectory();
+    for (const char* name : {"a.txt", "a.html", "a.xlsx", "a.docx"}) {
+        SCOPED_TRACE(name);
+        try {
+            WriteSiblingList(data, 0, (dir / name).string());
+            ADD_FAILURE() << "no error";
+        } catch (const Error& e) {
+            EXPECT_EQ(std::string(e.what()),
+                      "Zirkelbezug in der Abstammung: I1 (?, ?) ist eigener Vorfahre.");
+        }
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(dir));
     std::filesystem::remove_all(dir);
 }
 

@@ -77,6 +77,42 @@ TEST(TableExcel, HeadedTableHasNumbersTextsAndAFrozenBoldHeader)
     std::filesystem::remove(path);
 }
 
+TEST(TableExcel, IntegersOfMoreThanFifteenDigitsKeepEveryDigitAsText)
+{
+    // A spreadsheet keeps 15 significant digits of a number.
+    struct Case {
+        const char* cell;
+        bool number;
+    } cases[] = {
+        {"9260546608070656", false},
+        {"-1152921504606846976", false},
+        {"1152921504606846976", false},
+        {"0000000000000012", false},
+        {"123456789012345", true},
+        {"-123456789012345", true},
+        {"1e20", true},
+        {"0.25", true},
+    };
+    TTableData table(1, TTableDataCol{"Kekule"});
+    for (const Case& c : cases) table[0].push_back(c.cell);
+    std::string path = TempPath("long.xlsx");
+    {
+        XlsxWorkbook workbook(path);
+        ASSERT_TRUE(WriteTableExcel(workbook, workbook.AddWorksheet(), table, 0, 0, true));
+        workbook.Save();
+    }
+    test::Sheet sheet(path, "xl/worksheets/sheet1.xml");
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(cases[i].cell);
+        std::string ref = "A" + std::to_string(i + 2);
+        EXPECT_EQ(sheet.IsNumber(ref), cases[i].number);
+        if (!cases[i].number) {
+            EXPECT_EQ(sheet.Text(ref), cases[i].cell);
+        }
+    }
+    std::filesystem::remove(path);
+}
+
 TEST(TableExcel, UnheadedTableIsTextFromItsOffset)
 {
     TTableData table = {{"12", "Berg"}, {"14", "Tal"}};

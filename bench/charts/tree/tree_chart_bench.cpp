@@ -54,9 +54,9 @@ void BM_TreeChartFile(benchmark::State& state, Family family, const char* extens
     for (auto _ : state) {
         TCalcClass calc(*data);
         try {
-            std::optional<int32_t> persons =
+            std::optional<OutputCounts> counts =
                 WriteTreeChart(*data, settings, TemplateTexts(calc, settings), file, "bench");
-            state.counters["persons"] = persons.value_or(0);
+            state.counters["persons"] = counts ? counts->persons : 0;
         } catch (const Error& e) {
             state.SkipWithError(e.what());
         }

@@ -13,6 +13,7 @@
 #include "charts/tree/descendant_tree.h"
 #include "charts/tree/family_offset.h"
 #include "charts/tree/label_measure.h"
+#include "charts/tree/label_placement.h"
 #include "charts/tree/tetris.h"
 #include "data/ahnen_data.h"
 #include "data/progress.h"
@@ -52,10 +53,10 @@ public:
     // The person whose label is shaded yellow (the proband when FONT_HIGHLIGHT is on).
     void SetHighlighted(int64_t person) { m_highlighted = person; }
     TColor LabelBackground(int64_t person) const;
-    // Draws the tree with its origin at (x, y), all but the proband, whose symbol and label
-    // the ancestor chart draws on the same point; false when the progress callback cancelled.
-    bool DrawBitmap(Bitmap& bitmap, int32_t x, int32_t y);
-    bool DrawSvg(TScalableVectorGraphics& svg, int32_t x, int32_t y);
+    // Draws the tree with its origin at the point, all but the proband, whose symbol and
+    // label the ancestor chart draws on the same point; false when the progress callback
+    // cancelled.
+    bool Draw(ChartPainter& painter, Point origin);
 
     int64_t Proband() const { return m_proband; }
     const TArrayOfBoolean& Drawn() const { return m_drawn; }
@@ -89,11 +90,11 @@ private:
     {
         return node.Parent >= 0 && !Data.Persons[node.Person].IsDummy;
     }
-    Point PicturePoint(int32_t node, int32_t x, int32_t y) const;
+    Point PicturePoint(int32_t node, Point origin) const;
     TBitmapLine LineLayer() const;
     // Nodes from the root, each before its children.
     std::vector<int32_t> TreeOrder() const;
-    void WriteSymbolsSvg(TScalableVectorGraphics& svg, int32_t x, int32_t y);
+    LabelPlacement Placement() const { return {m_radius, m_lineHeight}; }
 
     ChartLabelMeasure m_ownMeasure{*this};
     const LabelMeasure& m_measure;

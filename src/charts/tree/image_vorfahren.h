@@ -12,6 +12,7 @@
 #include "charts/tree/chart_polyline.h"
 #include "charts/tree/family_offset.h"
 #include "charts/tree/label_measure.h"
+#include "charts/tree/label_placement.h"
 #include "charts/tree/line_plan.h"
 #include "charts/tree/tetris_vorfahren.h"
 #include "data/ahnen_data.h"
@@ -54,9 +55,9 @@ public:
     void SetHighlighted(int64_t person) { m_highlighted = person; }
     // The background of a person's label: highlight, shaded odd rows, or white.
     TColor LabelBackground(int64_t person) const;
-    // Draws the chart with its origin at (x, y); false when the progress callback cancelled.
-    bool DrawBitmap(Bitmap& bitmap, int32_t x, int32_t y);
-    bool DrawSvg(TScalableVectorGraphics& svg, int32_t x, int32_t y);
+    // Draws the chart with its origin at the point; false when the progress callback
+    // cancelled.
+    bool Draw(ChartPainter& painter, Point origin);
 
     int64_t Proband() const { return m_proband; }
     const TArrayOfBoolean& Drawn() const { return m_drawn; }
@@ -91,12 +92,13 @@ private:
     ChartPolyline ChildLine(int64_t child, int32_t family, Point anchor, int32_t levels) const;
     int32_t LevelCount(int32_t row) const;
     // Lines and persons in picture coordinates for a chart origin.
-    std::vector<ChartPolyline> PictureLines(int32_t x, int32_t y) const;
-    Point PicturePoint(int64_t person, int32_t x, int32_t y) const;
+    std::vector<ChartPolyline> PictureLines(Point origin) const;
+    Point PicturePoint(int64_t person, Point origin) const;
     bool Shown(size_t person) const { return m_drawn[person] && !Data.Persons[person].IsDummy; }
-    void WriteLabelsSvg(TScalableVectorGraphics& svg, int32_t x, int32_t y,
-                        const std::vector<ChartPolyline>& lines);
-    void WriteSymbolsSvg(TScalableVectorGraphics& svg, int32_t x, int32_t y);
+    LabelPlacement Placement() const { return {m_radius, m_lineHeight}; }
+    bool DrawPersonByPerson(ChartPainter& painter, Point origin);
+    bool DrawLabelsThenSymbols(ChartPainter& painter, Point origin);
+    void DrawCrossedHalos(ChartPainter& painter, Point origin);
 
     ChartLabelMeasure m_ownMeasure{*this};
     const LabelMeasure& m_measure;

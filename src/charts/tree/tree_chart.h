@@ -18,8 +18,8 @@ namespace qv {
 // user sees: "Kein Proband gewählt!", "Keine Personen in der Liste zum Anzeigen!" (type 2
 // without selection), a cycle or generation conflict of the data, and "Nicht genügend
 // Speicher zum Erstellen des Bildes verfügbar." for a picture too large to hold.
-// personCount receives the number of persons shown (for OutputPersonCount); the data object
-// itself stays untouched, as the engine on it requires.
+// personCount receives the number of persons shown; the data object itself stays untouched,
+// as the engine on it requires.
 std::optional<Bitmap> BuildTreeChartBitmap(const TAhnenData& data, const TImageSettings& settings,
                                            const TreeChartTexts& texts,
                                            ProgressCallback progress = {},

@@ -55,8 +55,8 @@ private:
     };
     std::vector<Caption> Captions() const;
     Point FootnoteLinePoint(size_t line, bool key) const;
-    void DrawRasterFrame(Bitmap& bitmap);
-    void WriteVectorFrame(TScalableVectorGraphics& svg);
+    bool Draw(ChartPainter& painter);
+    void DrawFrame(ChartPainter& painter);
 
     const TAhnenData& m_data;
     int32_t m_personCount = 0;

@@ -1,8 +1,7 @@
 // Drawing a prepared tree chart: bands, captions, footnotes, highlight, both charts, comments.
-#include <algorithm>
-
+#include "charts/raster_chart_painter.h"
+#include "charts/svg_chart_painter.h"
 #include "charts/tree/tree_chart_builder.h"
-#include "render/canvas.h"
 
 namespace qv {
 namespace {
@@ -54,86 +53,52 @@ Point TreeChartBuilder::FootnoteLinePoint(size_t line, bool key) const
                    int32_t(line) * m_ancestors->LineHeight()};
 }
 
-void TreeChartBuilder::DrawRasterFrame(Bitmap& bitmap)
+// Bands, captions, footnotes and the highlight, all under the charts.
+void TreeChartBuilder::DrawFrame(ChartPainter& painter)
 {
-    Canvas canvas(bitmap);
-    canvas.SetFont(m_ancestors->ChartFont());
     if (m_settings.Tree.BackgroundColored) {
-        canvas.SetPen(kGenerationBandColor);
-        canvas.SetBrush(kGenerationBandColor);
+        const ShapeStyle bandStyle{kGenerationBandColor, kGenerationBandColor, 1};
+        painter.BeginGroup(GroupStyle().Stroke(kGenerationBandColor, 1).Fill(kGenerationBandColor));
         for (const BandRect& band : GenerationBands(*m_ancestors, *m_descendants, m_frame,
                                                     m_margins, ImageWidth(), ImageHeight()))
-            canvas.Rectangle(std::min(band.from.x, band.to.x), std::min(band.from.y, band.to.y),
-                             std::max(band.from.x, band.to.x), std::max(band.from.y, band.to.y));
+            painter.Rectangle(band.from, band.to, bandStyle);
+        painter.EndGroup();
     }
-    canvas.SetBrushStyle(BrushStyle::Clear);
-    const int32_t lineHeight = m_ancestors->LineHeight();
+    painter.BeginGroup(GroupStyle().StrokeWidth(0).Fill(kBlack).Font());
     for (const Caption& caption : Captions())
-        for (size_t k = 0; k < caption.lines->size(); ++k) {
-            const Point at = CaptionPoint(m_settings, lineHeight, caption.coordinate,
-                                          caption.origin, m_margins, int32_t(k));
-            m_ancestors->DrawText(canvas, at.x, at.y, (*caption.lines)[k]);
-        }
+        for (size_t k = 0; k < caption.lines->size(); ++k)
+            painter.Text(CaptionPoint(m_settings, m_ancestors->LineHeight(), caption.coordinate,
+                                      caption.origin, m_margins, int32_t(k)),
+                         (*caption.lines)[k]);
+    painter.EndGroup();
     Report("Zeichne Fußnoten");
+    painter.BeginGroup(GroupStyle().Stroke(kBlack, 0).Fill(kBlack).Font());
     for (size_t m = 0; m < m_footnoteLines.size(); ++m) {
-        const Point key = FootnoteLinePoint(m, true), text = FootnoteLinePoint(m, false);
-        m_ancestors->DrawText(canvas, key.x, key.y, m_footnoteLines[m].Key);
-        m_ancestors->DrawText(canvas, text.x, text.y, m_footnoteLines[m].Text);
+        painter.Text(FootnoteLinePoint(m, true), m_footnoteLines[m].Key);
+        painter.Text(FootnoteLinePoint(m, false), m_footnoteLines[m].Text);
     }
-    if (std::optional<Highlight> box = HighlightBox()) {
-        canvas.SetBrush(kHighlightColor);
-        canvas.FillRect(box->from.x, box->from.y, box->to.x, box->to.y);
-    }
+    painter.EndGroup();
+    if (std::optional<Highlight> box = HighlightBox())
+        painter.Rectangle(box->from, box->to, {kHighlightColor, kHighlightColor, 0});
+}
+
+bool TreeChartBuilder::Draw(ChartPainter& painter)
+{
+    if (Report(kFrameProgress)) return false;
+    DrawFrame(painter);
+    if (m_cancelled) return false;
+    if (!m_descendants->Draw(painter, DescendantPlace())) return false;
+    if (!m_ancestors->Draw(painter, AncestorPlace())) return false;
+    if (Report("Zeichne Kommentare")) return false;
+    m_ancestors->DrawComments(painter, CommentKind::TreeChart, m_frame.CombinedWidth,
+                              {m_margins.Header, m_margins.Footer});
+    return !m_cancelled;
 }
 
 bool TreeChartBuilder::DrawRaster(Bitmap& bitmap)
 {
-    if (Report(kFrameProgress)) return false;
-    DrawRasterFrame(bitmap);
-    if (m_cancelled) return false;
-    const Point descendants = DescendantPlace(), ancestors = AncestorPlace();
-    if (!m_descendants->DrawBitmap(bitmap, descendants.x, descendants.y)) return false;
-    if (!m_ancestors->DrawBitmap(bitmap, ancestors.x, ancestors.y)) return false;
-    if (Report("Zeichne Kommentare")) return false;
-    m_ancestors->DrawComments(bitmap, CommentKind::TreeChart, m_frame.CombinedWidth,
-                              m_margins.Header, m_margins.Footer);
-    return !m_cancelled;
-}
-
-void TreeChartBuilder::WriteVectorFrame(TScalableVectorGraphics& svg)
-{
-    if (m_settings.Tree.BackgroundColored) {
-        svg.Pen = {kGenerationBandColor, 1};
-        svg.Brush = {kGenerationBandColor, TSVGBrushStyle::Solid};
-        svg.BeginGroup(kSvgFill | kSvgStroke | kSvgStrokeWidth);
-        for (const BandRect& band : GenerationBands(*m_ancestors, *m_descendants, m_frame,
-                                                    m_margins, ImageWidth(), ImageHeight()))
-            svg.Rectangle(band.from.x, band.from.y, band.to.x, band.to.y);
-        svg.EndGroup();
-    }
-    svg.Pen = {kBlack, 0};
-    svg.Brush = {kBlack, TSVGBrushStyle::Solid};
-    svg.BeginGroup(kSvgFill | kSvgStrokeWidth | kSvgFontFamily | kSvgFontSize);
-    for (const Caption& caption : Captions())
-        for (size_t k = 0; k < caption.lines->size(); ++k) {
-            const Point at = CaptionPoint(m_settings, m_ancestors->LineHeight(), caption.coordinate,
-                                          caption.origin, m_margins, int32_t(k));
-            m_ancestors->DrawTextSvg(svg, at.x, at.y, (*caption.lines)[k]);
-        }
-    svg.EndGroup();
-    Report("Zeichne Fußnoten");
-    svg.BeginGroup(kSvgFill | kSvgStroke | kSvgStrokeWidth | kSvgFontFamily | kSvgFontSize);
-    for (size_t m = 0; m < m_footnoteLines.size(); ++m) {
-        const Point key = FootnoteLinePoint(m, true), text = FootnoteLinePoint(m, false);
-        m_ancestors->DrawTextSvg(svg, key.x, key.y, m_footnoteLines[m].Key);
-        m_ancestors->DrawTextSvg(svg, text.x, text.y, m_footnoteLines[m].Text);
-    }
-    svg.EndGroup();
-    if (std::optional<Highlight> box = HighlightBox()) {
-        svg.Pen = {kHighlightColor, 0};
-        svg.Brush = {kHighlightColor, TSVGBrushStyle::Solid};
-        svg.Rectangle(box->from.x, box->from.y, box->to.x, box->to.y);
-    }
+    RasterChartPainter painter(bitmap, m_ancestors->PainterStyle());
+    return Draw(painter);
 }
 
 bool TreeChartBuilder::DrawVector(TScalableVectorGraphics& svg)
@@ -141,15 +106,8 @@ bool TreeChartBuilder::DrawVector(TScalableVectorGraphics& svg)
     svg.Width = ImageWidth();
     svg.Height = ImageHeight();
     svg.Font = {"Arial", m_settings.FontSize};
-    if (Report(kFrameProgress)) return false;
-    WriteVectorFrame(svg);
-    if (m_cancelled) return false;
-    const Point descendants = DescendantPlace(), ancestors = AncestorPlace();
-    if (!m_descendants->DrawSvg(svg, descendants.x, descendants.y)) return false;
-    if (!m_ancestors->DrawSvg(svg, ancestors.x, ancestors.y)) return false;
-    if (Report("Zeichne Kommentare")) return false;
-    m_ancestors->WriteCommentsSvg(svg, CommentKind::TreeChart, m_margins.Header, m_margins.Footer);
-    return !m_cancelled;
+    SvgChartPainter painter(svg, m_ancestors->PainterStyle());
+    return Draw(painter);
 }
 
 }  // namespace qv

@@ -23,10 +23,10 @@ std::string Extension(const std::string& fileName)
     return extension;
 }
 
-std::optional<int32_t> WriteSvgKind(const TAhnenData& data, const TImageSettings& settings,
-                                    const TreeChartTexts& texts, const std::string& fileName,
-                                    const std::string& extension, const std::string& creator,
-                                    ProgressCallback progress)
+std::optional<OutputCounts> WriteSvgKind(const TAhnenData& data, const TImageSettings& settings,
+                                         const TreeChartTexts& texts, const std::string& fileName,
+                                         const std::string& extension, const std::string& creator,
+                                         ProgressCallback progress)
 {
     int32_t persons = 0;
     if (extension == ".svg") {
@@ -34,7 +34,7 @@ std::optional<int32_t> WriteSvgKind(const TAhnenData& data, const TImageSettings
             BuildTreeChartSvg(data, settings, false, texts, std::move(progress), false, &persons);
         if (!svg) return std::nullopt;
         svg->SaveToFile(fileName);
-        return persons;
+        return OutputCounts{persons};
     }
     const TImageSettings bare = SettingsWithoutComments(settings);
     const bool pdf = extension == ".pdf";
@@ -45,7 +45,7 @@ std::optional<int32_t> WriteSvgKind(const TAhnenData& data, const TImageSettings
     else
         WriteFileAtomically(
             fileName, JoinLinesCrLf(BuildHtmlPage(*svg, data, CommentKind::TreeChart, settings)));
-    return persons;
+    return OutputCounts{persons};
 }
 
 }  // namespace
@@ -68,9 +68,9 @@ TImageSettings SettingsWithoutComments(const TImageSettings& settings)
     return copy;
 }
 
-std::optional<int32_t> WriteTreeChart(const TAhnenData& data, const TImageSettings& settings,
-                                      const TreeChartTexts& texts, const std::string& fileName,
-                                      const std::string& creator, ProgressCallback progress)
+std::optional<OutputCounts> WriteTreeChart(const TAhnenData& data, const TImageSettings& settings,
+                                           const TreeChartTexts& texts, const std::string& fileName,
+                                           const std::string& creator, ProgressCallback progress)
 {
     if (!IsTreeChartFileName(fileName))
         throw Error("Unbekanntes Dateiformat für die Ahnentafel: " + fileName);
@@ -83,7 +83,7 @@ std::optional<int32_t> WriteTreeChart(const TAhnenData& data, const TImageSettin
         BuildTreeChartBitmap(data, settings, texts, std::move(progress), &persons);
     if (!picture) return std::nullopt;
     SaveChartBitmap(fileName, *picture);
-    return persons;
+    return OutputCounts{persons};
 }
 
 }  // namespace qv

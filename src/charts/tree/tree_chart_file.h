@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/image_settings.h"
+#include "app/output_counts.h"
 #include "charts/tree/tree_chart_texts.h"
 #include "data/ahnen_data.h"
 #include "data/progress.h"
@@ -21,10 +22,11 @@ TImageSettings SettingsWithoutComments(const TImageSettings& settings);
 
 // Builds and writes the chart (through a temporary file): a picture, an SVG document, a PDF
 // page with plain symbols (creator is the program identification stored in it), or an HTML
-// page around the document. Returns the number of persons shown, nothing when cancelled (and
-// no file is written). Throws Error as the builders do, and for a name of another format.
-std::optional<int32_t> WriteTreeChart(const TAhnenData& data, const TImageSettings& settings,
-                                      const TreeChartTexts& texts, const std::string& fileName,
-                                      const std::string& creator, ProgressCallback progress = {});
+// page around the document. Returns the persons shown, nothing when cancelled (and no file is
+// written). Throws Error as the builders do, and for a name of another format.
+std::optional<OutputCounts> WriteTreeChart(const TAhnenData& data, const TImageSettings& settings,
+                                           const TreeChartTexts& texts, const std::string& fileName,
+                                           const std::string& creator,
+                                           ProgressCallback progress = {});
 
 }  // namespace qv

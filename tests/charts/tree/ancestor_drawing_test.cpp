@@ -1,6 +1,8 @@
 // Drawing the ancestor chart: one symbol per ancestor, labels under the symbols.
 #include <gtest/gtest.h>
 
+#include "charts/raster_chart_painter.h"
+#include "charts/svg_chart_painter.h"
 #include "charts/tree/image_vorfahren.h"
 #include "charts/tree/tree_drawing_support.h"
 #include "charts/tree/tree_fixture.h"
@@ -28,7 +30,8 @@ TEST(AncestorDrawing, SvgHoldsEachAncestorOnceWithItsLabel)
         TScalableVectorGraphics svg;
         svg.Width = chart.Width;
         svg.Height = chart.Height;
-        ASSERT_TRUE(chart.DrawSvg(svg, 0, 0));
+        SvgChartPainter painter(svg, chart.PainterStyle());
+        ASSERT_TRUE(chart.Draw(painter, {0, 0}));
         pugi::xml_document document = test::ParseSvg(svg);
         EXPECT_EQ(test::CountSymbols(document), 7);
         // Every label once; with the halo a label crossed by a line is written twice.
@@ -53,7 +56,8 @@ TEST(AncestorDrawing, BitmapShowsSymbolsInTheirSexColoursAtTheirPoints)
             TImage_Vorfahren chart(data, settings);
             ASSERT_TRUE(chart.Layout(test::IdLabels(data)));
             Bitmap bitmap(chart.Width + 20, chart.Height + 10);
-            ASSERT_TRUE(chart.DrawBitmap(bitmap, 20, 10));
+            RasterChartPainter painter(bitmap, chart.PainterStyle());
+            ASSERT_TRUE(chart.Draw(painter, {20, 10}));
             auto colourAt = [&](const std::string& id) {
                 Point p = chart.OrientPoint(chart.PositionOf(test::Person(data, id)));
                 return bitmap.Pixel(p.x + 20, p.y + 10);
@@ -76,7 +80,8 @@ TEST(AncestorDrawing, CancelStopsDrawing)
     });
     ASSERT_TRUE(chart.Layout(test::IdLabels(data)));
     Bitmap bitmap(chart.Width, chart.Height);
-    EXPECT_FALSE(chart.DrawBitmap(bitmap, 0, 0));
+    RasterChartPainter painter(bitmap, chart.PainterStyle());
+    EXPECT_FALSE(chart.Draw(painter, {0, 0}));
     EXPECT_EQ(texts.front(), "Vorfahren: Zeichne Linien");
     EXPECT_EQ(texts.back(), "Vorfahren: Zeichne Symbole und Text");
 }

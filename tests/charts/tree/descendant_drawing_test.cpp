@@ -1,6 +1,8 @@
 // Drawing the descendant tree: every descendant but the proband, whom the ancestor chart draws.
 #include <gtest/gtest.h>
 
+#include "charts/raster_chart_painter.h"
+#include "charts/svg_chart_painter.h"
 #include "charts/tree/image_nachfahren.h"
 #include "charts/tree/tree_drawing_support.h"
 #include "charts/tree/tree_fixture.h"
@@ -21,7 +23,8 @@ TEST(DescendantDrawing, SvgLeavesTheProbandToTheAncestorChart)
     TImage_Nachfahren chart(data, settings);
     ASSERT_TRUE(chart.Layout(test::IdLabels(data)));
     TScalableVectorGraphics svg;
-    ASSERT_TRUE(chart.DrawSvg(svg, 5, 5));
+    SvgChartPainter painter(svg, chart.PainterStyle());
+    ASSERT_TRUE(chart.Draw(painter, {5, 5}));
     pugi::xml_document document = test::ParseSvg(svg);
     // K1, K2 and G; every label line with its halo copy.
     EXPECT_EQ(test::CountSymbols(document), 3);
@@ -42,7 +45,8 @@ TEST(DescendantDrawing, BitmapShowsDescendantsAndHighlight)
     EXPECT_EQ(chart.LabelBackground(k1), kGenerationBandColor);
     EXPECT_EQ(chart.LabelBackground(test::Person(data, "P")), kWhite);
     Bitmap bitmap(chart.Width, chart.Height);
-    ASSERT_TRUE(chart.DrawBitmap(bitmap, 0, 0));
+    RasterChartPainter painter(bitmap, chart.PainterStyle());
+    ASSERT_TRUE(chart.Draw(painter, {0, 0}));
     Point at = chart.PositionOf(g);
     EXPECT_EQ(bitmap.Pixel(at.x, at.y), RgbColor(0, 128, 0));
     // The proband's point stays empty: the ancestor chart draws it.
