@@ -119,17 +119,9 @@ bool AncestorSorter::Pass(SortingMeasure measure, const std::vector<int32_t>& fa
 
 bool AncestorSorter::Run(uint8_t sorting)
 {
-    if (m_families.Candidates.empty() || (sorting != 1 && sorting != 2)) return true;
-    bool changed = true;
-    while (changed)
-        if (!Pass(sorting == 1 ? SortingMeasure::LineLength : SortingMeasure::Crossings,
-                  sorting == 1 ? m_families.BothDrawn : m_families.Candidates, changed))
-            return false;
-    if (sorting == 1) return true;
-    changed = true;
-    while (changed)
-        if (!Pass(SortingMeasure::Width, m_families.BothDrawn, changed)) return false;
-    return true;
+    return RunSortingPasses(m_families, sorting,
+                            [this](SortingMeasure measure, const std::vector<int32_t>& families,
+                                   bool& changed) { return Pass(measure, families, changed); });
 }
 
 }  // namespace qv

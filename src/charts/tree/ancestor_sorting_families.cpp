@@ -101,4 +101,20 @@ std::string SortingPassText(SortingMeasure measure, double start)
     return text;
 }
 
+bool RunSortingPasses(const SortingFamilies& families, uint8_t sorting, const SortingPass& pass)
+{
+    if (families.Candidates.empty() || (sorting != 1 && sorting != 2)) return true;
+    const SortingMeasure first =
+        sorting == 1 ? SortingMeasure::LineLength : SortingMeasure::Crossings;
+    const std::vector<int32_t>& tried = sorting == 1 ? families.BothDrawn : families.Candidates;
+    bool changed = true;
+    while (changed)
+        if (!pass(first, tried, changed)) return false;
+    if (sorting == 1) return true;
+    changed = true;
+    while (changed)
+        if (!pass(SortingMeasure::Width, families.BothDrawn, changed)) return false;
+    return true;
+}
+
 }  // namespace qv

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -37,5 +38,15 @@ enum class SortingMeasure { LineLength, Crossings, Width };
 
 // The progress text of a pass that starts at the given cost.
 std::string SortingPassText(SortingMeasure measure, double start);
+
+// One pass of trials over the families; sets changed when it applied a switch, answers false
+// when cancelled.
+using SortingPass =
+    std::function<bool(SortingMeasure, const std::vector<int32_t>& families, bool& changed)>;
+
+// AT_SORTING 1 repeats line-length passes over the families with both parents drawn; 2 repeats
+// crossing passes over the candidates, then width passes; each until a pass changes nothing.
+// Nothing is sorted without candidates. False when a pass was cancelled.
+bool RunSortingPasses(const SortingFamilies& families, uint8_t sorting, const SortingPass& pass);
 
 }  // namespace qv

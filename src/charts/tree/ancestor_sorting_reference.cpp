@@ -6,37 +6,6 @@
 #include <string>
 
 namespace qv {
-namespace {
-
-// Pairs i < j with values[i] > values[j], counted while sorting values (merge sort).
-template <typename T, typename Less>
-int64_t CountInversions(std::vector<T>& values, std::vector<T>& buffer, Less less)
-{
-    int64_t inversions = 0;
-    const size_t n = values.size();
-    buffer.resize(n);
-    for (size_t width = 1; width < n; width *= 2) {
-        for (size_t lo = 0; lo < n; lo += 2 * width) {
-            size_t mid = std::min(lo + width, n), hi = std::min(lo + 2 * width, n);
-            size_t i = lo, j = mid, k = lo;
-            while (i < mid && j < hi) {
-                if (less(values[j], values[i])) {
-                    inversions += int64_t(mid - i);
-                    buffer[k++] = values[j++];
-                } else {
-                    buffer[k++] = values[i++];
-                }
-            }
-            while (i < mid) buffer[k++] = values[i++];
-            while (j < hi) buffer[k++] = values[j++];
-        }
-        std::swap(values, buffer);
-    }
-    return inversions;
-}
-
-}  // namespace
-
 ReferenceAncestorSorter::ReferenceAncestorSorter(
     const TAhnenData& data, const TArrayOfBoolean& drawn, const AncestorPackingInput& input,
     TArrayOfBoolean& switched, TTetrisVorfahren& packing, ProgressCallback progress)
@@ -80,7 +49,7 @@ float ReferenceAncestorSorter::LineLength() const
 
 int64_t ReferenceAncestorSorter::Crossings()
 {
-    for (std::vector<Segment>& row : m_rows) row.clear();
+    for (std::vector<LineSegment>& row : m_rows) row.clear();
     for (const FamilyLines& family : m_families.Lines) {
         int32_t anchor = Anchor2(family);
         for (int64_t child : family.Children) {
@@ -91,38 +60,12 @@ int64_t ReferenceAncestorSorter::Crossings()
         }
     }
     int64_t crossings = 0;
-    for (std::vector<Segment>& row : m_rows) {
-        std::sort(row.begin(), row.end(), [](const Segment& a, const Segment& b) {
-            return a.Lower != b.Lower ? a.Lower < b.Lower : a.Upper < b.Upper;
-        });
-        // Leaves the row sorted by upper end, as the count between parents wants it.
-        crossings += CountInversions(row, m_mergeBuffer, [](const Segment& a, const Segment& b) {
-            return a.Upper < b.Upper;
-        });
-    }
-    return crossings + CrossingsBetweenParents();
-}
-
-// Lines whose upper end lies strictly between a couple (other than at the couple's own anchor)
-// cross the couple's marriage line.
-int64_t ReferenceAncestorSorter::CrossingsBetweenParents() const
-{
-    auto below = [](const Segment& s, int32_t x) { return s.Upper < x; };
-    auto above = [](int32_t x, const Segment& s) { return x < s.Upper; };
-    int64_t crossings = 0;
-    for (const FamilyLines& family : m_families.Lines) {
-        if (family.Father < 0 || family.Mother < 0) continue;
-        const std::vector<Segment>& row = m_rows[family.LineLevel];
-        int32_t lo = std::min(Across2(family.Father), Across2(family.Mother));
-        int32_t hi = std::max(Across2(family.Father), Across2(family.Mother));
-        if (hi - lo < 2) continue;
-        auto first = std::upper_bound(row.begin(), row.end(), lo, above);
-        auto last = std::lower_bound(first, row.end(), hi, below);
-        const int32_t anchor = Anchor2(family);
-        auto atAnchor = std::lower_bound(first, last, anchor, below);
-        auto pastAnchor = std::upper_bound(atAnchor, last, anchor, above);
-        crossings += (last - first) - (pastAnchor - atAnchor);
-    }
+    for (std::vector<LineSegment>& row : m_rows) crossings += SegmentCrossings(row, m_buffer);
+    // The rows are sorted by upper end now. Lines ending between a couple cross its marriage line.
+    for (const FamilyLines& family : m_families.Lines)
+        if (family.Father >= 0 && family.Mother >= 0)
+            crossings += CoupleCrossings(m_rows[family.LineLevel], Across2(family.Father),
+                                         Across2(family.Mother));
     return crossings;
 }
 
@@ -173,17 +116,9 @@ bool ReferenceAncestorSorter::Pass(SortingMeasure measure, const std::vector<int
 
 bool ReferenceAncestorSorter::Run(uint8_t sorting)
 {
-    if (m_families.Candidates.empty() || (sorting != 1 && sorting != 2)) return true;
-    bool changed = true;
-    while (changed)
-        if (!Pass(sorting == 1 ? SortingMeasure::LineLength : SortingMeasure::Crossings,
-                  sorting == 1 ? m_families.BothDrawn : m_families.Candidates, changed))
-            return false;
-    if (sorting == 1) return true;
-    changed = true;
-    while (changed)
-        if (!Pass(SortingMeasure::Width, m_families.BothDrawn, changed)) return false;
-    return true;
+    return RunSortingPasses(m_families, sorting,
+                            [this](SortingMeasure measure, const std::vector<int32_t>& families,
+                                   bool& changed) { return Pass(measure, families, changed); });
 }
 
 }  // namespace qv

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "charts/tree/ancestor_sorting_families.h"
+#include "charts/tree/ancestor_sorting_rows.h"
 #include "charts/tree/tetris_vorfahren.h"
 #include "data/progress.h"
 
@@ -33,14 +34,9 @@ public:
     int64_t Crossings();
 
 private:
-    struct Segment {
-        int32_t Lower;
-        int32_t Upper;
-    };
     // Positions across of the current packing, doubled so that midpoints stay integers.
     int32_t Across2(int64_t person) const { return m_across2[person]; }
     int32_t Anchor2(const FamilyLines& family) const;
-    int64_t CrossingsBetweenParents() const;
     bool Pass(SortingMeasure measure, const std::vector<int32_t>& families, bool& changed);
     double Cost(SortingMeasure measure);
     void Repack();
@@ -51,8 +47,8 @@ private:
     TTetrisVorfahren& m_packing;
     ProgressCallback m_progress;
     SortingFamilies m_families;
-    std::vector<std::vector<Segment>> m_rows;
-    std::vector<Segment> m_mergeBuffer;
+    std::vector<std::vector<LineSegment>> m_rows;
+    std::vector<LineSegment> m_buffer;
     std::vector<int32_t> m_across2;
 };
 

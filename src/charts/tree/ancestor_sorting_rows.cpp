@@ -6,14 +6,9 @@
 namespace qv {
 namespace {
 
-struct Segment {
-    int32_t Lower;
-    int32_t Upper;
-};
-
 // Pairs i < j with values[i].Upper > values[j].Upper, counted while sorting values by their
 // upper ends (merge sort).
-int64_t CountUpperInversions(std::vector<Segment>& values, std::vector<Segment>& buffer)
+int64_t CountUpperInversions(std::vector<LineSegment>& values, std::vector<LineSegment>& buffer)
 {
     int64_t inversions = 0;
     const size_t n = values.size();
@@ -38,12 +33,20 @@ int64_t CountUpperInversions(std::vector<Segment>& values, std::vector<Segment>&
     return inversions;
 }
 
-// Segments whose upper end lies strictly between the couple, other than at its anchor; byUpper
-// is sorted by upper end.
-int64_t BetweenCouple(const std::vector<Segment>& byUpper, int32_t first, int32_t second)
+}  // namespace
+
+int64_t SegmentCrossings(std::vector<LineSegment>& segments, std::vector<LineSegment>& buffer)
 {
-    auto below = [](const Segment& s, int32_t x) { return s.Upper < x; };
-    auto above = [](int32_t x, const Segment& s) { return x < s.Upper; };
+    std::sort(segments.begin(), segments.end(), [](const LineSegment& a, const LineSegment& b) {
+        return a.Lower != b.Lower ? a.Lower < b.Lower : a.Upper < b.Upper;
+    });
+    return CountUpperInversions(segments, buffer);
+}
+
+int64_t CoupleCrossings(const std::vector<LineSegment>& byUpper, int32_t first, int32_t second)
+{
+    auto below = [](const LineSegment& s, int32_t x) { return s.Upper < x; };
+    auto above = [](int32_t x, const LineSegment& s) { return x < s.Upper; };
     const int32_t lo = std::min(first, second), hi = std::max(first, second);
     if (hi - lo < 2) return 0;
     auto begin = std::upper_bound(byUpper.begin(), byUpper.end(), lo, above);
@@ -53,8 +56,6 @@ int64_t BetweenCouple(const std::vector<Segment>& byUpper, int32_t first, int32_
     auto pastAnchor = std::upper_bound(atAnchor, end, anchor, above);
     return (end - begin) - (pastAnchor - atAnchor);
 }
-
-}  // namespace
 
 RowCrossings::RowCrossings(const SortingFamilies& families, const std::vector<int32_t>& rows)
     : m_elements(families.LineRows), m_rowsOf(rows.size())
@@ -103,20 +104,18 @@ int32_t RowCrossings::Cross(const Element& a, LineEnds aEnds, const Element& b, 
 
 int64_t RowCrossings::Count(int32_t row, const std::vector<int32_t>& positions) const
 {
-    thread_local std::vector<Segment> segments, buffer;
+    thread_local std::vector<LineSegment> segments, buffer;
     segments.clear();
     for (const Element& e : m_elements[row]) {
         if (e.Child < 0) continue;
         auto [lower, upper] = Ends(e, positions);
         segments.push_back({lower, upper});
     }
-    std::sort(segments.begin(), segments.end(), [](const Segment& a, const Segment& b) {
-        return a.Lower != b.Lower ? a.Lower < b.Lower : a.Upper < b.Upper;
-    });
-    int64_t crossings = CountUpperInversions(segments, buffer);
+    int64_t crossings = SegmentCrossings(segments, buffer);
     for (const Element& e : m_elements[row])
         if (e.Child < 0)
-            crossings += BetweenCouple(segments, 2 * positions[e.Father], 2 * positions[e.Mother]);
+            crossings +=
+                CoupleCrossings(segments, 2 * positions[e.Father], 2 * positions[e.Mother]);
     return crossings;
 }
 

@@ -24,6 +24,18 @@ inline int32_t HighEnd(LineEnds ends)
     return std::max(ends.first, ends.second);
 }
 
+// A child's line in a row: its lower and its upper end across, doubled.
+struct LineSegment {
+    int32_t Lower;
+    int32_t Upper;
+};
+
+// Pairs of segments whose ends lie in opposite orders; leaves the segments sorted by upper end.
+int64_t SegmentCrossings(std::vector<LineSegment>& segments, std::vector<LineSegment>& buffer);
+// Segments (sorted by upper end) whose upper end lies strictly between a couple's partners,
+// other than at the couple's anchor: they cross the marriage line.
+int64_t CoupleCrossings(const std::vector<LineSegment>& byUpper, int32_t first, int32_t second);
+
 class RowCrossings {
 public:
     // A line in a row: a segment of a child's line (its parents give its upper end; both -1

@@ -8,16 +8,6 @@
 namespace qv {
 namespace {
 
-// The drawn parents of a person in placing order: father first unless the family is switched.
-int64_t OrderedParent(const AncestorPackingInput& input, int64_t person, int32_t index)
-{
-    const AncestorLinks& links = input.Links;
-    int32_t f = links.Family[person];
-    if (f < 0) return -1;
-    return (index == 0) != bool(input.FamilySwitched[f]) ? links.Father[person]
-                                                         : links.Mother[person];
-}
-
 // Compressed lists: start[i] .. start[i + 1] indexes the members of list i.
 void Compress(const std::vector<std::vector<int32_t>>& lists, std::vector<int32_t>& start,
               std::vector<int32_t>& members)

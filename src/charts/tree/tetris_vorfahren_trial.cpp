@@ -62,15 +62,6 @@ int32_t PackingTrial::Key(int32_t node) const
     return node >= m_frameBegin && node < m_frameEnd ? m_key[node] : node;
 }
 
-int64_t PackingTrial::ParentInOrder(int64_t person, int32_t index) const
-{
-    const AncestorLinks& links = m_input->Links;
-    const int32_t f = links.Family[person];
-    if (f < 0) return -1;
-    const bool switched = bool(m_input->FamilySwitched[f]) != (f == m_family);
-    return (index == 0) != switched ? links.Father[person] : links.Mother[person];
-}
-
 int32_t PackingTrial::PlacedPartner(int64_t person) const
 {
     const AncestorLinks& links = m_input->Links;
@@ -98,7 +89,7 @@ void PackingTrial::RebuildFrame(int32_t node)
             m_stack.pop_back();
             continue;
         }
-        const int64_t parent = ParentInOrder(frame.person, frame.next++);
+        const int64_t parent = OrderedParent(*m_input, frame.person, frame.next++, m_family);
         const int32_t below = frame.node;
         if (parent < 0 || Placed(parent)) continue;
         const int32_t partner = PlacedPartner(parent);

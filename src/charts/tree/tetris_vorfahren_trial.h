@@ -47,7 +47,6 @@ private:
     bool Placed(int64_t person) const;
     int32_t ParentOf(int32_t node) const;
     int32_t Key(int32_t node) const;
-    int64_t ParentInOrder(int64_t person, int32_t index) const;
     void RebuildFrame(int32_t node);
     int32_t PlacedPartner(int64_t person) const;
     void AddFrameNode(int32_t node, int32_t parent);

@@ -1,5 +1,8 @@
-// Trial counts carried from pass to pass agree with counting the whole repacked chart.
+// Crossing counts: single rows by hand, and trial counts carried from pass to pass against
+// counting the whole repacked chart.
 #include "charts/tree/ancestor_sorting_crossings.h"
+
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -9,6 +12,34 @@
 
 namespace qv {
 namespace {
+
+// Lines cross where their ends lie in opposite orders; lines that share an end do not.
+TEST(SegmentCrossings, CountsPairsWhoseEndsLieInOppositeOrders)
+{
+    std::vector<LineSegment> buffer;
+    std::vector<LineSegment> fan{{0, 9}, {2, 7}, {4, 5}};
+    EXPECT_EQ(SegmentCrossings(fan, buffer), 3);
+    std::vector<LineSegment> shared{{0, 10}, {0, 2}, {4, 10}, {6, 12}};
+    EXPECT_EQ(SegmentCrossings(shared, buffer), 0);
+    std::vector<LineSegment> mixed{{6, 6}, {0, 0}, {2, 8}, {8, 1}};
+    // (6,6)-(2,8), (6,6)-(8,1) and (2,8)-(8,1)
+    EXPECT_EQ(SegmentCrossings(mixed, buffer), 3);
+    EXPECT_TRUE(std::is_sorted(mixed.begin(), mixed.end(),
+                               [](LineSegment a, LineSegment b) { return a.Upper < b.Upper; }));
+}
+
+// A line that ends between a couple crosses the marriage line, unless it ends at the couple's
+// own anchor; partners side by side leave no room between them.
+TEST(CoupleCrossings, CountsLinesEndingBetweenThePartnersButNotAtTheirAnchor)
+{
+    const std::vector<LineSegment> byUpper{{0, 2}, {1, 4},  {3, 6}, {5, 6},
+                                           {7, 9}, {8, 10}, {9, 12}};
+    EXPECT_EQ(CoupleCrossings(byUpper, 2, 10), 2);
+    EXPECT_EQ(CoupleCrossings(byUpper, 10, 2), 2);
+    EXPECT_EQ(CoupleCrossings(byUpper, 3, 11), 5);
+    EXPECT_EQ(CoupleCrossings(byUpper, 4, 5), 0);
+    EXPECT_EQ(CoupleCrossings({}, 0, 20), 0);
+}
 
 struct Whole {
     float lineLength;
