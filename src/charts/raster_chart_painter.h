@@ -32,6 +32,10 @@ public:
     void BeginGroup(const GroupStyle&) override {}
     void EndGroup() override {}
     void Comments(const CommentBlocks& blocks) override;
+    bool PlainLines(const TBitmapLine& lines, Point offset) override;
+    void RotatedBlock(const TextBlock& block) override;
+    void PolygonF(std::span<const PointF> points, const ShapeStyle& style) override;
+    void MergeShapes(bool) override {}
 
 private:
     // The canvas, opened on first use; the line layer writes pixels without it.

@@ -38,6 +38,11 @@ bool SvgChartPainter::Lines(const TBitmapLine& lines, Point offset)
     return lines.DrawSVG(m_svg, offset.x, offset.y);
 }
 
+bool SvgChartPainter::PlainLines(const TBitmapLine& lines, Point offset)
+{
+    return lines.DrawSVG(m_svg, offset.x, offset.y);
+}
+
 void SvgChartPainter::BeginSymbols()
 {
     m_inSymbolLayer = true;
@@ -152,6 +157,37 @@ void SvgChartPainter::RotatedText(Point centre, std::string_view text, TColor co
     m_svg.Add("</g>");
 }
 
+// The block's lines in an unturned frame about its centre; one line carries the turn itself,
+// several share a turned group. An unturned block needs neither.
+void SvgChartPainter::RotatedBlock(const TextBlock& block)
+{
+    m_svg.Pen = {block.color, 0};
+    m_svg.Brush = {block.color, TSVGBrushStyle::Solid};
+    m_svg.Font = {m_style.font.name, block.fontSize};
+    const double fullTurn = 2 * std::numbers::pi;
+    double turn = std::fmod(block.angle, fullTurn);
+    if (turn < 0) turn += fullTurn;
+    char rotate[96];
+    std::snprintf(rotate, sizeof rotate, "rotate(%.0f,%d,%d)", turn * 180 / std::numbers::pi,
+                  block.centre.x, block.centre.y);
+    const bool turned = turn != 0;
+    const int x = block.centre.x, y = block.centre.y, h = m_svg.TextHeight();
+    const size_t n = block.lines.size();
+    if (n == 1) {
+        const std::string_view line = ValidOrEmpty(block.lines[0]);
+        const std::string extra = turned ? " transform=\"" + std::string(rotate) + "\"" : "";
+        m_svg.TextOut(x - m_svg.TextWidth(line) / 2, y - h / 2, line, extra);
+        return;
+    }
+    if (turned) m_svg.Add("<g transform=\"" + std::string(rotate) + "\">");
+    for (size_t j = 0; j < n; ++j) {
+        const std::string_view line = ValidOrEmpty(block.lines[j]);
+        const int shift = int(std::nearbyint(double(j) * h - h * (double(n) - 1) / 2));
+        m_svg.TextOut(x - m_svg.TextWidth(line) / 2, y - h / 2 + shift, line);
+    }
+    if (turned) m_svg.Add("</g>");
+}
+
 bool SvgChartPainter::SetShapeStyle(const ShapeStyle& style)
 {
     if (style.outlineWidth == 0 && !style.fill) return false;
@@ -176,6 +212,11 @@ void SvgChartPainter::Ellipse(Point a, Point b, const ShapeStyle& style)
 void SvgChartPainter::Polygon(std::span<const Point> points, const ShapeStyle& style)
 {
     if (SetShapeStyle(style)) m_svg.Polygon(points.data(), int(points.size()) - 1);
+}
+
+void SvgChartPainter::PolygonF(std::span<const PointF> points, const ShapeStyle& style)
+{
+    if (SetShapeStyle(style)) m_svg.PolygonF(points.data(), int(points.size()) - 1, 1);
 }
 
 void SvgChartPainter::BeginGroup(const GroupStyle& style)

@@ -25,10 +25,14 @@ int RunTreeChart(const std::vector<std::string>& args)
                             kQueryOption,
                             kConfigOption,
                             kSetOption,
+                            {"--interactive", false},
                             kOutputOption});
     const std::string output = parsed.Required(kOutputOption.name);
     if (!IsTreeChartFileName(output))
         throw UsageError("AUSGABE muss auf .png, .bmp, .svg, .pdf, .html oder .htm enden");
+    const bool interactive = parsed.Has("--interactive");
+    if (interactive && !IsInteractiveTreeChartFileName(output))
+        throw UsageError("--interactive verlangt eine AUSGABE auf .svg, .html oder .htm");
     TImageSettings settings = LoadSettingsOptions(parsed);
     InstallInterruptHandler();
     ProgressBar bar;
@@ -42,9 +46,10 @@ int RunTreeChart(const std::vector<std::string>& args)
     ApplySelectionOptions(parsed, data, selection);
     Completion completion;
     const TreeChartTexts texts = TemplateTexts(document.Calc(), settings);
-    const std::optional<OutputCounts> counts =
-        WriteTreeChart(data, settings, texts, output, ProgramIdentification(), bar.Callback());
-    if (!counts || InterruptRequested()) return Interrupted();
+    const std::optional<OutputCounts> counts = WriteTreeChart(
+        data, settings, texts, output, ProgramIdentification(), bar.Callback(), interactive);
+    // The file is in place once counts are: a late Ctrl-C no longer cancels the run.
+    if (!counts) return Interrupted();
     completion.Print({"Personen: " + std::to_string(counts->persons)});
     return 0;
 }
@@ -56,7 +61,8 @@ int RunChart(const std::vector<std::string>& args)
     std::string kind = args.empty() ? "" : args[0];
     std::vector<std::string> rest(args.begin() + (args.empty() ? 0 : 1), args.end());
     if (kind == "tree") return RunTreeChart(rest);
-    throw UsageError("chart erwartet tree");
+    if (kind == "circle") return RunCircleChart(rest);
+    throw UsageError("chart erwartet tree oder circle");
 }
 
 }  // namespace qv::cli

@@ -8,6 +8,7 @@
 #include "app/qt_notices.h"
 #include "cli/arguments.h"
 #include "cli/command.h"
+#include "cli/interrupt.h"
 #include "data/error.h"
 
 namespace qv::cli {
@@ -120,12 +121,16 @@ const std::vector<Command>& Commands()
          "AUSGABE: .html, .htm, .xlsx oder .docx. Die Spalten stehen in den Blöcken\n"
          "TABLE_CAPTIONS und TABLE_GEN_CAPTIONS der Einstellungsdatei.",
          RunTable},
-        {"chart", "Ahnentafel/Ostrelle eines Probanden als Bild, SVG, PDF oder HTML",
+        {"chart", "Ahnentafel/Ostrelle oder Kreisahnentafel als Bild, SVG, PDF oder HTML",
          "chart tree (DATEI | --example) --root PERSON [--kekule-one PERSON]\n"
          "            [--select PERSON,... | --query NAME:PERSON,...]...\n"
+         "            [--config DATEI] [--set SCHLÜSSEL=WERT]... [--interactive] -o AUSGABE\n"
+         "        quilvane-cli chart circle (DATEI | --example) --root PERSON\n"
          "            [--config DATEI] [--set SCHLÜSSEL=WERT]... -o AUSGABE\n"
          "AUSGABE: .png, .bmp, .svg, .pdf, .html oder .htm. Baumtyp, Richtung, Beschriftung und\n"
-         "die übrigen Einstellungen (AT_…, NODE_…, FONT_…) kommen aus --config und --set.\n"
+         "die übrigen Einstellungen (AT_… bzw. KT_…, NODE_…, FONT_…) kommen aus --config und\n"
+         "--set. --interactive schreibt den Baum als .svg oder .html/.htm mit Skript: Vorfahren\n"
+         "auf- und zuklappen, Hinweisfenster, Kontextmenü \"auf Heiratskreise reduzieren\".\n"
          "Strg+C bricht ab (Status 130).",
          RunChart},
         {"webgl", "die 3D-Ansicht der Vorfahren eines Probanden als WebGL-Seite",
@@ -152,6 +157,7 @@ int main(int argc, char** argv)
 {
     std::vector<std::string> args(argv + 1, argv + argc);
     qv::SilenceQtNoise();
+    qv::cli::InstallTerminationHandlers();
     try {
         return qv::cli::Run(args);
     } catch (const qv::Error& e) {

@@ -33,6 +33,7 @@
 #include "tables/person_table.h"
 #include "tables/sibling_list_output.h"
 #include "gui/about_dialog.h"
+#include "gui/circle_chart_dialog.h"
 #include "gui/context_help.h"
 #include "gui/dropped_file.h"
 #include "gui/mini_ahnentafel.h"
@@ -103,6 +104,7 @@ void MainWindow::BuildLayout()
     m_progress = new ProgressLine(this);
     m_treeDialog = new TreeChartDialog(m_settings, *m_dialogs, this);
     m_preview = new PreviewWindow(m_programDirectory, this);
+    m_circleDialog = new CircleChartDialog(m_settings, *m_dialogs, this);
     connect(m_treeDialog, &TreeChartDialog::PreviewRequested, this, &MainWindow::ShowPreview);
     connect(m_treeDialog, &TreeChartDialog::SettingsChanged, this, [this] {
         if (m_preview->isVisible()) m_preview->RequestPicture(m_settings);
@@ -137,6 +139,7 @@ void MainWindow::BuildMenus()
                           [this] { ChooseAndOpen("Text-Datei (*.txt)"); });
     m_outputMenu = menuBar()->addMenu("Ausgabe");
     m_outputMenu->addAction("Ahnentafel/Ostrelle", this, &MainWindow::MakeTreeChart);
+    m_outputMenu->addAction("Kreisahnentafel", this, &MainWindow::MakeCircleChart);
     m_outputMenu->addAction("Verschwisterungsliste", this, &MainWindow::MakeSiblingList);
     QMenu* tables = m_outputMenu->addMenu("Kennwert-Tabelle");
     tables->addAction("ausgewählte Personen", this, &MainWindow::MakePersonTable);
@@ -392,17 +395,20 @@ bool MainWindow::NoteCounts(const std::optional<OutputCounts>& counts)
 void MainWindow::MakeTreeChart()
 {
     OutputCommand command;
-    // The interactive SVG and HTML entries join the list once the interactive chart exists.
-    command.formats = {kFormatPng, kFormatBmp, kFormatSvg, kFormatPdf, kFormatHtml};
+    command.formats = kTreeChartFormats;
     command.needsSelection = [this] { return m_settings.Tree.TreeType == 2; };
     command.settingsDialog = [this] {
         m_treeDialog->Fill();
         return m_dialogs->RunDialog(*m_treeDialog);
     };
-    command.work = [this](const std::string& path, int, const ProgressCallback& progress) {
+    command.work = [this](const std::string& path, int filterIndex,
+                          const ProgressCallback& progress) {
         const TreeChartTexts texts = TemplateTexts(m_document->Calc(), m_settings);
-        return NoteCounts(
-            WriteTreeChart(*Data(), m_settings, texts, path, ProgramIdentification(), progress));
+        const int format = kTreeChartFormats[size_t(filterIndex)];
+        const bool interactive =
+            format == kFormatSvgInteractive || format == kFormatHtmlInteractive;
+        return NoteCounts(WriteTreeChart(*Data(), m_settings, texts, path, ProgramIdentification(),
+                                         progress, interactive));
     };
     command.countLines = [this] {
         return QStringList{QString("Personen: %1").arg(m_outputCounts.persons)};

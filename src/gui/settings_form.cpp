@@ -8,6 +8,10 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "gui/template_editor.h"
+#include "gui/text_block_editor.h"
+#include "gui/user_dialogs.h"
+
 namespace qv {
 
 void SettingsForm::Fill()
@@ -69,6 +73,41 @@ QGroupBox* SettingsForm::MakeRadios(const QString& title, const QStringList& ite
         if (checked) Changed();
     });
     return group;
+}
+
+QGroupBox* SettingsForm::Group(const QString& title) const
+{
+    for (QGroupBox* box : findChildren<QGroupBox*>())
+        if (box->title() == title) return box;
+    return nullptr;
+}
+
+QGroupBox* SettingsForm::Box(const QString& title, QWidget* parent, QLayout* layout)
+{
+    auto* box = new QGroupBox(title, parent);
+    box->setLayout(layout);
+    return box;
+}
+
+void SettingsForm::EditTemplate(UserDialogs& dialogs, TemplateEditor& editor,
+                                TArrayOfString& lines)
+{
+    editor.Load(lines);
+    if (dialogs.RunDialog(editor)) {
+        lines = editor.Lines();
+        emit SettingsChanged();
+    }
+}
+
+void SettingsForm::EditTextBlock(UserDialogs& dialogs, const QString& title,
+                                 TArrayOfString& lines)
+{
+    TextBlockEditor editor(title, this);
+    editor.Load(lines);
+    if (dialogs.RunDialog(editor)) {
+        lines = editor.Lines();
+        emit SettingsChanged();
+    }
 }
 
 }  // namespace qv

@@ -7,12 +7,18 @@
 
 #include <QDialog>
 
+#include "data/array_types.h"
+
 class QButtonGroup;
 class QCheckBox;
 class QGroupBox;
+class QLayout;
 class QSpinBox;
 
 namespace qv {
+
+class TemplateEditor;
+class UserDialogs;
 
 class SettingsForm : public QDialog {
     Q_OBJECT
@@ -23,6 +29,8 @@ public:
     // Loads every control from the settings (spin edits clamp into their ranges).
     void Fill();
     bool IsFilling() const { return m_filling; }
+    // The group box with this title, or none.
+    QGroupBox* Group(const QString& title) const;
 
 signals:
     // After a change was written to the settings (the preview redraws on it).
@@ -36,6 +44,12 @@ protected:
     template <typename Int>
     QGroupBox* BindRadios(const QString& title, const QStringList& items, Int& field,
                           QWidget* parent);
+    // A group box around the layout.
+    static QGroupBox* Box(const QString& title, QWidget* parent, QLayout* layout);
+    // The template editor, or the header and footer text editor, on the lines; "Übernehmen"
+    // takes the edited lines over and counts as a change.
+    void EditTemplate(UserDialogs& dialogs, TemplateEditor& editor, TArrayOfString& lines);
+    void EditTextBlock(UserDialogs& dialogs, const QString& title, TArrayOfString& lines);
     // Called after loading and after every change: dependent controls' enabling.
     virtual void UpdateEnabling() {}
     void Changed();

@@ -15,18 +15,10 @@
 
 #include "app/placeholder_lists.h"
 #include "gui/template_editor.h"
-#include "gui/text_block_editor.h"
 #include "gui/user_dialogs.h"
 
 namespace qv {
 namespace {
-
-QGroupBox* Box(const QString& title, QWidget* parent, QLayout* layout)
-{
-    auto* box = new QGroupBox(title, parent);
-    box->setLayout(layout);
-    return box;
-}
 
 QSpinBox* WithHint(QSpinBox* spin, const QString& hint)
 {
@@ -152,9 +144,9 @@ QWidget* TreeChartDialog::BuildRightColumn()
     layout->addWidget(Box("Kommentare", column, comments));
     layout->addStretch();
     connect(editHeader, &QPushButton::clicked, this,
-            [this] { EditTextBlock("Kopfzeile", m_settings.CommentHeaderText); });
+            [this] { EditTextBlock(m_dialogs, "Kopfzeile", m_settings.CommentHeaderText); });
     connect(editFooter, &QPushButton::clicked, this,
-            [this] { EditTextBlock("Fußzeile", m_settings.CommentFooterText); });
+            [this] { EditTextBlock(m_dialogs, "Fußzeile", m_settings.CommentFooterText); });
     return column;
 }
 
@@ -169,13 +161,21 @@ void TreeChartDialog::ConnectEditorTriggers()
     };
     TreeChartSettings& tree = m_settings.Tree;
     trigger(Group("Beschriftung Personen")->findChildren<QRadioButton*>()[3],
-            [this, &tree] { EditTemplate(*m_personLabelEditor, tree.LabelCustomText); });
+            [this, &tree] {
+                EditTemplate(m_dialogs, *m_personLabelEditor, tree.LabelCustomText);
+            });
     trigger(Group("Beschriftung Generationen")->findChildren<QRadioButton*>()[1],
-            [this, &tree] { EditTemplate(*m_generationLabelEditor, tree.LabelGenCustomText); });
+            [this, &tree] {
+                EditTemplate(m_dialogs, *m_generationLabelEditor, tree.LabelGenCustomText);
+            });
     trigger(Check("dynamische Kopfzeile"),
-            [this] { EditTemplate(*m_headlineEditor, m_settings.CommentHeadlineText); });
+            [this] {
+                EditTemplate(m_dialogs, *m_headlineEditor, m_settings.CommentHeadlineText);
+            });
     trigger(Check("erweiterte Beschriftung"),
-            [this, &tree] { EditTemplate(*m_personLabelEditor, tree.LabelCustomTextExt); });
+            [this, &tree] {
+                EditTemplate(m_dialogs, *m_personLabelEditor, tree.LabelCustomTextExt);
+            });
 }
 
 void TreeChartDialog::UpdateEnabling()
@@ -184,32 +184,6 @@ void TreeChartDialog::UpdateEnabling()
     Check("Seitenverwandte")->setEnabled(type == 0);
     Check("minimale Darstellung")->setEnabled(type == 1 || type == 2);
     Check("nur x-chrom. Linien")->setEnabled(type == 2);
-}
-
-void TreeChartDialog::EditTemplate(TemplateEditor& editor, TArrayOfString& lines)
-{
-    editor.Load(lines);
-    if (m_dialogs.RunDialog(editor)) {
-        lines = editor.Lines();
-        emit SettingsChanged();
-    }
-}
-
-void TreeChartDialog::EditTextBlock(const QString& title, TArrayOfString& lines)
-{
-    TextBlockEditor editor(title, this);
-    editor.Load(lines);
-    if (m_dialogs.RunDialog(editor)) {
-        lines = editor.Lines();
-        emit SettingsChanged();
-    }
-}
-
-QGroupBox* TreeChartDialog::Group(const QString& title) const
-{
-    for (QGroupBox* box : findChildren<QGroupBox*>())
-        if (box->title() == title) return box;
-    return nullptr;
 }
 
 QCheckBox* TreeChartDialog::Check(const QString& caption) const

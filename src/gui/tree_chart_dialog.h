@@ -22,7 +22,6 @@ public:
     TreeChartDialog(TImageSettings& settings, UserDialogs& dialogs, QWidget* parent = nullptr);
 
     // The controls tests and the preview reach.
-    QGroupBox* Group(const QString& title) const;
     QCheckBox* Check(const QString& caption) const;
     void ChooseRadio(const QString& groupTitle, int item);
 
@@ -37,8 +36,6 @@ private:
     QWidget* BuildMiddleColumn();
     QWidget* BuildRightColumn();
     void ConnectEditorTriggers();
-    void EditTemplate(TemplateEditor& editor, TArrayOfString& lines);
-    void EditTextBlock(const QString& title, TArrayOfString& lines);
 
     TImageSettings& m_settings;
     UserDialogs& m_dialogs;

@@ -90,5 +90,29 @@ TEST_F(CliChart, MessagesEndTheRunWithoutAFile)
         << r.err;
 }
 
+// Only the ancestors are scripted: Lena's two children stay out of the count.
+TEST_F(CliChart, InteractiveWritesTheScriptedAncestorChart)
+{
+    for (const char* name : {"tafel.svg", "tafel.HTM"}) {
+        SCOPED_TRACE(name);
+        auto r = RunCli(
+            {"chart", "tree", "--example", "--root", "#18", "--interactive", "-o", File(name)});
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_NE(r.err.find("Personen: 19\n"), std::string::npos) << r.err;
+        std::ifstream file(File(name));
+        const std::string text((std::istreambuf_iterator<char>(file)), {});
+        EXPECT_NE(text.find("    UpdateTree(wurzel);"), std::string::npos);
+    }
+    auto r = RunCli(
+        {"chart", "tree", "--example", "--root", "#18", "--interactive", "-o", File("tafel.pdf")});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err.rfind("quilvane-cli chart: --interactive verlangt eine AUSGABE auf .svg, "
+                          ".html oder .htm\n",
+                          0),
+              0u)
+        << r.err;
+    EXPECT_FALSE(std::filesystem::exists(File("tafel.pdf")));
+}
+
 }  // namespace
 }  // namespace qv

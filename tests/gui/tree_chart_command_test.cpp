@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "data/file_bytes.h"
 #include "gui/preview_window.h"
 #include "gui/preview_worker.h"
 #include "gui/progress_line.h"
@@ -42,8 +43,32 @@ TEST_F(TreeChartCommandTest, WritesThePictureAndCountsPersons)
     EXPECT_TRUE(m_dialogs->shown.back().startsWith("F: Personen: 21\nBenötigte Zeit: "))
         << m_dialogs->shown.back().toStdString();
     EXPECT_TRUE(m_dialogs->shown.back().endsWith("Bild anzeigen?"));
-    ASSERT_EQ(m_dialogs->offeredFilters.size(), 5u);
-    EXPECT_EQ(m_dialogs->offeredFilters[3].caption, "Adobe PDF-Dateien (*.pdf)");
+    ASSERT_EQ(m_dialogs->offeredFilters.size(), 7u);
+    EXPECT_EQ(m_dialogs->offeredFilters[4].caption, "Adobe PDF-Dateien (*.pdf)");
+}
+
+// The two interactive entries share their extensions with the plain ones; only the chosen
+// entry tells them apart.
+TEST_F(TreeChartCommandTest, InteractiveEntriesWriteTheScriptedChart)
+{
+    const struct {
+        const char* name;
+        int filter;
+        const char* file;
+        bool scripted;
+    } cases[] = {{"plain", 2, "plain.svg", false},
+                 {"scripted", 3, "scripted.svg", true},
+                 {"page", 5, "page.html", false},
+                 {"scripted-page", 6, "scripted-page.html", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        Save(c.name, c.filter);
+        m_window->MakeTreeChart();
+        const std::string text = ReadFileBytes((m_dir / c.file).string());
+        EXPECT_EQ(text.find("function ExpandCollapse(") != std::string::npos, c.scripted);
+        EXPECT_EQ(text.find("id=\"node0S\"") != std::string::npos, c.scripted);
+        EXPECT_TRUE(m_dialogs->shown.back().startsWith("F: Personen: "));
+    }
 }
 
 TEST_F(TreeChartCommandTest, SelectedPersonsTypeChecksTheSelectionAfterTheDialog)

@@ -74,7 +74,7 @@ SortingFamilies CollectSortingFamilies(const TAhnenData& data, const TArrayOfBoo
     SortingFamilies families;
     for (size_t f = 0; f < data.Families.size(); ++f) {
         const TFamilie& family = data.Families[f];
-        FamilyLines lines;
+        SortingFamilyLines lines;
         if (family.Husband >= 0 && drawn[family.Husband]) lines.Father = family.Husband;
         if (family.Wife >= 0 && drawn[family.Wife]) lines.Mother = family.Wife;
         if (lines.Father < 0 && lines.Mother < 0) continue;

@@ -13,7 +13,7 @@
 namespace qv {
 
 // A family with at least one drawn parent and the lines of its drawn children.
-struct FamilyLines {
+struct SortingFamilyLines {
     int64_t Father = -1, Mother = -1;  // drawn parents, -1 when not drawn
     // The row the children's lines meet in: the lower parent row - 1 (at least 0).
     int32_t LineLevel = 0;
@@ -21,7 +21,7 @@ struct FamilyLines {
 };
 
 struct SortingFamilies {
-    std::vector<FamilyLines> Lines;  // in family order
+    std::vector<SortingFamilyLines> Lines;  // in family order
     // Rows that hold line segments: 1 + the highest line level.
     int32_t LineRows = 0;
     // Families with both parents drawn, in family order.

@@ -9,7 +9,7 @@
 namespace qv {
 namespace {
 
-int64_t Anchor2(const FamilyLines& line, const std::vector<int32_t>& positions)
+int64_t Anchor2(const SortingFamilyLines& line, const std::vector<int32_t>& positions)
 {
     if (line.Father >= 0 && line.Mother >= 0)
         return (2 * int64_t(positions[line.Father]) + 2 * int64_t(positions[line.Mother])) / 2;
@@ -22,7 +22,7 @@ LineLengths::LineLengths(const SortingFamilies& families, size_t personCount)
     : m_families(families), m_persons(families.Lines.size()), m_lines(personCount)
 {
     for (size_t i = 0; i < families.Lines.size(); ++i) {
-        const FamilyLines& line = families.Lines[i];
+        const SortingFamilyLines& line = families.Lines[i];
         for (int64_t person : {line.Father, line.Mother})
             if (person >= 0) m_persons[i].push_back(int32_t(person));
         for (int64_t child : line.Children) m_persons[i].push_back(int32_t(child));
@@ -34,7 +34,7 @@ LineLengths::LineLengths(const SortingFamilies& families, size_t personCount)
 
 int64_t LineLengths::HalfUnits(int32_t index, const std::vector<int32_t>& positions) const
 {
-    const FamilyLines& line = m_families.Lines[index];
+    const SortingFamilyLines& line = m_families.Lines[index];
     const int64_t anchor = Anchor2(line, positions);
     int64_t length = 0;
     if (line.Father >= 0 && line.Mother >= 0)
@@ -64,7 +64,7 @@ float LineLengths::Sum(int64_t halfUnits, const std::vector<int32_t>& positions,
     if (halfUnits <= kExact && 2 * int64_t(extent.Width) <= kExact) return float(halfUnits) / 2;
     auto across2 = [&](int64_t person) { return 2 * (positions[person] + extent.Shift); };
     float cost = 0;
-    for (const FamilyLines& line : m_families.Lines) {
+    for (const SortingFamilyLines& line : m_families.Lines) {
         const bool both = line.Father >= 0 && line.Mother >= 0;
         const int32_t anchor2 = both ? (across2(line.Father) + across2(line.Mother)) / 2
                                      : across2(line.Father >= 0 ? line.Father : line.Mother);

@@ -28,7 +28,7 @@ void ReferenceAncestorSorter::Repack()
         if (node.Person >= 0) m_across2[node.Person] = 2 * node.Offset;
 }
 
-int32_t ReferenceAncestorSorter::Anchor2(const FamilyLines& family) const
+int32_t ReferenceAncestorSorter::Anchor2(const SortingFamilyLines& family) const
 {
     if (family.Father >= 0 && family.Mother >= 0)
         return (Across2(family.Father) + Across2(family.Mother)) / 2;
@@ -38,7 +38,7 @@ int32_t ReferenceAncestorSorter::Anchor2(const FamilyLines& family) const
 float ReferenceAncestorSorter::LineLength() const
 {
     float cost = 0;
-    for (const FamilyLines& family : m_families.Lines) {
+    for (const SortingFamilyLines& family : m_families.Lines) {
         float anchor = float(Anchor2(family)) / 2;
         if (family.Father >= 0 && family.Mother >= 0)
             cost += float(std::abs(Across2(family.Father) - Across2(family.Mother)));
@@ -50,7 +50,7 @@ float ReferenceAncestorSorter::LineLength() const
 int64_t ReferenceAncestorSorter::Crossings()
 {
     for (std::vector<LineSegment>& row : m_rows) row.clear();
-    for (const FamilyLines& family : m_families.Lines) {
+    for (const SortingFamilyLines& family : m_families.Lines) {
         int32_t anchor = Anchor2(family);
         for (int64_t child : family.Children) {
             int32_t c = Across2(child);
@@ -62,7 +62,7 @@ int64_t ReferenceAncestorSorter::Crossings()
     int64_t crossings = 0;
     for (std::vector<LineSegment>& row : m_rows) crossings += SegmentCrossings(row, m_buffer);
     // The rows are sorted by upper end now. Lines ending between a couple cross its marriage line.
-    for (const FamilyLines& family : m_families.Lines)
+    for (const SortingFamilyLines& family : m_families.Lines)
         if (family.Father >= 0 && family.Mother >= 0)
             crossings += CoupleCrossings(m_rows[family.LineLevel], Across2(family.Father),
                                          Across2(family.Mother));

@@ -36,7 +36,7 @@ public:
 private:
     // Positions across of the current packing, doubled so that midpoints stay integers.
     int32_t Across2(int64_t person) const { return m_across2[person]; }
-    int32_t Anchor2(const FamilyLines& family) const;
+    int32_t Anchor2(const SortingFamilyLines& family) const;
     bool Pass(SortingMeasure measure, const std::vector<int32_t>& families, bool& changed);
     double Cost(SortingMeasure measure);
     void Repack();

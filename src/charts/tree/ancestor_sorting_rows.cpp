@@ -60,7 +60,7 @@ int64_t CoupleCrossings(const std::vector<LineSegment>& byUpper, int32_t first, 
 RowCrossings::RowCrossings(const SortingFamilies& families, const std::vector<int32_t>& rows)
     : m_elements(families.LineRows), m_rowsOf(rows.size())
 {
-    for (const FamilyLines& line : families.Lines) {
+    for (const SortingFamilyLines& line : families.Lines) {
         const int32_t father = int32_t(line.Father), mother = int32_t(line.Mother);
         if (father >= 0 && mother >= 0) m_elements[line.LineLevel].push_back({-1, father, mother});
         for (int64_t child : line.Children) {
