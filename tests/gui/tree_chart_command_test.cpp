@@ -1,13 +1,17 @@
 // The tree chart from the menu, and its preview window.
+#include <QElapsedTimer>
 #include <QSignalSpy>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include "data/file_bytes.h"
 #include "gui/preview_window.h"
 #include "gui/preview_worker.h"
+#include "gui/progress_line.h"
 #include "gui/tree_chart_dialog.h"
 #include "main_window_fixture.h"
+#include "test_support.h"
 
 namespace qv {
 namespace {
@@ -75,6 +79,35 @@ TEST_F(TreeChartCommandTest, SelectedPersonsTypeChecksTheSelectionAfterTheDialog
     m_window->MakeTreeChart();
     EXPECT_EQ(m_window->Settings().Tree.TreeType, 2);
     EXPECT_EQ(m_dialogs->shown.back(), "I: Keine Personen in der Liste zum Anzeigen!");
+}
+
+// A click on "Abbrechen" while the sorting passes run (thousands of trials, the progress line
+// moving) ends the chart: no file, no message.
+TEST_F(TreeChartCommandTest, AbbrechenStopsTheSortingPasses)
+{
+    QV_REQUIRE_TESTDATA();
+    m_window->OpenDataFile(QString::fromStdString(test::TestDataFile("royal92.ged")));
+    m_window->SetProband(m_window->Data()->FindPerson("I115"));
+    m_window->Settings().Tree.Sorting = 2;
+    const std::string path = Save("sortiert", 0);
+    ProgressLine& progress = m_window->Progress();
+    QElapsedTimer sinceClick;
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        if (sinceClick.isValid() || !progress.Text().startsWith("Überschneidungen minimieren"))
+            return;
+        QTest::mouseClick(progress.CancelButton(), Qt::LeftButton);
+        sinceClick.start();
+    });
+    watcher.start(0);
+    const size_t messages = m_dialogs->shown.size();
+    m_window->MakeTreeChart();
+    watcher.stop();
+    ASSERT_TRUE(sinceClick.isValid()) << "the passes were never shown";
+    RecordProperty("cancel_answered_ms", int(sinceClick.elapsed()));
+    EXPECT_FALSE(std::filesystem::exists(path + ".png"));
+    EXPECT_EQ(m_dialogs->shown.size(), messages);
+    EXPECT_FALSE(progress.CancelButton()->isVisible());
 }
 
 TEST_F(TreeChartCommandTest, PreviewDrawsTheExampleFamilyOnItsThread)

@@ -97,6 +97,8 @@ private:
     void ComputeRowExtents();
     void ComputeSlotSizes();
     AncestorPackingInput PackingInput() const;
+    // The "Sortierung" passes; false when cancelled.
+    bool Sort(uint8_t sorting);
     void PlacePersons();
     void RecordFamilyOffsets();
     void GrowRowsForLines();
