@@ -1,5 +1,6 @@
 // The tree chart from the menu, and its preview window.
 #include <QElapsedTimer>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
 
