@@ -48,7 +48,7 @@ int PersonX(size_t i)
 
 // Lines from every symbol down to a bar through all their feet, and a later diagonal that
 // crosses them without a common point.
-TBitmapLine Lines()
+TBitmapLine FeetLines()
 {
     TBitmapLine lines(kWidth, 300);
     std::vector<Point> bar;
@@ -104,7 +104,7 @@ private:
         painter.BeginGroup(GroupStyle().Stroke(band, 1).Fill(band));
         painter.Rectangle({0, m_top + 40}, {kWidth, m_top + 130}, {band, band, 1});
         painter.EndGroup();
-        EXPECT_TRUE(painter.Lines(Lines(), {0, m_top}));
+        EXPECT_TRUE(painter.Lines(FeetLines(), {0, m_top}));
         painter.BeginGroup(GroupStyle().StrokeWidth(0).Fill(kBlack).Font());
         for (size_t i = 0; i < kPersons.size(); ++i)
             for (size_t k = 0; k < kLabel.size(); ++k)

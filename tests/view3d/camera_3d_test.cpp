@@ -5,19 +5,16 @@
 
 #include <gtest/gtest.h>
 
+#include "view3d/expect_near.h"
+
 #include "view3d/node_picking.h"
 
 namespace qv {
 namespace {
 
-constexpr float kPi = std::numbers::pi_v<float>;
+using test::ExpectNear;
 
-void ExpectNear(const QVector3D& actual, const QVector3D& expected, float tolerance = 1e-5f)
-{
-    EXPECT_NEAR(actual.x(), expected.x(), tolerance);
-    EXPECT_NEAR(actual.y(), expected.y(), tolerance);
-    EXPECT_NEAR(actual.z(), expected.z(), tolerance);
-}
+constexpr float kPi = std::numbers::pi_v<float>;
 
 TEST(Camera3D, LookUpAndRightStayAnOrthonormalFrame)
 {

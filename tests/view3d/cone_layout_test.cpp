@@ -5,20 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include "view3d/expect_near.h"
+
 #include "small_pedigrees.h"
 #include "view3d/scene_meshes.h"
 
 namespace qv {
 namespace {
 
-constexpr float kTolerance = 1e-5f;
-
-void ExpectNear(const QVector3D& actual, const QVector3D& expected)
-{
-    EXPECT_NEAR(actual.x(), expected.x(), kTolerance);
-    EXPECT_NEAR(actual.y(), expected.y(), kTolerance);
-    EXPECT_NEAR(actual.z(), expected.z(), kTolerance);
-}
+using test::ExpectNear;
 
 TEST(ConeLayout, ALoneProbandSitsAtTheOriginSeenFromAfar)
 {

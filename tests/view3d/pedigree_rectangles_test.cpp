@@ -2,18 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include "view3d/expect_near.h"
+
 #include "small_pedigrees.h"
 #include "view3d/scene_meshes.h"
 
 namespace qv {
 namespace {
 
-void ExpectNear(const QVector3D& actual, const QVector3D& expected)
-{
-    EXPECT_NEAR(actual.x(), expected.x(), 1e-5);
-    EXPECT_NEAR(actual.y(), expected.y(), 1e-5);
-    EXPECT_NEAR(actual.z(), expected.z(), 1e-5);
-}
+using test::ExpectNear;
 
 // Level 0 joins the parents along z, level 1 the grandparents along x: an H raised by level.
 TEST(PedigreeRectangles, RightAnglesPlaceEachNodeOnItsParentsSeam)

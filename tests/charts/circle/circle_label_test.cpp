@@ -12,7 +12,6 @@
 namespace qv {
 namespace {
 
-constexpr double kPi = std::numbers::pi;
 
 TPerson Hans()
 {
@@ -137,7 +136,7 @@ TEST(CircleLabel, LinesAlongTheArcKeepTheirCornersInTheRing)
     const CircleLabelFacts facts = CircleLabelFactsOf(person, 6, KekuleAndCaps());
     CircleFrame frame;
     frame.ringWidth = 50;
-    const CircleLabelPlace place = CircleLabelPlaceOf(frame, 1, kPi / 2, kPi);
+    const CircleLabelPlace place = CircleLabelPlaceOf(frame, 1, std::numbers::pi / 2, std::numbers::pi);
     EXPECT_EQ(place.limits.centreRadius, 75);
     EXPECT_EQ(place.limits.outerRadius, 100);
     LabelLimits boxOnly = place.limits;
@@ -163,13 +162,13 @@ TEST(CircleLabel, NarrowSectorsTurnTheirTextAcrossTheRing)
         Point centre;
     } rows[] = {
         // The mother's half of a full circle: along the arc, over the top, read upright.
-        {1, kPi / 2, kPi, false, 2 * kPi, {99, 49}, {500, 425}},
+        {1, std::numbers::pi / 2, std::numbers::pi, false, 2 * std::numbers::pi, {99, 49}, {500, 425}},
         // The father's half: along the arc at the bottom, not turned at all (2 pi).
-        {1, 3 * kPi / 2, kPi, false, 2 * kPi, {99, 49}, {500, 575}},
+        {1, 3 * std::numbers::pi / 2, std::numbers::pi, false, 2 * std::numbers::pi, {99, 49}, {500, 575}},
         // A sixty-fourth at the bottom, five rings out: across the ring.
-        {5, 0, kPi / 32, true, kPi / 64 + kPi / 2 + kPi, {49, 23}, {513, 775}},
+        {5, 0, std::numbers::pi / 32, true, std::numbers::pi / 64 + std::numbers::pi / 2 + std::numbers::pi, {49, 23}, {513, 775}},
         // The same on the upper left, turned half around on that half.
-        {5, kPi, kPi / 32, true, kPi + kPi / 64 + kPi + kPi / 2 + kPi, {49, 23}, {487, 225}},
+        {5, std::numbers::pi, std::numbers::pi / 32, true, std::numbers::pi + std::numbers::pi / 64 + std::numbers::pi + std::numbers::pi / 2 + std::numbers::pi, {49, 23}, {487, 225}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.from);

@@ -12,14 +12,13 @@ namespace qv {
 namespace {
 
 using test::Person;
-constexpr double kPi = std::numbers::pi;
 
 CircleWalkRules FullCircle(int32_t rings, bool markRepeated)
 {
     CircleWalkRules rules;
     rules.rings = rings;
-    rules.start = kPi / 2;
-    rules.span = 2 * kPi;
+    rules.start = std::numbers::pi / 2;
+    rules.span = 2 * std::numbers::pi;
     rules.markRepeated = markRepeated;
     return rules;
 }
@@ -40,10 +39,10 @@ TEST(CircleSectors, FatherLineComesFirstAndEachPersonAfterItsAncestors)
     // The mother takes the first half of her child's sector, the father the second.
     const CircleSector& f = sectors[4];
     const CircleSector& m = sectors[8];
-    EXPECT_DOUBLE_EQ(m.from, kPi / 2);
-    EXPECT_DOUBLE_EQ(f.from, 3 * kPi / 2);
-    EXPECT_DOUBLE_EQ(f.span, kPi);
-    EXPECT_DOUBLE_EQ(sectors[0].span, kPi / 8);  // W four generations up: a sixteenth
+    EXPECT_DOUBLE_EQ(m.from, std::numbers::pi / 2);
+    EXPECT_DOUBLE_EQ(f.from, 3 * std::numbers::pi / 2);
+    EXPECT_DOUBLE_EQ(f.span, std::numbers::pi);
+    EXPECT_DOUBLE_EQ(sectors[0].span, std::numbers::pi / 8);  // W four generations up: a sixteenth
 }
 
 TEST(CircleSectors, RepeatedAncestorIsMarkedInEveryLaterRing)
@@ -67,13 +66,13 @@ TEST(CircleSectors, HalfCircleHasTheFatherLeftAndTheMotherRight)
 {
     const TAhnenData data = test::RepeatedAncestorFamily();
     CircleWalkRules rules = FullCircle(2, false);
-    rules.span = kPi;
+    rules.span = std::numbers::pi;
     const auto sectors = WalkCircleSectors(data, Person(data, "P"), rules);
     ASSERT_EQ(Ids(data, sectors), "F:1 M:1 P:0 ");
     // Angles grow from the right (pi/2) over the top (pi) to the left (3 pi/2).
-    EXPECT_DOUBLE_EQ(sectors[0].from, kPi);
-    EXPECT_DOUBLE_EQ(sectors[0].span, kPi / 2);
-    EXPECT_DOUBLE_EQ(sectors[1].from, kPi / 2);
+    EXPECT_DOUBLE_EQ(sectors[0].from, std::numbers::pi);
+    EXPECT_DOUBLE_EQ(sectors[0].span, std::numbers::pi / 2);
+    EXPECT_DOUBLE_EQ(sectors[1].from, std::numbers::pi / 2);
 }
 
 TEST(CircleSectors, StoppingEarlyLeavesOneDeepLineAndTheSameColours)

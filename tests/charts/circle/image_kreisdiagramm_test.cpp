@@ -16,7 +16,6 @@ namespace qv {
 namespace {
 
 using test::Person;
-constexpr double kPi = std::numbers::pi;
 
 TImageSettings CircleSettings(const TAhnenData& data, const std::string& proband)
 {
@@ -98,14 +97,14 @@ TEST(ImageKreisdiagramm, PictureMarksRepeatsAndShowsGapsAsRings)
         TImage_Kreisdiagramm chart(data, settings);
         const Bitmap picture = Picture(chart);
         // X through F and A (ring 3, the first) and through M (ring 2, a repeat).
-        EXPECT_EQ(ColourAt(picture, 5, 19 * kPi / 8, 3.2), kCircleMaleColor);
-        EXPECT_EQ(ColourAt(picture, 5, 5 * kPi / 4, 2.2),
+        EXPECT_EQ(ColourAt(picture, 5, 19 * std::numbers::pi / 8, 3.2), kCircleMaleColor);
+        EXPECT_EQ(ColourAt(picture, 5, 5 * std::numbers::pi / 4, 2.2),
                   mark ? kCircleDoubleColor : kCircleMaleColor);
         // F has no mother: rings 2 and 3 of her place alternate, from disc 3 and disc 4.
-        EXPECT_EQ(ColourAt(picture, 5, 7 * kPi / 4, 2.5), 0xF0F0F0u);
-        EXPECT_EQ(ColourAt(picture, 5, 7 * kPi / 4, 3.5), 0xE0E0E0u);
+        EXPECT_EQ(ColourAt(picture, 5, 7 * std::numbers::pi / 4, 2.5), 0xF0F0F0u);
+        EXPECT_EQ(ColourAt(picture, 5, 7 * std::numbers::pi / 4, 3.5), 0xE0E0E0u);
         // The outline between the parents on the left.
-        EXPECT_EQ(ColourAt(picture, 5, 3 * kPi / 2, 1.5), kBlack);
+        EXPECT_EQ(ColourAt(picture, 5, 3 * std::numbers::pi / 2, 1.5), kBlack);
     }
 }
 
@@ -118,8 +117,8 @@ TEST(ImageKreisdiagramm, HalfCircleKeepsTheFatherLeftAndNeedsRoomForItsCut)
     const Bitmap picture = Picture(chart);
     const int32_t lineHeight = chart.LineHeight();
     EXPECT_EQ(chart.Height, 50 * 5 + 2 * lineHeight + 16);
-    EXPECT_EQ(ColourAt(picture, 5, 5 * kPi / 4, 1.2), kCircleMaleColor);    // F, upper left
-    EXPECT_EQ(ColourAt(picture, 5, 3 * kPi / 4, 1.2), kCircleFemaleColor);  // M, upper right
+    EXPECT_EQ(ColourAt(picture, 5, 5 * std::numbers::pi / 4, 1.2), kCircleMaleColor);    // F, upper left
+    EXPECT_EQ(ColourAt(picture, 5, 3 * std::numbers::pi / 4, 1.2), kCircleFemaleColor);  // M, upper right
     EXPECT_EQ(picture.Pixel(358, 278), kWhite);  // nothing below the base line but the proband
 
     // The proband's disc is cut two line heights below the centre: the ring must be wider.

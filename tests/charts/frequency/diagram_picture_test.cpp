@@ -19,7 +19,7 @@ namespace qv {
 namespace {
 
 // The absolute points of path data made of M, L, H and V commands, absolute or relative.
-std::vector<PointF> PathPoints(const std::string& data)
+std::vector<PointF> CurvePoints(const std::string& data)
 {
     std::vector<PointF> points;
     std::istringstream in(data);
@@ -78,7 +78,7 @@ TEST_F(DiagramPicture, SvgHasOneCurvePerPersonWithACurvePeakingAtItsMean)
     ASSERT_EQ(curves.size(), 1u) << "only Alt's counts spread over two generations";
     pugi::xml_node curve = curves.first().node();
     EXPECT_EQ(std::string(curve.attribute("stroke").value()), ColorText(DiagramColor(1, 3)));
-    std::vector<PointF> points = PathPoints(curve.child("path").attribute("d").value());
+    std::vector<PointF> points = CurvePoints(curve.child("path").attribute("d").value());
     ASSERT_GT(points.size(), 20u);
     // The rounded curve is flat at its top for a few points: the middle of them is the peak.
     const double topY = std::min_element(points.begin(), points.end(), [](PointF a, PointF b) {

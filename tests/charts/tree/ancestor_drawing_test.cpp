@@ -12,7 +12,7 @@ namespace qv {
 namespace {
 
 // I4 is I1's grandfather twice (see the layout tests); I8 has no known sex.
-const std::string kHalfBrothers =
+const std::string kHalfBrotherDrawing =
     test::MakeGedcom({"I1", "I2", "I3", "I4", "I5", "I6", "I7", "I8"}, {{"F1", "I2", "I3", {"I1"}},
                                                                         {"F2", "I4", "I5", {"I2"}},
                                                                         {"F3", "I6", "I7", {"I3"}},
@@ -20,7 +20,7 @@ const std::string kHalfBrothers =
 
 TEST(AncestorDrawing, SvgHoldsEachAncestorOnceWithItsLabel)
 {
-    TAhnenData data = test::DataFromGedcom(kHalfBrothers);
+    TAhnenData data = test::DataFromGedcom(kHalfBrotherDrawing);
     for (bool stayOnTop : {false, true}) {
         SCOPED_TRACE(stayOnTop);
         TImageSettings settings = test::TreeSettings(data, "I1");
@@ -46,7 +46,7 @@ TEST(AncestorDrawing, SvgHoldsEachAncestorOnceWithItsLabel)
 
 TEST(AncestorDrawing, BitmapShowsSymbolsInTheirSexColoursAtTheirPoints)
 {
-    TAhnenData data = test::DataFromGedcom(kHalfBrothers);
+    TAhnenData data = test::DataFromGedcom(kHalfBrotherDrawing);
     for (uint8_t alignment : {1, 2}) {
         for (bool antialiased : {false, true}) {
             SCOPED_TRACE(testing::Message() << int(alignment) << " " << antialiased);
@@ -71,7 +71,7 @@ TEST(AncestorDrawing, BitmapShowsSymbolsInTheirSexColoursAtTheirPoints)
 
 TEST(AncestorDrawing, CancelStopsDrawing)
 {
-    TAhnenData data = test::DataFromGedcom(kHalfBrothers);
+    TAhnenData data = test::DataFromGedcom(kHalfBrotherDrawing);
     TImageSettings settings = test::TreeSettings(data, "I1");
     std::vector<std::string> texts;
     TImage_Vorfahren chart(data, settings, [&](const std::string& text, int64_t, int64_t) {

@@ -10,7 +10,7 @@ namespace qv {
 namespace {
 
 // I4 has two wives, I5 and I8, in row 3; the span of I4-I8 holds I5 (see the layout tests).
-const std::string kHalfBrothers = test::MakeGedcom({"I1", "I2", "I3", "I4", "I5", "I6", "I7", "I8"},
+const std::string kHalfBrotherLines = test::MakeGedcom({"I1", "I2", "I3", "I4", "I5", "I6", "I7", "I8"},
                                                    {{"F1", "I2", "I3", {"I1"}},
                                                     {"F2", "I4", "I5", {"I2"}},
                                                     {"F3", "I6", "I7", {"I3"}},
@@ -30,7 +30,7 @@ const ChartPolyline* LineFrom(const std::vector<ChartPolyline>& lines, Point sta
 
 TEST(AncestorLines, OuterCoupleIsMovedTowardItsChildrenAndInnerCoupleIsStraight)
 {
-    TAhnenData data = test::DataFromGedcom(kHalfBrothers);
+    TAhnenData data = test::DataFromGedcom(kHalfBrotherLines);
     for (uint8_t alignment : {0, 1, 2, 3}) {
         SCOPED_TRACE(int(alignment));
         TImageSettings settings = test::TreeSettings(data, "I1");

@@ -163,7 +163,7 @@ TEST(AncestorSorter, ChartsComeOutTheSameWithEitherPasses)
             for (uint8_t sorting : {1, 2}) {
                 SCOPED_TRACE("seed " + std::to_string(seed) + " sorting " +
                              std::to_string(sorting) + " width " + std::to_string(v.nodeWidth));
-                const TAhnenData data = test::RandomPedigree(seed, 8, 12);
+                const TAhnenData data = test::RandomCollapsedPedigree(seed, 8, 12);
                 TImageSettings settings;
                 settings.ProbandIndex = int64_t(data.Persons.size()) - 1;
                 settings.Tree.Alignment = v.alignment;

@@ -12,12 +12,12 @@ namespace qv {
 namespace {
 
 // P and X have the children K1 and K2; K1 has a daughter G.
-const std::string kFamily = test::MakeGedcom(
+const std::string kDrawingFamily = test::MakeGedcom(
     {"P", "X", "K1", "K2", "G"}, {{"F1", "P", "X", {"K1", "K2"}}, {"F2", "K1", "", {"G"}}});
 
 TEST(DescendantDrawing, SvgLeavesTheProbandToTheAncestorChart)
 {
-    TAhnenData data = test::DataFromGedcom(kFamily);
+    TAhnenData data = test::DataFromGedcom(kDrawingFamily);
     TImageSettings settings = test::TreeSettings(data, "P");
     settings.FontStayOnTop = true;
     TImage_Nachfahren chart(data, settings);
@@ -34,7 +34,7 @@ TEST(DescendantDrawing, SvgLeavesTheProbandToTheAncestorChart)
 
 TEST(DescendantDrawing, BitmapShowsDescendantsAndHighlight)
 {
-    TAhnenData data = test::DataFromGedcom(kFamily);
+    TAhnenData data = test::DataFromGedcom(kDrawingFamily);
     TImageSettings settings = test::TreeSettings(data, "P");
     settings.Tree.BackgroundColored = true;
     TImage_Nachfahren chart(data, settings);

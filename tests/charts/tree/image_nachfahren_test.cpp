@@ -14,7 +14,7 @@ using test::Fam;
 
 // I1 and his wife W1 have the children I2 and I3; I2 has the single child I4 with no known
 // mother.
-const std::string kFamily = test::MakeGedcom(
+const std::string kDescendantFamily = test::MakeGedcom(
     {"I1", "W1", "I2", "I3", "I4"}, {{"F1", "I1", "W1", {"I2", "I3"}}, {"F2", "I2", "", {"I4"}}});
 
 TEST(ImageNachfahren, PartnerStandsBesideInTheSameRowAndBothJoinAtTheBarsMiddle)
@@ -54,7 +54,7 @@ TEST(ImageNachfahren, PartnerStandsBesideInTheSameRowAndBothJoinAtTheBarsMiddle)
 
 TEST(ImageNachfahren, SingleChildHangsOnAStraightLineWithoutBar)
 {
-    TAhnenData data = test::DataFromGedcom(kFamily);
+    TAhnenData data = test::DataFromGedcom(kDescendantFamily);
     TImageSettings settings = test::TreeSettings(data, "I2");
     test::FixedMeasure measure;
     TImage_Nachfahren chart(data, settings, measure);
@@ -69,7 +69,7 @@ TEST(ImageNachfahren, SingleChildHangsOnAStraightLineWithoutBar)
 
 TEST(ImageNachfahren, RowsTakeTheLargestExtentUnlessOptimised)
 {
-    TAhnenData data = test::DataFromGedcom(kFamily);
+    TAhnenData data = test::DataFromGedcom(kDescendantFamily);
     auto labels = [&data](int64_t p) {
         TArrayOfString lines{data.Persons[p].Id};
         if (data.Persons[p].Id == "I4") lines.insert(lines.end(), {"a", "b"});

@@ -14,7 +14,7 @@ using test::Fam;
 
 // I1's father I2 is the son of I4 and I5, who also have I6 (I1's uncle, father of I7); I1's
 // mother I3 has no known parents. I8 is I4's father, unknown to nobody but I4.
-const std::string kFamily = test::MakeGedcom({"I1", "I2", "I3", "I4", "I5", "I6", "I7", "I8"},
+const std::string kKindredFamily = test::MakeGedcom({"I1", "I2", "I3", "I4", "I5", "I6", "I7", "I8"},
                                              {{"F1", "I2", "I3", {"I1"}},
                                               {"F2", "I4", "I5", {"I2", "I6"}},
                                               {"F3", "I6", "", {"I7"}},
@@ -31,7 +31,7 @@ TEST(KindredData, LevelsAreTheLongestLineUp)
 
 TEST(KindredData, AncestorsHangFromTheRootAtTheDepthOfTheirGeneration)
 {
-    TAhnenData data = test::DataFromGedcom(kFamily);
+    TAhnenData data = test::DataFromGedcom(kKindredFamily);
     const int64_t proband = test::Person(data, "I1");
     struct Case {
         uint8_t maxGen;
@@ -65,7 +65,7 @@ TEST(KindredData, AncestorsHangFromTheRootAtTheDepthOfTheirGeneration)
 
 TEST(KindredData, DescendantGenerationsCountFromTheUsersProband)
 {
-    TAhnenData data = test::DataFromGedcom(kFamily);
+    TAhnenData data = test::DataFromGedcom(kKindredFamily);
     const int64_t proband = test::Person(data, "I1");
     KindredData kindred = BuildKindredData(data, proband, 99);
     // I1 stands at depth 4, so one descendant generation allows depth 5 and cuts nobody

@@ -16,7 +16,7 @@
 
 namespace qv::test {
 
-inline TAhnenData RandomPedigree(uint32_t seed, int generations, int width)
+inline TAhnenData RandomCollapsedPedigree(uint32_t seed, int generations, int width)
 {
     std::mt19937 random(seed);
     auto chance = [&random](int percent) { return int(random() % 100) < percent; };
@@ -75,7 +75,7 @@ struct RandomPacking {
 inline RandomPacking MakeRandomPacking(uint32_t seed, int32_t slotScale = 1)
 {
     RandomPacking packing;
-    packing.data = RandomPedigree(seed, 9, 14);
+    packing.data = RandomCollapsedPedigree(seed, 9, 14);
     TImageSettings settings;
     settings.ProbandIndex = packing.Proband();
     FixedMeasure measure;

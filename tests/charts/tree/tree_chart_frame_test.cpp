@@ -13,7 +13,7 @@ namespace {
 using test::Fam;
 
 // I1 with parents I2 and I3, grandparents I4 and I5, a son I6 and grandson I7.
-const std::string kFamily =
+const std::string kFrameFamily =
     test::MakeGedcom({"I1", "I2", "I3", "I4", "I5", "I6", "I7"}, {{"F1", "I2", "I3", {"I1"}},
                                                                   {"F2", "I4", "I5", {"I2"}},
                                                                   {"F3", "I1", "", {"I6"}},
@@ -44,7 +44,7 @@ TEST(JoinAtProband, BothChartsPutTheProbandOnOnePoint)
 }
 
 struct Charts {
-    TAhnenData data = test::DataFromGedcom(kFamily);
+    TAhnenData data = test::DataFromGedcom(kFrameFamily);
     TImageSettings settings;
     test::FixedMeasure measure;
     std::optional<TImage_Vorfahren> ancestors;

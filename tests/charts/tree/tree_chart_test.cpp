@@ -11,7 +11,7 @@ namespace qv {
 namespace {
 
 // I1 with parents I2 and I3, a son I4 and, with I5, a daughter I6.
-const std::string kFamily = test::MakeGedcom(
+const std::string kChartFamily = test::MakeGedcom(
     {"I1", "I2", "I3", "I4", "I5", "I6"},
     {{"F1", "I2", "I3", {"I1"}}, {"F2", "I1", "", {"I4"}}, {"F3", "I1", "I5", {"I6"}}});
 
@@ -26,7 +26,7 @@ TreeChartTexts IdTexts()
 
 TEST(TreeChart, WithoutExtrasThePictureIsTheCombinedCharts)
 {
-    TAhnenData data = test::DataFromGedcom(kFamily);
+    TAhnenData data = test::DataFromGedcom(kChartFamily);
     for (uint8_t alignment : {0, 1, 2, 3}) {
         SCOPED_TRACE(int(alignment));
         TImageSettings settings = test::TreeSettings(data, "I1");
@@ -57,7 +57,7 @@ TEST(TreeChart, WithoutExtrasThePictureIsTheCombinedCharts)
 
 TEST(TreeChart, CaptionsTakeAMarginBesideOrAboveTheRows)
 {
-    TAhnenData data = test::DataFromGedcom(kFamily);
+    TAhnenData data = test::DataFromGedcom(kChartFamily);
     TreeChartTexts texts = IdTexts();
     texts.GenerationCaption = [](int64_t generation) {
         return TArrayOfString{"k = " + std::to_string(generation)};
@@ -86,7 +86,7 @@ TEST(TreeChart, CaptionsTakeAMarginBesideOrAboveTheRows)
 
 TEST(TreeChart, SvgShowsEveryPersonOnceAndTheFootnotesInOrder)
 {
-    TAhnenData data = test::DataFromGedcom(kFamily);
+    TAhnenData data = test::DataFromGedcom(kChartFamily);
     TreeChartTexts texts = IdTexts();
     texts.PersonLabel = [](const TAhnenData& d, int64_t person, TFootNotes& notes) {
         const std::string& id = d.Persons[person].Id;
@@ -114,7 +114,7 @@ TEST(TreeChart, SvgShowsEveryPersonOnceAndTheFootnotesInOrder)
 
 TEST(TreeChart, CollateralRelativesKeepTheGenerationsOfTheProband)
 {
-    TAhnenData data = test::DataFromGedcom(kFamily);
+    TAhnenData data = test::DataFromGedcom(kChartFamily);
     TImageSettings settings = test::TreeSettings(data, "I1");
     settings.Tree.TreeType0Kindred = true;
     TreeChartTexts texts = IdTexts();
@@ -139,7 +139,7 @@ TEST(TreeChart, CollateralRelativesKeepTheGenerationsOfTheProband)
 
 TEST(TreeChart, RefusesWithTheMessageTheUserSees)
 {
-    TAhnenData data = test::DataFromGedcom(kFamily);
+    TAhnenData data = test::DataFromGedcom(kChartFamily);
     TImageSettings settings;
     test::ExpectError([&] { BuildTreeChartBitmap(data, settings, IdTexts()); },
                       "Kein Proband gewählt!");
