@@ -127,6 +127,9 @@ public:
     // the y-down chart); the background is the chart's colour where the text lands.
     virtual void RotatedText(Point centre, std::string_view text, TColor color, TColor background,
                              double angle) = 0;
+    // The same in the style's font at another size (points).
+    virtual void RotatedTextAtSize(Point centre, std::string_view text, TColor color,
+                                   TColor background, double angle, int points) = 0;
 
     // Shapes between the corners a and b (a rectangle covers a.x .. b.x - 1 on a picture).
     virtual void Rectangle(Point a, Point b, const ShapeStyle& style) = 0;

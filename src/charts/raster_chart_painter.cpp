@@ -85,9 +85,16 @@ void RasterChartPainter::LabelLine(Point at, TColor background, std::string_view
 void RasterChartPainter::RotatedText(Point centre, std::string_view text, TColor color,
                                      TColor background, double angle)
 {
+    RotatedTextAtSize(centre, text, color, background, angle, m_style.font.size);
+}
+
+void RasterChartPainter::RotatedTextAtSize(Point centre, std::string_view text, TColor color,
+                                           TColor background, double angle, int points)
+{
     Canvas& canvas = Paint();
     FontSpec font = m_style.font;
     font.color = color;
+    font.size = points;
     canvas.SetFont(font);
     DrawRotatedText(canvas, Utf16FromUtf8(text), centre, background, angle);
 }

@@ -26,6 +26,8 @@ public:
     void LabelLine(Point at, TColor background, std::string_view text) override;
     void RotatedText(Point centre, std::string_view text, TColor color, TColor background,
                      double angle) override;
+    void RotatedTextAtSize(Point centre, std::string_view text, TColor color, TColor background,
+                           double angle, int points) override;
     void Rectangle(Point a, Point b, const ShapeStyle& style) override;
     void Ellipse(Point a, Point b, const ShapeStyle& style) override;
     void Polygon(std::span<const Point> points, const ShapeStyle& style) override;

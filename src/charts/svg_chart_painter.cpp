@@ -137,12 +137,18 @@ void SvgChartPainter::LabelLine(Point at, TColor background, std::string_view te
 
 // The text centred on the centre inside a group turned about it; a document needs no key
 // colour, so the background is not used.
-void SvgChartPainter::RotatedText(Point centre, std::string_view text, TColor color, TColor,
-                                  double angle)
+void SvgChartPainter::RotatedText(Point centre, std::string_view text, TColor color,
+                                  TColor background, double angle)
+{
+    RotatedTextAtSize(centre, text, color, background, angle, m_style.font.size);
+}
+
+void SvgChartPainter::RotatedTextAtSize(Point centre, std::string_view text, TColor color, TColor,
+                                        double angle, int points)
 {
     m_svg.Pen = {color, 0};
     m_svg.Brush = {color, TSVGBrushStyle::Solid};
-    UseFont();
+    m_svg.Font = {m_style.font.name, points};
     char degrees[32];
     std::snprintf(degrees, sizeof degrees, "%.0f", angle * 180 / std::numbers::pi);
     m_svg.Add("<g transform=\"rotate(" + std::string(degrees) + "," + std::to_string(centre.x) +

@@ -1,8 +1,11 @@
 // "chart": the charts of a proband written to a picture, SVG, PDF or HTML file.
+#include <functional>
+
 #include "app/program_identity.h"
 #include "calc/family_document.h"
 #include "charts/tree/template_texts.h"
 #include "charts/tree/tree_chart_file.h"
+#include "charts/triangle/triangle_file.h"
 #include "cli/command.h"
 #include "cli/completion.h"
 #include "cli/data_source.h"
@@ -16,7 +19,14 @@
 namespace qv::cli {
 namespace {
 
-int RunTreeChart(const std::vector<std::string>& args)
+// What a chart command writes: the chart of the document with the settings, to the output.
+using ChartWriter = std::function<std::optional<OutputCounts>(
+    FamilyDocument& document, const TImageSettings& settings, const std::string& output,
+    const ProgressCallback& progress)>;
+
+// The options every chart command shares, the family file read, the proband, Kekule-1 person
+// and selection applied, the chart written and its persons counted.
+int RunChartCommand(const std::vector<std::string>& args, const ChartWriter& write)
 {
     Arguments parsed(args, {kExampleOption,
                             {"--root", true},
@@ -41,12 +51,30 @@ int RunTreeChart(const std::vector<std::string>& args)
     SelectionList selection(settings);
     ApplySelectionOptions(parsed, data, selection);
     Completion completion;
-    const TreeChartTexts texts = TemplateTexts(document.Calc(), settings);
-    const std::optional<OutputCounts> counts =
-        WriteTreeChart(data, settings, texts, output, ProgramIdentification(), bar.Callback());
+    const std::optional<OutputCounts> counts = write(document, settings, output, bar.Callback());
     if (!counts || InterruptRequested()) return Interrupted();
     completion.Print({"Personen: " + std::to_string(counts->persons)});
     return 0;
+}
+
+int RunTreeChart(const std::vector<std::string>& args)
+{
+    return RunChartCommand(args, [](FamilyDocument& document, const TImageSettings& settings,
+                                    const std::string& output, const ProgressCallback& progress) {
+        const TreeChartTexts texts = TemplateTexts(document.Calc(), settings);
+        return WriteTreeChart(document.Data(), settings, texts, output, ProgramIdentification(),
+                              progress);
+    });
+}
+
+int RunTriangleChart(const std::vector<std::string>& args)
+{
+    return RunChartCommand(args, [](FamilyDocument& document, const TImageSettings& settings,
+                                    const std::string& output, const ProgressCallback& progress) {
+        const TriangleLabels labels = TriangleTemplateLabels(document.Calc(), settings);
+        return WriteTriangleDiagram(document.Data(), settings, labels, output,
+                                    ProgramIdentification(), progress);
+    });
 }
 
 }  // namespace
@@ -56,7 +84,8 @@ int RunChart(const std::vector<std::string>& args)
     std::string kind = args.empty() ? "" : args[0];
     std::vector<std::string> rest(args.begin() + (args.empty() ? 0 : 1), args.end());
     if (kind == "tree") return RunTreeChart(rest);
-    throw UsageError("chart erwartet tree");
+    if (kind == "triangle") return RunTriangleChart(rest);
+    throw UsageError("chart erwartet tree oder triangle");
 }
 
 }  // namespace qv::cli

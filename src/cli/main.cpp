@@ -120,12 +120,16 @@ const std::vector<Command>& Commands()
          "AUSGABE: .html, .htm, .xlsx oder .docx. Die Spalten stehen in den Blöcken\n"
          "TABLE_CAPTIONS und TABLE_GEN_CAPTIONS der Einstellungsdatei.",
          RunTable},
-        {"chart", "Ahnentafel/Ostrelle eines Probanden als Bild, SVG, PDF oder HTML",
+        {"chart", "Ahnentafel/Ostrelle oder Dreiecksdiagramm eines Probanden als Bild, SVG, PDF oder HTML",
          "chart tree (DATEI | --example) --root PERSON [--kekule-one PERSON]\n"
          "            [--select PERSON,... | --query NAME:PERSON,...]...\n"
          "            [--config DATEI] [--set SCHLÜSSEL=WERT]... -o AUSGABE\n"
+         "        quilvane-cli chart triangle (DATEI | --example) --root PERSON\n"
+         "            [--kekule-one PERSON] [--select PERSON,... | --query NAME:PERSON,...]...\n"
+         "            [--config DATEI] [--set SCHLÜSSEL=WERT]... -o AUSGABE\n"
          "AUSGABE: .png, .bmp, .svg, .pdf, .html oder .htm. Baumtyp, Richtung, Beschriftung und\n"
-         "die übrigen Einstellungen (AT_…, NODE_…, FONT_…) kommen aus --config und --set.\n"
+         "die übrigen Einstellungen (AT_… für tree, DD_… für triangle, NODE_…, FONT_…) kommen\n"
+         "aus --config und --set.\n"
          "Strg+C bricht ab (Status 130).",
          RunChart},
         {"webgl", "die 3D-Ansicht der Vorfahren eines Probanden als WebGL-Seite",

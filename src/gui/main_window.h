@@ -31,6 +31,7 @@ class PreviewWindow;
 class TableSettingsDialog;
 class TMiniAhnentafel;
 class TreeChartDialog;
+class TriangleDialog;
 
 
 class MainWindow : public QMainWindow {
@@ -69,6 +70,7 @@ public:
     QMenu& RecentMenu() { return *m_openMenu; }
     QMenu& OutputMenu() { return *m_outputMenu; }
     TreeChartDialog& TreeDialog() { return *m_treeDialog; }
+    TriangleDialog& TriangleSettingsDialog() { return *m_triangleDialog; }
     PreviewWindow& Preview() { return *m_preview; }
     TMiniAhnentafel& MiniAncestors() { return *m_miniAncestors; }
     ContextHelp& Help() { return *m_help; }
@@ -86,6 +88,7 @@ public:
 
     // The output commands of the "Ausgabe" menu.
     void MakeTreeChart();
+    void MakeTriangleDiagram();
     void MakeSiblingList();
     void MakePersonTable();
     void MakeGenerationTable();
@@ -142,6 +145,7 @@ private:
     QMenu* m_openMenu = nullptr;
     QMenu* m_outputMenu = nullptr;
     TreeChartDialog* m_treeDialog = nullptr;
+    TriangleDialog* m_triangleDialog = nullptr;
     PreviewWindow* m_preview = nullptr;
     TableSettingsDialog* m_personTableDialog = nullptr;
     TableSettingsDialog* m_generationTableDialog = nullptr;

@@ -16,6 +16,7 @@
 #include "gui/selection_page.h"
 #include "gui/table_settings_dialog.h"
 #include "gui/tree_chart_dialog.h"
+#include "gui/triangle_dialog.h"
 
 namespace qv {
 
@@ -30,6 +31,7 @@ void MainWindow::BuildHelp(QMenu& helpMenu)
     m_help->Register(m_progress, kHelpProgress);
     m_help->Register(m_leftPages->cornerWidget(Qt::TopRightCorner), kHelpButton);
     BindDialogHelp(*m_help, *m_treeDialog, HelpDialog::TreeChart);
+    BindDialogHelp(*m_help, *m_triangleDialog, HelpDialog::Triangle);
     BindDialogHelp(*m_help, *m_personTableDialog, HelpDialog::PersonTable);
     BindDialogHelp(*m_help, *m_generationTableDialog, HelpDialog::GenerationTable);
 
