@@ -3,10 +3,16 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+
+#include "gui/template_editor.h"
+#include "gui/text_block_editor.h"
+#include "gui/user_dialogs.h"
 
 namespace qv {
 
@@ -69,6 +75,81 @@ QGroupBox* SettingsForm::MakeRadios(const QString& title, const QStringList& ite
         if (checked) Changed();
     });
     return group;
+}
+
+QGroupBox* SettingsForm::Box(const QString& title, QWidget* parent, QLayout* layout)
+{
+    auto* box = new QGroupBox(title, parent);
+    box->setLayout(layout);
+    return box;
+}
+
+QGroupBox* SettingsForm::BindComments(bool& header, bool& footer, bool& headline,
+                                      TImageSettings& settings, UserDialogs& dialogs,
+                                      QWidget* parent)
+{
+    auto* comments = new QGridLayout;
+    comments->addWidget(BindCheck("Kopfzeile", header, parent), 0, 0);
+    comments->addWidget(BindCheck("Fußzeile", footer, parent), 1, 0);
+    comments->addWidget(BindCheck("dynamische Kopfzeile", headline, parent), 2, 0);
+    auto* editHeader = new QPushButton("Bearbeiten", parent);
+    auto* editFooter = new QPushButton("Bearbeiten", parent);
+    comments->addWidget(editHeader, 0, 1);
+    comments->addWidget(editFooter, 1, 1);
+    connect(editHeader, &QPushButton::clicked, this, [this, &settings, &dialogs] {
+        EditTextBlock(dialogs, "Kopfzeile", settings.CommentHeaderText);
+    });
+    connect(editFooter, &QPushButton::clicked, this, [this, &settings, &dialogs] {
+        EditTextBlock(dialogs, "Fußzeile", settings.CommentFooterText);
+    });
+    return Box("Kommentare", parent, comments);
+}
+
+void SettingsForm::OpenOnUserChoice(QAbstractButton* button, std::function<void()> open)
+{
+    connect(button, &QAbstractButton::toggled, this, [this, open](bool on) {
+        if (on && !IsFilling() && isVisible()) open();
+    });
+}
+
+void SettingsForm::EditTemplate(UserDialogs& dialogs, TemplateEditor& editor,
+                                TArrayOfString& lines)
+{
+    editor.Load(lines);
+    if (dialogs.RunDialog(editor)) {
+        lines = editor.Lines();
+        emit SettingsChanged();
+    }
+}
+
+void SettingsForm::EditTextBlock(UserDialogs& dialogs, const QString& title,
+                                 TArrayOfString& lines)
+{
+    TextBlockEditor editor(title, this);
+    editor.Load(lines);
+    if (dialogs.RunDialog(editor)) {
+        lines = editor.Lines();
+        emit SettingsChanged();
+    }
+}
+
+QGroupBox* SettingsForm::Group(const QString& title) const
+{
+    for (QGroupBox* box : findChildren<QGroupBox*>())
+        if (box->title() == title) return box;
+    return nullptr;
+}
+
+QCheckBox* SettingsForm::Check(const QString& caption) const
+{
+    for (QCheckBox* box : findChildren<QCheckBox*>())
+        if (box->text() == caption) return box;
+    return nullptr;
+}
+
+void SettingsForm::ChooseRadio(const QString& groupTitle, int item)
+{
+    Group(groupTitle)->findChildren<QRadioButton*>()[item]->setChecked(true);
 }
 
 }  // namespace qv

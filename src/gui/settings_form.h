@@ -7,12 +7,19 @@
 
 #include <QDialog>
 
+#include "app/image_settings.h"
+
+class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
 class QGroupBox;
+class QLayout;
 class QSpinBox;
 
 namespace qv {
+
+class TemplateEditor;
+class UserDialogs;
 
 class SettingsForm : public QDialog {
     Q_OBJECT
@@ -23,6 +30,11 @@ public:
     // Loads every control from the settings (spin edits clamp into their ranges).
     void Fill();
     bool IsFilling() const { return m_filling; }
+
+    // The controls tests and the context help reach, by caption.
+    QGroupBox* Group(const QString& title) const;
+    QCheckBox* Check(const QString& caption) const;
+    void ChooseRadio(const QString& groupTitle, int item);
 
 signals:
     // After a change was written to the settings (the preview redraws on it).
@@ -36,6 +48,15 @@ protected:
     template <typename Int>
     QGroupBox* BindRadios(const QString& title, const QStringList& items, Int& field,
                           QWidget* parent);
+    static QGroupBox* Box(const QString& title, QWidget* parent, QLayout* layout);
+    // "Kommentare": the three switches and "Bearbeiten" for the header and footer texts.
+    QGroupBox* BindComments(bool& header, bool& footer, bool& headline,
+                            TImageSettings& settings, UserDialogs& dialogs, QWidget* parent);
+    // Runs `open` when the user (not the filling) turns the button on while it is shown.
+    void OpenOnUserChoice(QAbstractButton* button, std::function<void()> open);
+    // The editor on the lines; its lines are taken when it closes with "Übernehmen".
+    void EditTemplate(UserDialogs& dialogs, TemplateEditor& editor, TArrayOfString& lines);
+    void EditTextBlock(UserDialogs& dialogs, const QString& title, TArrayOfString& lines);
     // Called after loading and after every change: dependent controls' enabling.
     virtual void UpdateEnabling() {}
     void Changed();

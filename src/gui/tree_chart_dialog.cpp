@@ -15,18 +15,10 @@
 
 #include "app/placeholder_lists.h"
 #include "gui/template_editor.h"
-#include "gui/text_block_editor.h"
 #include "gui/user_dialogs.h"
 
 namespace qv {
 namespace {
-
-QGroupBox* Box(const QString& title, QWidget* parent, QLayout* layout)
-{
-    auto* box = new QGroupBox(title, parent);
-    box->setLayout(layout);
-    return box;
-}
 
 QSpinBox* WithHint(QSpinBox* spin, const QString& hint)
 {
@@ -141,41 +133,31 @@ QWidget* TreeChartDialog::BuildRightColumn()
     labels->addRow(BindCheck("? für unbek. Daten", tree.LabelsQuestionMark, column));
     labels->addRow(BindCheck("erweiterte Beschriftung", tree.LabelExt, column));
     layout->addLayout(labels);
-    auto* comments = new QGridLayout;
-    comments->addWidget(BindCheck("Kopfzeile", tree.CommentHeader, column), 0, 0);
-    comments->addWidget(BindCheck("Fußzeile", tree.CommentFooter, column), 1, 0);
-    comments->addWidget(BindCheck("dynamische Kopfzeile", tree.CommentHeadline, column), 2, 0);
-    auto* editHeader = new QPushButton("Bearbeiten", column);
-    auto* editFooter = new QPushButton("Bearbeiten", column);
-    comments->addWidget(editHeader, 0, 1);
-    comments->addWidget(editFooter, 1, 1);
-    layout->addWidget(Box("Kommentare", column, comments));
+    layout->addWidget(BindComments(tree.CommentHeader, tree.CommentFooter, tree.CommentHeadline,
+                                   m_settings, m_dialogs, column));
     layout->addStretch();
-    connect(editHeader, &QPushButton::clicked, this,
-            [this] { EditTextBlock("Kopfzeile", m_settings.CommentHeaderText); });
-    connect(editFooter, &QPushButton::clicked, this,
-            [this] { EditTextBlock("Fußzeile", m_settings.CommentFooterText); });
     return column;
 }
 
+// Choosing "benutzerdefiniert" or switching on the headline or extended labels opens the
+// matching editor.
 void TreeChartDialog::ConnectEditorTriggers()
 {
-    // Choosing "benutzerdefiniert" or switching on the headline or extended labels opens
-    // the matching editor, but never while the dialog is being filled or hidden.
-    auto trigger = [this](QAbstractButton* button, auto open) {
-        connect(button, &QAbstractButton::toggled, this, [this, open](bool on) {
-            if (on && !IsFilling() && isVisible()) open();
-        });
-    };
     TreeChartSettings& tree = m_settings.Tree;
-    trigger(Group("Beschriftung Personen")->findChildren<QRadioButton*>()[3],
-            [this, &tree] { EditTemplate(*m_personLabelEditor, tree.LabelCustomText); });
-    trigger(Group("Beschriftung Generationen")->findChildren<QRadioButton*>()[1],
-            [this, &tree] { EditTemplate(*m_generationLabelEditor, tree.LabelGenCustomText); });
-    trigger(Check("dynamische Kopfzeile"),
-            [this] { EditTemplate(*m_headlineEditor, m_settings.CommentHeadlineText); });
-    trigger(Check("erweiterte Beschriftung"),
-            [this, &tree] { EditTemplate(*m_personLabelEditor, tree.LabelCustomTextExt); });
+    OpenOnUserChoice(Group("Beschriftung Personen")->findChildren<QRadioButton*>()[3],
+                     [this, &tree] {
+                         EditTemplate(m_dialogs, *m_personLabelEditor, tree.LabelCustomText);
+                     });
+    OpenOnUserChoice(Group("Beschriftung Generationen")->findChildren<QRadioButton*>()[1],
+                     [this, &tree] {
+                         EditTemplate(m_dialogs, *m_generationLabelEditor, tree.LabelGenCustomText);
+                     });
+    OpenOnUserChoice(Check("dynamische Kopfzeile"), [this] {
+        EditTemplate(m_dialogs, *m_headlineEditor, m_settings.CommentHeadlineText);
+    });
+    OpenOnUserChoice(Check("erweiterte Beschriftung"), [this, &tree] {
+        EditTemplate(m_dialogs, *m_personLabelEditor, tree.LabelCustomTextExt);
+    });
 }
 
 void TreeChartDialog::UpdateEnabling()
@@ -184,44 +166,6 @@ void TreeChartDialog::UpdateEnabling()
     Check("Seitenverwandte")->setEnabled(type == 0);
     Check("minimale Darstellung")->setEnabled(type == 1 || type == 2);
     Check("nur x-chrom. Linien")->setEnabled(type == 2);
-}
-
-void TreeChartDialog::EditTemplate(TemplateEditor& editor, TArrayOfString& lines)
-{
-    editor.Load(lines);
-    if (m_dialogs.RunDialog(editor)) {
-        lines = editor.Lines();
-        emit SettingsChanged();
-    }
-}
-
-void TreeChartDialog::EditTextBlock(const QString& title, TArrayOfString& lines)
-{
-    TextBlockEditor editor(title, this);
-    editor.Load(lines);
-    if (m_dialogs.RunDialog(editor)) {
-        lines = editor.Lines();
-        emit SettingsChanged();
-    }
-}
-
-QGroupBox* TreeChartDialog::Group(const QString& title) const
-{
-    for (QGroupBox* box : findChildren<QGroupBox*>())
-        if (box->title() == title) return box;
-    return nullptr;
-}
-
-QCheckBox* TreeChartDialog::Check(const QString& caption) const
-{
-    for (QCheckBox* box : findChildren<QCheckBox*>())
-        if (box->text() == caption) return box;
-    return nullptr;
-}
-
-void TreeChartDialog::ChooseRadio(const QString& groupTitle, int item)
-{
-    Group(groupTitle)->findChildren<QRadioButton*>()[item]->setChecked(true);
 }
 
 }  // namespace qv

@@ -21,11 +21,6 @@ class TreeChartDialog : public SettingsForm {
 public:
     TreeChartDialog(TImageSettings& settings, UserDialogs& dialogs, QWidget* parent = nullptr);
 
-    // The controls tests and the preview reach.
-    QGroupBox* Group(const QString& title) const;
-    QCheckBox* Check(const QString& caption) const;
-    void ChooseRadio(const QString& groupTitle, int item);
-
 signals:
     void PreviewRequested();
 
@@ -37,8 +32,6 @@ private:
     QWidget* BuildMiddleColumn();
     QWidget* BuildRightColumn();
     void ConnectEditorTriggers();
-    void EditTemplate(TemplateEditor& editor, TArrayOfString& lines);
-    void EditTextBlock(const QString& title, TArrayOfString& lines);
 
     TImageSettings& m_settings;
     UserDialogs& m_dialogs;

@@ -4,7 +4,6 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -14,20 +13,9 @@
 
 #include "app/placeholder_lists.h"
 #include "gui/template_editor.h"
-#include "gui/text_block_editor.h"
 #include "gui/user_dialogs.h"
 
 namespace qv {
-namespace {
-
-QGroupBox* Box(const QString& title, QWidget* parent, QLayout* layout)
-{
-    auto* box = new QGroupBox(title, parent);
-    box->setLayout(layout);
-    return box;
-}
-
-}  // namespace
 
 TriangleDialog::TriangleDialog(TImageSettings& settings, UserDialogs& dialogs, QWidget* parent)
     : SettingsForm(parent),
@@ -49,7 +37,13 @@ TriangleDialog::TriangleDialog(TImageSettings& settings, UserDialogs& dialogs, Q
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    ConnectEditorTriggers();
+    // Choosing "benutzerdefiniert" or switching on the headline opens the matching editor.
+    OpenOnUserChoice(Group("Beschriftung Personen")->findChildren<QRadioButton*>()[3], [this] {
+        EditTemplate(m_dialogs, *m_personLabelEditor, m_settings.Triangle.LabelCustomText);
+    });
+    OpenOnUserChoice(Check("dynamische Kopfzeile"), [this] {
+        EditTemplate(m_dialogs, *m_headlineEditor, m_settings.CommentHeadlineText);
+    });
 }
 
 QWidget* TriangleDialog::BuildLeftColumn()
@@ -97,81 +91,10 @@ QWidget* TriangleDialog::BuildRightColumn()
     labels->layout()->addWidget(
         BindCheck("? für unbek. Daten", triangle.LabelsQuestionMark, labels));
     layout->addWidget(labels);
-    layout->addWidget(BuildComments(column));
+    layout->addWidget(BindComments(triangle.CommentHeader, triangle.CommentFooter,
+                                   triangle.CommentHeadline, m_settings, m_dialogs, column));
     layout->addStretch();
     return column;
-}
-
-QGroupBox* TriangleDialog::BuildComments(QWidget* parent)
-{
-    TriangleSettings& triangle = m_settings.Triangle;
-    auto* comments = new QGridLayout;
-    comments->addWidget(BindCheck("Kopfzeile", triangle.CommentHeader, parent), 0, 0);
-    comments->addWidget(BindCheck("Fußzeile", triangle.CommentFooter, parent), 1, 0);
-    comments->addWidget(BindCheck("dynamische Kopfzeile", triangle.CommentHeadline, parent), 2, 0);
-    auto* editHeader = new QPushButton("Bearbeiten", parent);
-    auto* editFooter = new QPushButton("Bearbeiten", parent);
-    comments->addWidget(editHeader, 0, 1);
-    comments->addWidget(editFooter, 1, 1);
-    connect(editHeader, &QPushButton::clicked, this,
-            [this] { EditTextBlock("Kopfzeile", m_settings.CommentHeaderText); });
-    connect(editFooter, &QPushButton::clicked, this,
-            [this] { EditTextBlock("Fußzeile", m_settings.CommentFooterText); });
-    return Box("Kommentare", parent, comments);
-}
-
-// Choosing "benutzerdefiniert" or switching on the headline opens the matching editor, but
-// never while the dialog is being filled or hidden.
-void TriangleDialog::ConnectEditorTriggers()
-{
-    auto trigger = [this](QAbstractButton* button, auto open) {
-        connect(button, &QAbstractButton::toggled, this, [this, open](bool on) {
-            if (on && !IsFilling() && isVisible()) open();
-        });
-    };
-    trigger(Group("Beschriftung Personen")->findChildren<QRadioButton*>()[3], [this] {
-        EditTemplate(*m_personLabelEditor, m_settings.Triangle.LabelCustomText);
-    });
-    trigger(Check("dynamische Kopfzeile"),
-            [this] { EditTemplate(*m_headlineEditor, m_settings.CommentHeadlineText); });
-}
-
-void TriangleDialog::EditTemplate(TemplateEditor& editor, TArrayOfString& lines)
-{
-    editor.Load(lines);
-    if (m_dialogs.RunDialog(editor)) {
-        lines = editor.Lines();
-        emit SettingsChanged();
-    }
-}
-
-void TriangleDialog::EditTextBlock(const QString& title, TArrayOfString& lines)
-{
-    TextBlockEditor editor(title, this);
-    editor.Load(lines);
-    if (m_dialogs.RunDialog(editor)) {
-        lines = editor.Lines();
-        emit SettingsChanged();
-    }
-}
-
-QGroupBox* TriangleDialog::Group(const QString& title) const
-{
-    for (QGroupBox* box : findChildren<QGroupBox*>())
-        if (box->title() == title) return box;
-    return nullptr;
-}
-
-QCheckBox* TriangleDialog::Check(const QString& caption) const
-{
-    for (QCheckBox* box : findChildren<QCheckBox*>())
-        if (box->text() == caption) return box;
-    return nullptr;
-}
-
-void TriangleDialog::ChooseRadio(const QString& groupTitle, int item)
-{
-    Group(groupTitle)->findChildren<QRadioButton*>()[item]->setChecked(true);
 }
 
 }  // namespace qv

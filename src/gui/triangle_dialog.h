@@ -4,9 +4,6 @@
 #include "app/image_settings.h"
 #include "gui/settings_form.h"
 
-class QCheckBox;
-class QGroupBox;
-
 namespace qv {
 
 class TemplateEditor;
@@ -18,18 +15,9 @@ class TriangleDialog : public SettingsForm {
 public:
     TriangleDialog(TImageSettings& settings, UserDialogs& dialogs, QWidget* parent = nullptr);
 
-    // The controls tests reach.
-    QGroupBox* Group(const QString& title) const;
-    QCheckBox* Check(const QString& caption) const;
-    void ChooseRadio(const QString& groupTitle, int item);
-
 private:
     QWidget* BuildLeftColumn();
     QWidget* BuildRightColumn();
-    QGroupBox* BuildComments(QWidget* parent);
-    void ConnectEditorTriggers();
-    void EditTemplate(TemplateEditor& editor, TArrayOfString& lines);
-    void EditTextBlock(const QString& title, TArrayOfString& lines);
 
     TImageSettings& m_settings;
     UserDialogs& m_dialogs;
