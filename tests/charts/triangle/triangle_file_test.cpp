@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 
 #include <QImage>
 
@@ -22,6 +23,22 @@
 
 namespace qv {
 namespace {
+
+// The symbols the SVG shows: of one colour, one after the other at one pixel, the merged
+// path moves there only once.
+int DistinctSymbols(const TImage_Dreiecksdiagramm& chart)
+{
+    std::map<char, Point> last;
+    int count = 0;
+    for (const TrianglePoint& point : chart.Points()) {
+        const char sex = chart.Data.Persons[size_t(point.person)].Sex;
+        const Point at = chart.Geometry().Place(point.side, point.h, point.b);
+        const auto [it, first] = last.try_emplace(sex == 'M' || sex == 'F' ? sex : 'U', at);
+        count += first || !(it->second == at) ? 1 : 0;
+        it->second = at;
+    }
+    return count;
+}
 
 class TriangleFileTest : public testing::Test {
 protected:
@@ -67,7 +84,7 @@ TEST_F(TriangleFileTest, EveryFormatHoldsTheSameDiagram)
     EXPECT_EQ(test::XmlReaderError(svgText), "");
     pugi::xml_document svg;
     ASSERT_TRUE(svg.load_string(svgText.c_str()));
-    EXPECT_EQ(test::CountSymbols(svg), chart.PersonCount());
+    EXPECT_EQ(test::CountSymbols(svg), DistinctSymbols(chart));
     EXPECT_EQ(svg.select_nodes("//foreignObject").size(), 1u);
     EXPECT_EQ(svg.select_nodes("//text[.='Vorfahren']").size(), 1u);
     const std::string surname =
@@ -76,8 +93,9 @@ TEST_F(TriangleFileTest, EveryFormatHoldsTheSameDiagram)
 
     test::CheckedPdfPage(m_dir.File("dreieck.pdf"));
     const std::string pdfText = test::PdfText(m_dir.File("dreieck.pdf"));
-    EXPECT_NE(pdfText.find("Vorfahren"), std::string::npos);
+    // The turned side names come out of the reader in pieces; the level texts do not.
     EXPECT_NE(pdfText.find("g'b"), std::string::npos);
+    EXPECT_NE(pdfText.find(surname), std::string::npos);
 
     const std::string page = Read("dreieck.html");
     EXPECT_NE(page.find("<p>Dreieck der Familie</p>\r\n<svg "), std::string::npos);
@@ -111,6 +129,8 @@ TEST(TriangleSharedFiles, RoyalAndQueenInEveryDirection)
         TCalcClass calc(data);
         TImageSettings settings = test::TreeSettings(data, root);
         settings.Triangle.Label = 2;
+        TImage_Dreiecksdiagramm chart(data, settings);
+        ASSERT_TRUE(chart.Create({}));
         for (uint8_t direction = 0; direction < 4; ++direction) {
             settings.Triangle.Alignment = direction;
             const TriangleLabels labels = TriangleTemplateLabels(calc, settings);
@@ -119,7 +139,8 @@ TEST(TriangleSharedFiles, RoyalAndQueenInEveryDirection)
             ASSERT_TRUE(WriteTriangleDiagram(data, settings, labels, dir.File("d.pdf"), "t"));
             pugi::xml_document document;
             ASSERT_TRUE(document.load_file(dir.File("d.svg").c_str()));
-            EXPECT_EQ(test::CountSymbols(document), svg->persons);
+            EXPECT_EQ(svg->persons, chart.PersonCount());
+            EXPECT_EQ(test::CountSymbols(document), DistinctSymbols(chart));
             test::CheckedPdfPage(dir.File("d.pdf"), 10);
         }
     }
