@@ -3,6 +3,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QPushButton>
@@ -82,6 +83,17 @@ QGroupBox* SettingsForm::Box(const QString& title, QWidget* parent, QLayout* lay
     auto* box = new QGroupBox(title, parent);
     box->setLayout(layout);
     return box;
+}
+
+QGroupBox* SettingsForm::BindSymbols(TImageSettings_Symbol& symbol, QWidget* parent)
+{
+    auto* symbols = new QFormLayout;
+    QSpinBox* radius = BindSpin(2, 25, symbol.Radius, parent);
+    radius->setToolTip("Radius der Symbole in Pixel");
+    symbols->addRow("Größe:", radius);
+    symbols->addRow(BindCheck("Farbig", symbol.Colored, parent));
+    symbols->addRow(BindCheck("gefüllt", symbol.Filled, parent));
+    return Box("Symbole", parent, symbols);
 }
 
 QGroupBox* SettingsForm::BindComments(bool& header, bool& footer, bool& headline,

@@ -49,6 +49,8 @@ protected:
     QGroupBox* BindRadios(const QString& title, const QStringList& items, Int& field,
                           QWidget* parent);
     static QGroupBox* Box(const QString& title, QWidget* parent, QLayout* layout);
+    // "Symbole": the radius (2..25), coloured and filled symbols, shared by the charts.
+    QGroupBox* BindSymbols(TImageSettings_Symbol& symbol, QWidget* parent);
     // "Kommentare": the three switches and "Bearbeiten" for the header and footer texts.
     QGroupBox* BindComments(bool& header, bool& footer, bool& headline,
                             TImageSettings& settings, UserDialogs& dialogs, QWidget* parent);

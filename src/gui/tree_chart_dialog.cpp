@@ -68,12 +68,7 @@ QWidget* TreeChartDialog::BuildLeftColumn()
     layout->addWidget(BindRadios(
         "Sortierung", {"Keine", "Linienlänge minimieren", "Überschneidungen min."}, tree.Sorting,
         column));
-    auto* symbols = new QFormLayout;
-    symbols->addRow("Größe:", WithHint(BindSpin(2, 25, m_settings.Symbol.Radius, column),
-                                       "Radius der Symbole in Pixel"));
-    symbols->addRow(BindCheck("Farbig", m_settings.Symbol.Colored, column));
-    symbols->addRow(BindCheck("gefüllt", m_settings.Symbol.Filled, column));
-    layout->addWidget(Box("Symbole", column, symbols));
+    layout->addWidget(BindSymbols(m_settings.Symbol, column));
     auto* lines = new QVBoxLayout;
     lines->addWidget(BindCheck("Kantenglättung", tree.Antialiasing, column));
     layout->addWidget(Box("Linien", column, lines));

@@ -54,13 +54,7 @@ QWidget* TriangleDialog::BuildLeftColumn()
     layout->addWidget(BindRadios(
         "Richtung", {"unten rechts", "oben links", "oben rechts", "unten links"},
         triangle.Alignment, column));
-    auto* symbols = new QFormLayout;
-    QSpinBox* radius = BindSpin(2, 25, m_settings.Symbol.Radius, column);
-    radius->setToolTip("Radius der Symbole in Pixel");
-    symbols->addRow("Größe:", radius);
-    symbols->addRow(BindCheck("Farbig", m_settings.Symbol.Colored, column));
-    symbols->addRow(BindCheck("gefüllt", m_settings.Symbol.Filled, column));
-    layout->addWidget(Box("Symbole", column, symbols));
+    layout->addWidget(BindSymbols(m_settings.Symbol, column));
     auto* font = new QFormLayout;
     font->addRow("Größe:", BindSpin(5, 100, m_settings.FontSize, column));
     font->addRow(BindCheck("Kantenglättung", m_settings.FontAntialiasing, column));
