@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QImage>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QSpinBox>
 
 #include <gtest/gtest.h>
@@ -42,7 +43,8 @@ TEST_F(TriangleCommandTest, MenuEntryWritesThePictureAndCountsPersons)
     EXPECT_EQ(m_dialogs->dialogsShown.back(), "Einstellungen - Grafik - Dreiecksdiagramm");
     ASSERT_TRUE(std::filesystem::exists(path + ".png"));
     EXPECT_GT(QImage(QString::fromStdString(path + ".png")).width(), 200);
-    EXPECT_TRUE(m_dialogs->shown.back().startsWith("F: Personen: 20\nBenötigte Zeit: "))
+    // The persons of the tree chart: Lena's ancestors, herself and her descendants.
+    EXPECT_TRUE(m_dialogs->shown.back().startsWith("F: Personen: 21\nBenötigte Zeit: "))
         << m_dialogs->shown.back().toStdString();
     EXPECT_TRUE(m_dialogs->shown.back().endsWith("Bild anzeigen?"));
     ASSERT_EQ(m_dialogs->offeredFilters.size(), 5u);
