@@ -117,9 +117,9 @@ TEST_F(TriangleFileTest, CancelOrUnknownFormatLeavesNoFile)
         "Unbekanntes Dateiformat für das Dreiecksdiagramm: " + m_dir.File("x.gif"));
 }
 
-// Both large files of the team, every direction: the PDF passes qpdf, the SVG parses and
+// Both large files of the team, in two directions: the PDF passes qpdf, the SVG parses and
 // holds a symbol per person counted.
-TEST(TriangleSharedFiles, RoyalAndQueenInEveryDirection)
+TEST(TriangleSharedFiles, RoyalAndQueenInTwoDirections)
 {
     QV_REQUIRE_TESTDATA();
     test::ScratchDirectory dir("triangle-shared");
@@ -131,7 +131,8 @@ TEST(TriangleSharedFiles, RoyalAndQueenInEveryDirection)
         settings.Triangle.Label = 2;
         TImage_Dreiecksdiagramm chart(data, settings);
         ASSERT_TRUE(chart.Create({}));
-        for (uint8_t direction = 0; direction < 4; ++direction) {
+        // Two directions that turn both axes: the others mirror these.
+        for (uint8_t direction : {0, 3}) {
             settings.Triangle.Alignment = direction;
             const TriangleLabels labels = TriangleTemplateLabels(calc, settings);
             const auto svg = WriteTriangleDiagram(data, settings, labels, dir.File("d.svg"), "t");
