@@ -1,6 +1,7 @@
 // The engine as the batch tool's generations and metrics commands use it: Queen.ged at
 // Elizabeth II (I3062, 171 generations of ancestry) and a closed population of 200 persons per
 // generation over 40 generations; target for the full path-metric set: under 5 s and 10 s.
+// A chain of 100,000 fathers with all metrics: seconds.
 #include <benchmark/benchmark.h>
 
 #include "calc/calc_class.h"
@@ -79,6 +80,32 @@ void BM_QueenAllMetrics(benchmark::State& state)
     OnQueen(state, AllNames());
 }
 
+// A chain of fathers, each son with a mother from outside the chain (son i is person i, his
+// mother person n + i): the shape on which "c", f and the path counts once grew with the
+// square of the length. Target: 100,000 generations in seconds.
+TAhnenData FatherChain(int n)
+{
+    TAhnenData data(2 * int64_t(n), n - 1);
+    for (int i = 0; i < n; ++i) {
+        data.Persons[i].Id = "I" + std::to_string(i + 1);
+        data.Persons[i].Sex = 'M';
+        data.Persons[n + i].Id = "W" + std::to_string(i + 1);
+        data.Persons[n + i].Sex = 'F';
+        if (i + 1 == n) continue;
+        data.Families[i].Husband = i + 1;
+        data.Families[i].Wife = n + i + 1;
+        data.Persons[i].ParentFamily = i;
+    }
+    data.LinkFamilies();
+    return data;
+}
+
+void BM_ChainAllMetrics(benchmark::State& state)
+{
+    const TAhnenData data = FatherChain(static_cast<int>(state.range(0)));
+    EveryValue(state, data, 0, AllNames());
+}
+
 void BM_ClosedPopulationPathMetrics(benchmark::State& state)
 {
     static const TAhnenData data = bench::ClosedPopulation(200, 40);
@@ -89,6 +116,7 @@ BENCHMARK(BM_QueenGenerations)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_QueenPathMetrics)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_QueenAllMetrics)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ClosedPopulationPathMetrics)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ChainAllMetrics)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace qv

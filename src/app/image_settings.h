@@ -42,6 +42,9 @@ struct TreeChartSettings {
     bool LabelsQuestionMark = false;
     // "nur x-chrom. Linien": kept for the session only, never stored.
     bool XChromosomalLines = false;
+    // The straightforward sorting passes instead of the fast ones (the same switches, slowly):
+    // the yardstick of the benchmarks; never stored.
+    bool ReferenceSorting = false;
 };
 
 // Triangle diagram ("DD_" keys).

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "calc/depth_bounds.h"
 #include "calc/family_links.h"
 
 namespace qv {
@@ -19,27 +20,34 @@ class AncestorLines {
 public:
     using Value = typename Arithmetic::Value;
 
-    // start gets one line of length 0; returns the work done.
-    uint64_t Run(const FamilyLinks& links, int32_t start, bool down)
+    // start gets one line of length 0; returns the work done. With below, the walk leaves out
+    // the ancestors whose below entry exceeds bound (see depth_bounds.h); the lines to the
+    // others are all counted, since no line to them passes through a person left out.
+    uint64_t Run(const FamilyLinks& links, int32_t start, bool down,
+                 const std::vector<int32_t>* below = nullptr, int32_t bound = kUnboundedDepth)
     {
         if (m_slot.size() != static_cast<size_t>(links.Size()))
             m_slot.assign(links.Size(), kAbsent);
         m_start = start;
         m_down = down;
-        Order(links);
+        m_bound = below ? bound : kUnboundedDepth;
+        Order(links, below);
         if (m_values.size() < m_order.size()) m_values.resize(m_order.size());
         for (size_t i = 0; i < m_order.size(); ++i) Arithmetic::Reset(m_values[i]);
         m_values[0] = Arithmetic::One();
         uint64_t work = 0;
         for (size_t i = 0; i < m_order.size(); ++i)
             for (const ParentLink& link : Links(links, m_order[i]))
-                work += Arithmetic::AddStep(m_values[m_slot[link.parent]], m_values[i], link.weight,
-                                            link.count);
+                if (m_slot[link.parent] >= 0)
+                    work += Arithmetic::AddStep(m_values[m_slot[link.parent]], m_values[i],
+                                                link.weight, link.count);
         return work + m_order.size();
     }
 
     int32_t Start() const { return m_start; }
     bool Down() const { return m_down; }
+    // The persons left out lie above it; exact for every person up to it.
+    int32_t Bound() const { return m_bound; }
     // start and its ancestors along the links, each before its parents.
     const std::vector<int32_t>& Persons() const { return m_order; }
     const Value& Lines(size_t index) const { return m_values[index]; }
@@ -60,7 +68,7 @@ private:
     }
 
     // Reverse post-order of a depth-first search: each person before its parents.
-    void Order(const FamilyLinks& links)
+    void Order(const FamilyLinks& links, const std::vector<int32_t>* below)
     {
         for (int32_t p : m_order) m_slot[p] = kAbsent;
         m_order.clear();
@@ -75,7 +83,7 @@ private:
                 continue;
             }
             int32_t parent = up[next++].parent;
-            if (m_slot[parent] != kAbsent) continue;
+            if (m_slot[parent] != kAbsent || (below && (*below)[parent] > m_bound)) continue;
             m_slot[parent] = kSeen;
             m_stack.push_back({parent, 0});
         }
@@ -85,6 +93,7 @@ private:
 
     int32_t m_start = -1;
     bool m_down = false;
+    int32_t m_bound = kUnboundedDepth;
     std::vector<int32_t> m_slot;
     std::vector<int32_t> m_order;
     std::vector<Value> m_values;

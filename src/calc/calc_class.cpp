@@ -51,6 +51,7 @@ void TCalcClass::SetProband(int64_t person)
 
 void TCalcClass::DiscardRootResults()
 {
+    m_founderShares.reset();
     for (TPersonResult& r : m_results) {
         for (CountArray* a : {&r.Paths, &r.PathsX1, &r.PathsX2, &r.DirectX1, &r.DirectX2,
                               &r.DirectUp, &r.DirectDown})
@@ -146,10 +147,12 @@ bool TCalcClass::ForRequired(const std::string& text, bool TPersonResult::*done,
     return true;
 }
 
+// The groups asked about here are computed and discarded for all persons at once, so the
+// first person's flag stands for every one; scanning them all made each getter call linear
+// and a metrics run over every person of a long chain quadratic.
 bool TCalcClass::AllDone(bool TPersonResult::*done) const
 {
-    return std::all_of(m_results.begin(), m_results.end(),
-                       [done](const TPersonResult& r) { return r.*done; });
+    return m_results.empty() || m_results.front().*done;
 }
 
 bool TCalcClass::DepthCut()

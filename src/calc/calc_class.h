@@ -2,11 +2,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "calc/family_graph.h"
 #include "calc/family_links.h"
+#include "calc/founder_share.h"
 #include "calc/generation_tables.h"
 #include "calc/inbreeding.h"
 #include "calc/path_count.h"
@@ -112,6 +114,7 @@ private:
     CountArray VariantCounts(PathVariant variant, int64_t person);
     // "kmin": the signed generation of the nearest direct relationship, or kNoKmin.
     int64_t Kmin(int64_t person);
+    // Whether a group computed for all persons at once (Kekule lists, direct and X counts) is.
     bool AllDone(bool TPersonResult::*done) const;
 
     int64_t m_proband = -1;
@@ -127,6 +130,8 @@ private:
     ExactTurnWeights m_bloodTurns;
     ExactTurnWeights m_xTurns;
     InbreedingCalculator m_inbreeding;
+    // Made for the root on the first "c" asked for.
+    std::optional<FounderShares> m_founderShares;
     bool m_depthCut = false;
 };
 

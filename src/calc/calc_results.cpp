@@ -115,7 +115,8 @@ bool TCalcClass::EnsureC(int32_t person, WalkGuard&)
     // The founder share reads the root's direct lines; they may be missing when the
     // generation tables were cancelled after the root changed.
     EnsureDirectPaths();
-    m_results[person].C = ComputeC(m_graph, person, m_results);
+    if (!m_founderShares) m_founderShares.emplace(m_graph, m_results);
+    m_results[person].C = m_founderShares->C(person);
     m_results[person].CDone = true;
     return true;
 }

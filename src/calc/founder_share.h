@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "calc/depth_bounds.h"
 #include "calc/person_result.h"
 
 namespace qv {
@@ -15,5 +16,32 @@ class FamilyGraph;
 // i weighted 2^-g (results' DirectUp), S2 the person's own.
 double ComputeC(const FamilyGraph& graph, int32_t person,
                 const std::vector<TPersonResult>& results);
+
+// ComputeC for many persons of one root. Where nobody occurs twice in a person's ancestry,
+// both sums follow from the parents' sums, so a long chain costs a step per person rather
+// than its whole ancestry each; elsewhere ComputeC walks the ancestry. The results' DirectUp
+// must be complete and stay unchanged while the object lives.
+class FounderShares {
+public:
+    FounderShares(const FamilyGraph& graph, const std::vector<TPersonResult>& results);
+    double C(int32_t person);
+
+private:
+    enum class Shape : uint8_t { Unknown, Open, Tree, Collapsed };
+
+    void Resolve(int32_t person);
+    void Finish(int32_t person);
+    bool MarkAncestry(int32_t start, int32_t bound, uint8_t flag, bool stopAtOther,
+                      std::vector<int32_t>& marked);
+    bool ShareAncestor(int32_t father, int32_t mother);
+
+    const FamilyGraph& m_graph;
+    const std::vector<TPersonResult>& m_results;
+    DepthBounds m_depth;
+    std::vector<Shape> m_shape;
+    std::vector<double> m_rootSum;
+    std::vector<double> m_ownSum;
+    std::vector<uint8_t> m_mark;
+};
 
 }  // namespace qv

@@ -18,6 +18,7 @@ void TurnWeights<Arithmetic>::Allocate()
 {
     if (!m_state.empty()) return;
     size_t n = m_links.Size();
+    m_depth.emplace(m_links.Graph());
     m_state.assign(n, kNew);
     m_weight.assign(n, Value{});
     m_own.assign(n, 1.0);
@@ -220,8 +221,9 @@ template <typename Arithmetic>
 uint64_t TurnWeights<Arithmetic>::SumPaths(int32_t from, int32_t to, Value& sum)
 {
     uint64_t work = 0;
-    const Lines& up = Pass(from, false, nullptr, work);
-    const Lines& down = Pass(to, true, &up, work);
+    int32_t bound = m_depth->Common(from, to);
+    const Lines& up = Pass(from, false, bound, nullptr, work);
+    const Lines& down = Pass(to, true, bound, &up, work);
     bool upSmaller = up.Persons().size() <= down.Persons().size();
     const Lines& small = upSmaller ? up : down;
     const Lines& large = upSmaller ? down : up;
@@ -236,25 +238,30 @@ uint64_t TurnWeights<Arithmetic>::SumPaths(int32_t from, int32_t to, Value& sum)
     return work;
 }
 
-// One of the two kept passes with the lines from start, run again only when neither holds
-// them; keep is not to be overwritten. Without keep, the older pass is overwritten.
+// One of the two kept passes with the lines from start up to the bound, run again only when
+// neither holds them; keep is not to be overwritten. Without keep, the older pass is
+// overwritten.
 template <typename Arithmetic>
 typename TurnWeights<Arithmetic>::Lines& TurnWeights<Arithmetic>::Pass(int32_t start, bool down,
+                                                                       int32_t bound,
                                                                        const Lines* keep,
                                                                        uint64_t& work)
 {
     for (Lines& lines : m_lines)
-        if (&lines != keep && Holds(lines, start, down)) return lines;
+        if (&lines != keep && Holds(lines, start, down, bound)) return lines;
     int index = keep ? (keep == &m_lines[0] ? 1 : 0) : 1 - m_newerPass;
     m_newerPass = index;
-    work += m_lines[index].Run(m_links, start, down);
+    work += m_lines[index].Run(m_links, start, down, &m_depth->BelowAll(), bound);
     return m_lines[index];
 }
 
+// A pass with a higher bound holds every line a lower one would.
 template <typename Arithmetic>
-bool TurnWeights<Arithmetic>::Holds(const Lines& lines, int32_t start, bool down) const
+bool TurnWeights<Arithmetic>::Holds(const Lines& lines, int32_t start, bool down,
+                                    int32_t bound) const
 {
-    return lines.Start() == start && (lines.Down() == down || m_sameBothWays[start]);
+    return lines.Start() == start && (lines.Down() == down || m_sameBothWays[start]) &&
+           lines.Bound() >= bound;
 }
 
 template class TurnWeights<ExactCounts>;

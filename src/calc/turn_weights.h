@@ -5,10 +5,12 @@
 
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
 #include "calc/ancestor_lines.h"
+#include "calc/depth_bounds.h"
 #include "calc/family_links.h"
 #include "calc/line_arithmetic.h"
 #include "calc/walk_guard.h"
@@ -87,8 +89,8 @@ private:
     bool KeepsParentPaths(int32_t person) const;
     const Value& Paths(ParentPair& pair, int32_t father, int32_t from, int32_t to, uint64_t& work);
     uint64_t SumPaths(int32_t from, int32_t to, Value& sum);
-    Lines& Pass(int32_t start, bool down, const Lines* keep, uint64_t& work);
-    bool Holds(const Lines& lines, int32_t start, bool down) const;
+    Lines& Pass(int32_t start, bool down, int32_t bound, const Lines* keep, uint64_t& work);
+    bool Holds(const Lines& lines, int32_t start, bool down, int32_t bound) const;
 
     const FamilyLinks& m_links;
     bool m_ownWeights;
@@ -106,6 +108,9 @@ private:
     // A deque, so that the paths handed out stay where they are while pairs are added.
     std::deque<ParentPair> m_pairs;
     std::unordered_map<uint64_t, int32_t> m_pairIndex;
+    // Keeps the walks between two parents below their possible common ancestors: on a long
+    // chain of fathers with mothers from outside, each walk is then a step, not the chain.
+    std::optional<DepthBounds> m_depth;
     // Lines of the last two passes: the paths between two parents need one of each parent.
     Lines m_lines[2];
     int m_newerPass = 0;

@@ -43,6 +43,8 @@ bool TImage_Common::LineAntialiasing() const
             return Settings.Tree.Antialiasing;
         case ChartClass::Triangle:
             return Settings.Triangle.Antialiasing;
+        case ChartClass::Circle:
+            return Settings.Circle.Antialiasing;
         default:
             return false;
     }

@@ -100,6 +100,19 @@ struct CommentBlocks {
     CommentBlock footer;
 };
 
+// Lines of plain text turned as one block about its centre: line j of n is centred
+// (j - (n - 1) / 2) line heights from the centre along the block's turned downward axis.
+struct TextBlock {
+    Point centre;
+    TArrayOfString lines;
+    int fontSize = 10;  // points
+    // Radians, clockwise on the y-down chart.
+    double angle = 0;
+    TColor color = kBlack;
+    // The chart's colour where the block lands.
+    TColor background = kWhite;
+};
+
 class ChartPainter {
 public:
     virtual ~ChartPainter() = default;
@@ -127,19 +140,29 @@ public:
     // the y-down chart); the background is the chart's colour where the text lands.
     virtual void RotatedText(Point centre, std::string_view text, TColor color, TColor background,
                              double angle) = 0;
-    // The same in the style's font at another size (points).
-    virtual void RotatedTextAtSize(Point centre, std::string_view text, TColor color,
-                                   TColor background, double angle, int points) = 0;
 
     // Shapes between the corners a and b (a rectangle covers a.x .. b.x - 1 on a picture).
     virtual void Rectangle(Point a, Point b, const ShapeStyle& style) = 0;
     virtual void Ellipse(Point a, Point b, const ShapeStyle& style) = 0;
     virtual void Polygon(std::span<const Point> points, const ShapeStyle& style) = 0;
+    // An open line through the points, width pixels wide; a picture smooths it when the
+    // style asks for smooth lines.
+    virtual void Polyline(std::span<const Point> points, TColor color, int32_t width) = 0;
 
     virtual void BeginGroup(const GroupStyle& style) = 0;
     virtual void EndGroup() = 0;
 
     virtual void Comments(const CommentBlocks& blocks) = 0;
+
+    // As Lines, without gaps where lines cross.
+    virtual bool PlainLines(const TBitmapLine& lines, Point offset) = 0;
+    virtual void RotatedBlock(const TextBlock& block) = 0;
+    // Corners in real pixels: rounded to whole pixels (ties to even) on a picture, written
+    // with one decimal in a document.
+    virtual void PolygonF(std::span<const PointF> points, const ShapeStyle& style) = 0;
+    // Whether a document may join the next shapes to the previous path of the same style;
+    // a picture has nothing to join.
+    virtual void MergeShapes(bool on) = 0;
 };
 
 }  // namespace qv

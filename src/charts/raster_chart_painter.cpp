@@ -2,10 +2,13 @@
 #include "charts/raster_chart_painter.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
+#include <vector>
 
 #include "charts/chart_text.h"
 #include "charts/person_symbol.h"
+#include "charts/pixel_rounding.h"
 #include "data/text_encoding.h"
 #include "render/rotated_text.h"
 
@@ -26,6 +29,12 @@ bool RasterChartPainter::Lines(const TBitmapLine& lines, Point offset)
 {
     m_canvas.reset();
     return lines.Draw(m_bitmap, offset.x, offset.y, m_style.smoothLines);
+}
+
+bool RasterChartPainter::PlainLines(const TBitmapLine& lines, Point offset)
+{
+    m_canvas.reset();
+    return lines.DrawPlain(m_bitmap, offset.x, offset.y, m_style.smoothLines);
 }
 
 void RasterChartPainter::Symbol(const SymbolMark& mark)
@@ -85,18 +94,31 @@ void RasterChartPainter::LabelLine(Point at, TColor background, std::string_view
 void RasterChartPainter::RotatedText(Point centre, std::string_view text, TColor color,
                                      TColor background, double angle)
 {
-    RotatedTextAtSize(centre, text, color, background, angle, m_style.font.size);
-}
-
-void RasterChartPainter::RotatedTextAtSize(Point centre, std::string_view text, TColor color,
-                                           TColor background, double angle, int points)
-{
     Canvas& canvas = Paint();
     FontSpec font = m_style.font;
     font.color = color;
-    font.size = points;
     canvas.SetFont(font);
     DrawRotatedText(canvas, Utf16FromUtf8(text), centre, background, angle);
+}
+
+// Each line turned on its own about the point where the turned block puts its centre.
+void RasterChartPainter::RotatedBlock(const TextBlock& block)
+{
+    Canvas& canvas = Paint();
+    FontSpec font = m_style.font;
+    font.size = block.fontSize;
+    font.color = block.color;
+    canvas.SetFont(font);
+    const double pitch = canvas.Extent(kLineHeightSample).height;
+    const double first = (double(block.lines.size()) - 1) * -pitch / 2;
+    const PointF down{-std::sin(block.angle), std::cos(block.angle)};
+    for (size_t j = 0; j < block.lines.size(); ++j) {
+        const double shift = first + double(j) * pitch;
+        const Point centre =
+            RoundToPixel({block.centre.x + down.x * shift, block.centre.y + down.y * shift});
+        DrawRotatedText(canvas, Utf16FromUtf8(block.lines[j]), centre, block.background,
+                        block.angle);
+    }
 }
 
 // Without an outline the pen takes the fill colour: a canvas shape's outline lies inside it.
@@ -130,6 +152,21 @@ void RasterChartPainter::Ellipse(Point a, Point b, const ShapeStyle& style)
 void RasterChartPainter::Polygon(std::span<const Point> points, const ShapeStyle& style)
 {
     if (SetShapeStyle(style)) Paint().Polygon({points.begin(), points.end()});
+}
+
+void RasterChartPainter::PolygonF(std::span<const PointF> points, const ShapeStyle& style)
+{
+    std::vector<Point> pixels;
+    pixels.reserve(points.size());
+    for (const PointF& p : points) pixels.push_back(RoundToPixel(p));
+    Polygon(pixels, style);
+}
+
+void RasterChartPainter::Polyline(std::span<const Point> points, TColor color, int32_t width)
+{
+    Canvas& canvas = Paint();
+    canvas.SetPen(color, width);
+    canvas.Polyline({points.begin(), points.end()}, m_style.smoothLines);
 }
 
 void RasterChartPainter::Comments(const CommentBlocks& blocks)

@@ -38,6 +38,11 @@ bool SvgChartPainter::Lines(const TBitmapLine& lines, Point offset)
     return lines.DrawSVG(m_svg, offset.x, offset.y);
 }
 
+bool SvgChartPainter::PlainLines(const TBitmapLine& lines, Point offset)
+{
+    return lines.DrawSVG(m_svg, offset.x, offset.y);
+}
+
 void SvgChartPainter::BeginSymbols()
 {
     m_inSymbolLayer = true;
@@ -137,18 +142,12 @@ void SvgChartPainter::LabelLine(Point at, TColor background, std::string_view te
 
 // The text centred on the centre inside a group turned about it; a document needs no key
 // colour, so the background is not used.
-void SvgChartPainter::RotatedText(Point centre, std::string_view text, TColor color,
-                                  TColor background, double angle)
-{
-    RotatedTextAtSize(centre, text, color, background, angle, m_style.font.size);
-}
-
-void SvgChartPainter::RotatedTextAtSize(Point centre, std::string_view text, TColor color, TColor,
-                                        double angle, int points)
+void SvgChartPainter::RotatedText(Point centre, std::string_view text, TColor color, TColor,
+                                  double angle)
 {
     m_svg.Pen = {color, 0};
     m_svg.Brush = {color, TSVGBrushStyle::Solid};
-    m_svg.Font = {m_style.font.name, points};
+    UseFont();
     char degrees[32];
     std::snprintf(degrees, sizeof degrees, "%.0f", angle * 180 / std::numbers::pi);
     m_svg.Add("<g transform=\"rotate(" + std::string(degrees) + "," + std::to_string(centre.x) +
@@ -156,6 +155,37 @@ void SvgChartPainter::RotatedTextAtSize(Point centre, std::string_view text, TCo
     const std::string_view plain = ValidOrEmpty(text);
     m_svg.TextOut(centre.x - m_svg.TextWidth(plain) / 2, centre.y - m_svg.TextHeight() / 2, plain);
     m_svg.Add("</g>");
+}
+
+// The block's lines in an unturned frame about its centre; one line carries the turn itself,
+// several share a turned group. An unturned block needs neither.
+void SvgChartPainter::RotatedBlock(const TextBlock& block)
+{
+    m_svg.Pen = {block.color, 0};
+    m_svg.Brush = {block.color, TSVGBrushStyle::Solid};
+    m_svg.Font = {m_style.font.name, block.fontSize};
+    const double fullTurn = 2 * std::numbers::pi;
+    double turn = std::fmod(block.angle, fullTurn);
+    if (turn < 0) turn += fullTurn;
+    char rotate[96];
+    std::snprintf(rotate, sizeof rotate, "rotate(%.0f,%d,%d)", turn * 180 / std::numbers::pi,
+                  block.centre.x, block.centre.y);
+    const bool turned = turn != 0;
+    const int x = block.centre.x, y = block.centre.y, h = m_svg.TextHeight();
+    const size_t n = block.lines.size();
+    if (n == 1) {
+        const std::string_view line = ValidOrEmpty(block.lines[0]);
+        const std::string extra = turned ? " transform=\"" + std::string(rotate) + "\"" : "";
+        m_svg.TextOut(x - m_svg.TextWidth(line) / 2, y - h / 2, line, extra);
+        return;
+    }
+    if (turned) m_svg.Add("<g transform=\"" + std::string(rotate) + "\">");
+    for (size_t j = 0; j < n; ++j) {
+        const std::string_view line = ValidOrEmpty(block.lines[j]);
+        const int shift = int(std::nearbyint(double(j) * h - h * (double(n) - 1) / 2));
+        m_svg.TextOut(x - m_svg.TextWidth(line) / 2, y - h / 2 + shift, line);
+    }
+    if (turned) m_svg.Add("</g>");
 }
 
 bool SvgChartPainter::SetShapeStyle(const ShapeStyle& style)
@@ -182,6 +212,17 @@ void SvgChartPainter::Ellipse(Point a, Point b, const ShapeStyle& style)
 void SvgChartPainter::Polygon(std::span<const Point> points, const ShapeStyle& style)
 {
     if (SetShapeStyle(style)) m_svg.Polygon(points.data(), int(points.size()) - 1);
+}
+
+void SvgChartPainter::PolygonF(std::span<const PointF> points, const ShapeStyle& style)
+{
+    if (SetShapeStyle(style)) m_svg.PolygonF(points.data(), int(points.size()) - 1, 1);
+}
+
+void SvgChartPainter::Polyline(std::span<const Point> points, TColor color, int32_t width)
+{
+    m_svg.Pen = {color, width};
+    m_svg.Polyline(points.data(), int(points.size()) - 1);
 }
 
 void SvgChartPainter::BeginGroup(const GroupStyle& style)

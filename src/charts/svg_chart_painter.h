@@ -26,14 +26,17 @@ public:
     void LabelLine(Point at, TColor background, std::string_view text) override;
     void RotatedText(Point centre, std::string_view text, TColor color, TColor background,
                      double angle) override;
-    void RotatedTextAtSize(Point centre, std::string_view text, TColor color, TColor background,
-                           double angle, int points) override;
     void Rectangle(Point a, Point b, const ShapeStyle& style) override;
     void Ellipse(Point a, Point b, const ShapeStyle& style) override;
     void Polygon(std::span<const Point> points, const ShapeStyle& style) override;
+    void Polyline(std::span<const Point> points, TColor color, int32_t width) override;
     void BeginGroup(const GroupStyle& style) override;
     void EndGroup() override;
     void Comments(const CommentBlocks& blocks) override;
+    bool PlainLines(const TBitmapLine& lines, Point offset) override;
+    void RotatedBlock(const TextBlock& block) override;
+    void PolygonF(std::span<const PointF> points, const ShapeStyle& style) override;
+    void MergeShapes(bool on) override { m_svg.MergePaths = on; }
 
 private:
     void WriteSymbol(const SymbolMark& mark);

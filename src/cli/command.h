@@ -26,6 +26,8 @@ int RunGenerations(const std::vector<std::string>& args);
 int RunSiblings(const std::vector<std::string>& args);
 int RunTable(const std::vector<std::string>& args);
 int RunChart(const std::vector<std::string>& args);
+int RunCircleChart(const std::vector<std::string>& args);
+int RunFrequencyChart(const std::vector<std::string>& args);
 int RunWebGl(const std::vector<std::string>& args);
 int RunDetails(const std::vector<std::string>& args);
 

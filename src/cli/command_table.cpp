@@ -44,9 +44,8 @@ int RunPersonTable(const std::vector<std::string>& args)
     ApplySelectionOptions(parsed, data, selection);
     if (settings.SelectedCount() == 0) throw Error("Keine Personen in der Liste zum Anzeigen!");
     Completion completion;
-    if (!BuildPersonTable(document.Calc(), settings, output, bar.Callback()) ||
-        InterruptRequested())
-        return Interrupted();
+    // A table that was built is in its file: a late Ctrl-C no longer cancels the run.
+    if (!BuildPersonTable(document.Calc(), settings, output, bar.Callback())) return Interrupted();
     WarnAboutDepthCut(document.Calc());
     completion.Print({"Personen: " + std::to_string(settings.SelectedCount())});
     return 0;
@@ -63,9 +62,8 @@ int RunGenerationTable(const std::vector<std::string>& args)
     FamilyDocument document(LoadData(parsed), bar.Callback());
     settings.ProbandIndex = ResolveRoot(parsed, document.Data());
     Completion completion;
-    if (!BuildGenerationTable(document.Calc(), settings, output, bar.Callback()) ||
-        InterruptRequested())
-        return Interrupted();
+    // A table that was built is in its file: a late Ctrl-C no longer cancels the run.
+    if (!BuildGenerationTable(document.Calc(), settings, output, bar.Callback())) return Interrupted();
     WarnAboutDepthCut(document.Calc());
     completion.Print({});
     return 0;

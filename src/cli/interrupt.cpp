@@ -1,28 +1,48 @@
-// The SIGINT handler and its flag.
+// The signal handlers and the interrupt flag.
 #include "cli/interrupt.h"
 
 #include <csignal>
+
+#include "data/atomic_file.h"
 
 namespace qv::cli {
 namespace {
 
 volatile std::sig_atomic_t g_interrupted = 0;
 
-extern "C" void OnInterrupt(int)
+void Handle(int signal, void (*handler)(int))
 {
+    struct sigaction action {};
+    action.sa_handler = handler;
+    sigemptyset(&action.sa_mask);
+    sigaction(signal, &action, nullptr);
+}
+
+extern "C" void OnFatalSignal(int signal)
+{
+    RemovePendingTempFiles();
+    Handle(signal, SIG_DFL);
+    raise(signal);
+}
+
+extern "C" void OnInterrupt(int signal)
+{
+    // A second Ctrl-C ends a run that does not stop by itself.
+    if (g_interrupted) OnFatalSignal(signal);
     g_interrupted = 1;
 }
 
 }  // namespace
 
+void InstallTerminationHandlers()
+{
+    for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGPIPE}) Handle(signal, OnFatalSignal);
+    Handle(SIGXFSZ, SIG_IGN);
+}
+
 void InstallInterruptHandler()
 {
-    struct sigaction action {};
-    action.sa_handler = OnInterrupt;
-    sigemptyset(&action.sa_mask);
-    // Back to the default after the first signal, so a second Ctrl-C ends a stuck run.
-    action.sa_flags = SA_RESETHAND;
-    sigaction(SIGINT, &action, nullptr);
+    Handle(SIGINT, OnInterrupt);
 }
 
 bool InterruptRequested()

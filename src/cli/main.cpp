@@ -8,6 +8,7 @@
 #include "app/qt_notices.h"
 #include "cli/arguments.h"
 #include "cli/command.h"
+#include "cli/interrupt.h"
 #include "data/error.h"
 
 namespace qv::cli {
@@ -120,17 +121,28 @@ const std::vector<Command>& Commands()
          "AUSGABE: .html, .htm, .xlsx oder .docx. Die Spalten stehen in den Blöcken\n"
          "TABLE_CAPTIONS und TABLE_GEN_CAPTIONS der Einstellungsdatei.",
          RunTable},
-        {"chart", "Ahnentafel/Ostrelle oder Dreiecksdiagramm eines Probanden als Bild, SVG, PDF oder HTML",
+        {"chart",
+         "Ahnentafel/Ostrelle, Kreisahnentafel, Dreiecksdiagramm oder Häufigkeitsdiagramm",
          "chart tree (DATEI | --example) --root PERSON [--kekule-one PERSON]\n"
          "            [--select PERSON,... | --query NAME:PERSON,...]...\n"
+         "            [--config DATEI] [--set SCHLÜSSEL=WERT]... [--interactive] -o AUSGABE\n"
+         "        quilvane-cli chart circle (DATEI | --example) --root PERSON\n"
          "            [--config DATEI] [--set SCHLÜSSEL=WERT]... -o AUSGABE\n"
          "        quilvane-cli chart triangle (DATEI | --example) --root PERSON\n"
          "            [--kekule-one PERSON] [--select PERSON,... | --query NAME:PERSON,...]...\n"
          "            [--config DATEI] [--set SCHLÜSSEL=WERT]... -o AUSGABE\n"
          "AUSGABE: .png, .bmp, .svg, .pdf, .html oder .htm. Baumtyp, Richtung, Beschriftung und\n"
-         "die übrigen Einstellungen (AT_… für tree, DD_… für triangle, NODE_…, FONT_…) kommen\n"
-         "aus --config und --set.\n"
-         "Strg+C bricht ab (Status 130).",
+         "die übrigen Einstellungen (AT_… für tree, KT_… für circle, DD_… für triangle, NODE_…,\n"
+         "FONT_…) kommen aus --config und --set. --interactive schreibt den Baum als .svg oder\n"
+         ".html/.htm mit Skript: Vorfahren auf- und zuklappen, Hinweisfenster, Kontextmenü\n"
+         "\"auf Heiratskreise reduzieren\".\n"
+         "        quilvane-cli chart frequency (DATEI | --example) --root PERSON\n"
+         "            (--select PERSON,... | --query NAME:PERSON,...)...\n"
+         "            [--config DATEI] [--set DG_VALUE=N]... -o AUSGABE\n"
+         "Das Diagramm zeigt, wie oft jede ausgewählte Person je Generation vorkommt, mit einer\n"
+         "angepassten Normalverteilung. AUSGABE: .xlsx (Tabellen und Diagramm), .png, .svg oder\n"
+         ".pdf. DG_VALUE 0..8 wählt gb(d), gbx1(d), gbx2(d), gb, gbx1, gbx2, gb(s), gbx1(s),\n"
+         "gbx2(s). Strg+C bricht ab (Status 130).",
          RunChart},
         {"webgl", "die 3D-Ansicht der Vorfahren eines Probanden als WebGL-Seite",
          "webgl (DATEI | --example) --root PERSON [--type 1|2] -o AUSGABE\n"
@@ -156,6 +168,7 @@ int main(int argc, char** argv)
 {
     std::vector<std::string> args(argv + 1, argv + argc);
     qv::SilenceQtNoise();
+    qv::cli::InstallTerminationHandlers();
     try {
         return qv::cli::Run(args);
     } catch (const qv::Error& e) {

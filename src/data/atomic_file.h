@@ -9,7 +9,8 @@ namespace qv {
 // so a cancelled or failed run never leaves a partial file behind.
 class AtomicFile {
 public:
-    // Throws Error when no file can be created in the target's directory.
+    // Throws Error when no file can be created in the target's directory, and when the target
+    // exists but is no regular file: renaming over a device or a pipe would replace it.
     explicit AtomicFile(std::string target);
     ~AtomicFile();
     AtomicFile(AtomicFile&& other) noexcept;
@@ -27,9 +28,15 @@ private:
     std::string m_target;
     std::string m_temp;
     bool m_done = false;
+    // Where the temporary file is listed for RemovePendingTempFiles; -1 when it is not.
+    int m_pendingSlot = -1;
 };
 
 // The whole contents at once.
 void WriteFileAtomically(const std::string& target, const std::string& bytes);
+
+// Removes the temporary file of every AtomicFile still alive. Async-signal-safe: a handler of
+// a fatal signal calls it so that a killed program leaves no temporary file behind.
+void RemovePendingTempFiles() noexcept;
 
 }  // namespace qv

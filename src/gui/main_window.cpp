@@ -27,14 +27,18 @@
 #include "app/qt_text.h"
 #include "app/recent_files.h"
 #include "app/relationship_query_names.h"
+#include "charts/frequency/diagram_data.h"
 #include "charts/tree/template_texts.h"
 #include "charts/tree/tree_chart_file.h"
+#include "tables/frequency_diagram_file.h"
 #include "tables/generation_table.h"
 #include "tables/person_table.h"
 #include "tables/sibling_list_output.h"
 #include "gui/about_dialog.h"
+#include "gui/circle_chart_dialog.h"
 #include "gui/context_help.h"
 #include "gui/dropped_file.h"
+#include "gui/frequency_dialog.h"
 #include "gui/mini_ahnentafel.h"
 #include "gui/output_command.h"
 #include "gui/person_details_window.h"
@@ -105,6 +109,7 @@ void MainWindow::BuildLayout()
     m_treeDialog = new TreeChartDialog(m_settings, *m_dialogs, this);
     m_triangleDialog = new TriangleDialog(m_settings, *m_dialogs, this);
     m_preview = new PreviewWindow(m_programDirectory, this);
+    m_circleDialog = new CircleChartDialog(m_settings, *m_dialogs, this);
     connect(m_treeDialog, &TreeChartDialog::PreviewRequested, this, &MainWindow::ShowPreview);
     connect(m_treeDialog, &TreeChartDialog::SettingsChanged, this, [this] {
         if (m_preview->isVisible()) m_preview->RequestPicture(m_settings);
@@ -112,6 +117,7 @@ void MainWindow::BuildLayout()
     m_personTableDialog = new TableSettingsDialog(TableSettingsDialog::Kind::Persons, m_settings, this);
     m_generationTableDialog =
         new TableSettingsDialog(TableSettingsDialog::Kind::Generations, m_settings, this);
+    m_frequencyDialog = new FrequencyDialog(m_settings, this);
     m_details = new PersonDetailsWindow(
         m_settings, [this]() -> UserDialogs& { return *m_dialogs; }, this);
     auto* central = new QWidget(this);
@@ -139,12 +145,14 @@ void MainWindow::BuildMenus()
                           [this] { ChooseAndOpen("Text-Datei (*.txt)"); });
     m_outputMenu = menuBar()->addMenu("Ausgabe");
     m_outputMenu->addAction("Ahnentafel/Ostrelle", this, &MainWindow::MakeTreeChart);
+    m_outputMenu->addAction("Kreisahnentafel", this, &MainWindow::MakeCircleChart);
     m_outputMenu->addAction("Dreiecksdiagramm", this, &MainWindow::MakeTriangleDiagram);
     m_outputMenu->addAction("Verschwisterungsliste", this, &MainWindow::MakeSiblingList);
     QMenu* tables = m_outputMenu->addMenu("Kennwert-Tabelle");
     tables->addAction("ausgewählte Personen", this, &MainWindow::MakePersonTable);
     tables->addAction("Generationen", this, &MainWindow::MakeGenerationTable);
     m_outputMenu->addAction("3D", this, &MainWindow::Show3D);
+    m_outputMenu->addAction("Diagramm", this, &MainWindow::MakeFrequencyDiagram)->setVisible(false);
     QMenu* help = menuBar()->addMenu("Hilfe");
     BuildHelp(*help);
     help->addAction("Info", this, [this] { AboutDialog(this).exec(); });
@@ -395,17 +403,20 @@ bool MainWindow::NoteCounts(const std::optional<OutputCounts>& counts)
 void MainWindow::MakeTreeChart()
 {
     OutputCommand command;
-    // The interactive SVG and HTML entries join the list once the interactive chart exists.
-    command.formats = {kFormatPng, kFormatBmp, kFormatSvg, kFormatPdf, kFormatHtml};
+    command.formats = kTreeChartFormats;
     command.needsSelection = [this] { return m_settings.Tree.TreeType == 2; };
     command.settingsDialog = [this] {
         m_treeDialog->Fill();
         return m_dialogs->RunDialog(*m_treeDialog);
     };
-    command.work = [this](const std::string& path, int, const ProgressCallback& progress) {
+    command.work = [this](const std::string& path, int filterIndex,
+                          const ProgressCallback& progress) {
         const TreeChartTexts texts = TemplateTexts(m_document->Calc(), m_settings);
-        return NoteCounts(
-            WriteTreeChart(*Data(), m_settings, texts, path, ProgramIdentification(), progress));
+        const int format = kTreeChartFormats[size_t(filterIndex)];
+        const bool interactive =
+            format == kFormatSvgInteractive || format == kFormatHtmlInteractive;
+        return NoteCounts(WriteTreeChart(*Data(), m_settings, texts, path, ProgramIdentification(),
+                                         progress, interactive));
     };
     command.countLines = [this] {
         return QStringList{QString("Personen: %1").arg(m_outputCounts.persons)};
@@ -467,5 +478,31 @@ void MainWindow::MakeGenerationTable()
 }
 
 void MainWindow::Show3D() { Show3DView(*this); }
+
+void MainWindow::MakeFrequencyDiagram()
+{
+    OutputCommand command;
+    command.formats = {kFormatXlsx, kFormatPng, kFormatSvg, kFormatPdf};
+    command.needsSelection = [] { return true; };
+    command.selectionBeforeDialog = true;
+    command.busyMode = false;
+    command.settingsDialog = [this] {
+        const int64_t persons = m_settings.SelectedCount();
+        if (persons > kDiagramPersonsAdvised &&
+            !m_dialogs->ConfirmWarning(
+                QStringFromUtf8(TooManyPersonsWarning(persons)).replace("\r\n", "\n")))
+            return false;
+        m_frequencyDialog->Fill();
+        return m_dialogs->RunDialog(*m_frequencyDialog);
+    };
+    command.work = [this](const std::string& path, int, const ProgressCallback& progress) {
+        return WriteFrequencyDiagram(m_document->Calc(), m_settings, path,
+                                     ProgramIdentification(), progress);
+    };
+    command.countLines = [this] {
+        return QStringList{QString("Personen: %1").arg(m_settings.SelectedCount())};
+    };
+    RunOutputCommand(*this, command);
+}
 
 }  // namespace qv

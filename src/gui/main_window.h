@@ -22,6 +22,7 @@ class QTabWidget;
 namespace qv {
 
 class ContextHelp;
+class FrequencyDialog;
 class PersonDetailsWindow;
 class PersonGrid;
 class ProgressLine;
@@ -32,6 +33,7 @@ class TableSettingsDialog;
 class TMiniAhnentafel;
 class TreeChartDialog;
 class TriangleDialog;
+class CircleChartDialog;
 
 
 class MainWindow : public QMainWindow {
@@ -70,6 +72,7 @@ public:
     QMenu& RecentMenu() { return *m_openMenu; }
     QMenu& OutputMenu() { return *m_outputMenu; }
     TreeChartDialog& TreeDialog() { return *m_treeDialog; }
+    CircleChartDialog& CircleDialog() { return *m_circleDialog; }
     TriangleDialog& TriangleSettingsDialog() { return *m_triangleDialog; }
     PreviewWindow& Preview() { return *m_preview; }
     TMiniAhnentafel& MiniAncestors() { return *m_miniAncestors; }
@@ -77,6 +80,7 @@ public:
     PersonDetailsWindow& Details() { return *m_details; }
     TableSettingsDialog& PersonTableDialog() { return *m_personTableDialog; }
     TableSettingsDialog& GenerationTableDialog() { return *m_generationTableDialog; }
+    FrequencyDialog& DiagramDialog() { return *m_frequencyDialog; }
     // "Details anzeigen": the details window for the person, shown modally.
     void ShowDetails(int64_t person);
     // Selects the person's row alone and scrolls to it, which centres the mini ancestor
@@ -88,11 +92,14 @@ public:
 
     // The output commands of the "Ausgabe" menu.
     void MakeTreeChart();
+    void MakeCircleChart();
     void MakeTriangleDiagram();
     void MakeSiblingList();
     void MakePersonTable();
     void MakeGenerationTable();
     void Show3D();
+    // "Diagramm": present in the menu but hidden.
+    void MakeFrequencyDiagram();
 
     // Messages, questions and file dialogs: widgets by default, scripted answers in tests.
     UserDialogs& Dialogs() { return *m_dialogs; }
@@ -145,10 +152,12 @@ private:
     QMenu* m_openMenu = nullptr;
     QMenu* m_outputMenu = nullptr;
     TreeChartDialog* m_treeDialog = nullptr;
+    CircleChartDialog* m_circleDialog = nullptr;
     TriangleDialog* m_triangleDialog = nullptr;
     PreviewWindow* m_preview = nullptr;
     TableSettingsDialog* m_personTableDialog = nullptr;
     TableSettingsDialog* m_generationTableDialog = nullptr;
+    FrequencyDialog* m_frequencyDialog = nullptr;
     std::vector<QAction*> m_recentActions;
 };
 

@@ -7,6 +7,7 @@
 #include "app/help_topics.h"
 #include "app/install_layout.h"
 #include "app/qt_text.h"
+#include "gui/circle_chart_dialog.h"
 #include "gui/context_help.h"
 #include "gui/main_window.h"
 #include "gui/mini_ahnentafel.h"
@@ -32,6 +33,7 @@ void MainWindow::BuildHelp(QMenu& helpMenu)
     m_help->Register(m_leftPages->cornerWidget(Qt::TopRightCorner), kHelpButton);
     BindDialogHelp(*m_help, *m_treeDialog, HelpDialog::TreeChart);
     BindDialogHelp(*m_help, *m_triangleDialog, HelpDialog::Triangle);
+    BindDialogHelp(*m_help, *m_circleDialog, HelpDialog::CircleChart);
     BindDialogHelp(*m_help, *m_personTableDialog, HelpDialog::PersonTable);
     BindDialogHelp(*m_help, *m_generationTableDialog, HelpDialog::GenerationTable);
 

@@ -10,6 +10,13 @@
 #include "app/qt_text.h"
 
 namespace qv {
+namespace {
+
+// Between two showings of the same text; short enough for the bar to move smoothly and for
+// "Abbrechen" to answer at once.
+constexpr qint64 kShowEveryMs = 20;
+
+}  // namespace
 
 ProgressLine::ProgressLine(QWidget* parent)
     : QWidget(parent), m_bar(new QProgressBar(this)), m_cancel(new QPushButton("Abbrechen", this))
@@ -29,6 +36,9 @@ ProgressLine::ProgressLine(QWidget* parent)
 bool ProgressLine::Report(const QString& text, int64_t position, int64_t maximum)
 {
     if (QThread::currentThread() != thread()) return false;
+    if (text == m_bar->format() && m_sinceShown.isValid() && m_sinceShown.elapsed() < kShowEveryMs)
+        return CancelRequested;
+    m_sinceShown.start();
     // The bar counts in int; scale large maxima down so the position stays in range.
     int scale = 1;
     while (maximum / scale > 1'000'000'000) scale *= 1000;
@@ -53,6 +63,9 @@ void ProgressLine::SetCancelVisible(bool visible)
     if (visible) m_cancel->setFocus();
 }
 
-QString ProgressLine::Text() const { return m_bar->format(); }
+QString ProgressLine::Text() const
+{
+    return m_bar->format();
+}
 
 }  // namespace qv

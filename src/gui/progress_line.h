@@ -3,6 +3,7 @@
 
 #include <atomic>
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 #include "data/progress.h"
@@ -20,7 +21,8 @@ public:
 
     // Shows the text and position, lets pending window events through (so a click on
     // "Abbrechen" arrives) and answers whether cancelling was asked; does nothing off the
-    // main thread.
+    // main thread. Work that reports faster than a screen can show (the sorting trials of a
+    // tree chart report thousands of times a second) is shown a few dozen times a second.
     bool Report(const QString& text, int64_t position, int64_t maximum);
     ProgressCallback Callback();
 
@@ -33,6 +35,7 @@ public:
 private:
     QProgressBar* m_bar;
     QPushButton* m_cancel;
+    QElapsedTimer m_sinceShown;
 };
 
 }  // namespace qv

@@ -98,12 +98,16 @@ QGroupBox* SettingsForm::BindSymbols(TImageSettings_Symbol& symbol, QWidget* par
 
 QGroupBox* SettingsForm::BindComments(bool& header, bool& footer, bool& headline,
                                       TImageSettings& settings, UserDialogs& dialogs,
-                                      QWidget* parent)
+                                      TemplateEditor& headlineEditor, QWidget* parent)
 {
     auto* comments = new QGridLayout;
     comments->addWidget(BindCheck("Kopfzeile", header, parent), 0, 0);
     comments->addWidget(BindCheck("Fußzeile", footer, parent), 1, 0);
-    comments->addWidget(BindCheck("dynamische Kopfzeile", headline, parent), 2, 0);
+    QCheckBox* dynamic = BindCheck("dynamische Kopfzeile", headline, parent);
+    comments->addWidget(dynamic, 2, 0);
+    OpenOnUserChoice(dynamic, [this, &settings, &dialogs, &headlineEditor] {
+        EditTemplate(dialogs, headlineEditor, settings.CommentHeadlineText);
+    });
     auto* editHeader = new QPushButton("Bearbeiten", parent);
     auto* editFooter = new QPushButton("Bearbeiten", parent);
     comments->addWidget(editHeader, 0, 1);

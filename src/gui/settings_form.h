@@ -8,6 +8,7 @@
 #include <QDialog>
 
 #include "app/image_settings.h"
+#include "data/array_types.h"
 
 class QAbstractButton;
 class QButtonGroup;
@@ -31,7 +32,7 @@ public:
     void Fill();
     bool IsFilling() const { return m_filling; }
 
-    // The controls tests and the context help reach, by caption.
+    // The controls tests and the context help reach, by caption (none when missing).
     QGroupBox* Group(const QString& title) const;
     QCheckBox* Check(const QString& caption) const;
     void ChooseRadio(const QString& groupTitle, int item);
@@ -48,15 +49,19 @@ protected:
     template <typename Int>
     QGroupBox* BindRadios(const QString& title, const QStringList& items, Int& field,
                           QWidget* parent);
+    // A group box around the layout.
     static QGroupBox* Box(const QString& title, QWidget* parent, QLayout* layout);
     // "Symbole": the radius (2..25), coloured and filled symbols, shared by the charts.
     QGroupBox* BindSymbols(TImageSettings_Symbol& symbol, QWidget* parent);
-    // "Kommentare": the three switches and "Bearbeiten" for the header and footer texts.
-    QGroupBox* BindComments(bool& header, bool& footer, bool& headline,
-                            TImageSettings& settings, UserDialogs& dialogs, QWidget* parent);
+    // "Kommentare": the three switches and "Bearbeiten" for the header and footer texts;
+    // switching the headline on opens its editor.
+    QGroupBox* BindComments(bool& header, bool& footer, bool& headline, TImageSettings& settings,
+                            UserDialogs& dialogs, TemplateEditor& headlineEditor,
+                            QWidget* parent);
     // Runs `open` when the user (not the filling) turns the button on while it is shown.
     void OpenOnUserChoice(QAbstractButton* button, std::function<void()> open);
-    // The editor on the lines; its lines are taken when it closes with "Übernehmen".
+    // The template editor, or the header and footer text editor, on the lines; "Übernehmen"
+    // takes the edited lines over and counts as a change.
     void EditTemplate(UserDialogs& dialogs, TemplateEditor& editor, TArrayOfString& lines);
     void EditTextBlock(UserDialogs& dialogs, const QString& title, TArrayOfString& lines);
     // Called after loading and after every change: dependent controls' enabling.

@@ -129,13 +129,12 @@ QWidget* TreeChartDialog::BuildRightColumn()
     labels->addRow(BindCheck("erweiterte Beschriftung", tree.LabelExt, column));
     layout->addLayout(labels);
     layout->addWidget(BindComments(tree.CommentHeader, tree.CommentFooter, tree.CommentHeadline,
-                                   m_settings, m_dialogs, column));
+                                   m_settings, m_dialogs, *m_headlineEditor, column));
     layout->addStretch();
     return column;
 }
 
-// Choosing "benutzerdefiniert" or switching on the headline or extended labels opens the
-// matching editor.
+// Choosing "benutzerdefiniert" or switching on the extended labels opens the matching editor.
 void TreeChartDialog::ConnectEditorTriggers()
 {
     TreeChartSettings& tree = m_settings.Tree;
@@ -147,9 +146,6 @@ void TreeChartDialog::ConnectEditorTriggers()
                      [this, &tree] {
                          EditTemplate(m_dialogs, *m_generationLabelEditor, tree.LabelGenCustomText);
                      });
-    OpenOnUserChoice(Check("dynamische Kopfzeile"), [this] {
-        EditTemplate(m_dialogs, *m_headlineEditor, m_settings.CommentHeadlineText);
-    });
     OpenOnUserChoice(Check("erweiterte Beschriftung"), [this, &tree] {
         EditTemplate(m_dialogs, *m_personLabelEditor, tree.LabelCustomTextExt);
     });

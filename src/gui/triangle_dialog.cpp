@@ -37,12 +37,9 @@ TriangleDialog::TriangleDialog(TImageSettings& settings, UserDialogs& dialogs, Q
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    // Choosing "benutzerdefiniert" or switching on the headline opens the matching editor.
+    // Choosing "benutzerdefiniert" opens the person label editor.
     OpenOnUserChoice(Group("Beschriftung Personen")->findChildren<QRadioButton*>()[3], [this] {
         EditTemplate(m_dialogs, *m_personLabelEditor, m_settings.Triangle.LabelCustomText);
-    });
-    OpenOnUserChoice(Check("dynamische Kopfzeile"), [this] {
-        EditTemplate(m_dialogs, *m_headlineEditor, m_settings.CommentHeadlineText);
     });
 }
 
@@ -86,7 +83,8 @@ QWidget* TriangleDialog::BuildRightColumn()
         BindCheck("? für unbek. Daten", triangle.LabelsQuestionMark, labels));
     layout->addWidget(labels);
     layout->addWidget(BindComments(triangle.CommentHeader, triangle.CommentFooter,
-                                   triangle.CommentHeadline, m_settings, m_dialogs, column));
+                                   triangle.CommentHeadline, m_settings, m_dialogs,
+                                   *m_headlineEditor, column));
     layout->addStretch();
     return column;
 }

@@ -32,6 +32,12 @@ bool WidgetDialogs::AskYesNo(const QString& title, const QString& text)
     return box.exec() == QMessageBox::Yes;
 }
 
+bool WidgetDialogs::ConfirmWarning(const QString& text)
+{
+    return QMessageBox::warning(m_parent, "Quilvane", text, QMessageBox::Ok | QMessageBox::Cancel) ==
+           QMessageBox::Ok;
+}
+
 std::optional<SaveChoice> WidgetDialogs::ChooseSaveFile(const std::vector<SaveFilter>& filters,
                                                         const SaveStart& start)
 {

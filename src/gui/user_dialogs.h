@@ -35,6 +35,8 @@ public:
     virtual void ShowInformation(const QString& text) = 0;
     // "Datei ersetzen" and the like: true for Yes.
     virtual bool AskYesNo(const QString& title, const QString& text) = 0;
+    // A warning the user may go on after: true for OK, false for Cancel.
+    virtual bool ConfirmWarning(const QString& text) = 0;
     virtual std::optional<SaveChoice> ChooseSaveFile(const std::vector<SaveFilter>& filters,
                                                      const SaveStart& start) = 0;
     // The "Fertig!" box: true when the user wants the file opened.
@@ -52,6 +54,7 @@ public:
     void ShowWarning(const QString& text) override;
     void ShowInformation(const QString& text) override;
     bool AskYesNo(const QString& title, const QString& text) override;
+    bool ConfirmWarning(const QString& text) override;
     std::optional<SaveChoice> ChooseSaveFile(const std::vector<SaveFilter>& filters,
                                              const SaveStart& start) override;
     bool ConfirmCompletion(const QString& text) override;

@@ -101,6 +101,21 @@ void Canvas::Polygon(const std::vector<Point>& points)
     m_painter.drawPolygon(polygon);
 }
 
+void Canvas::Polyline(const std::vector<Point>& points, bool smooth)
+{
+    if (points.size() < 2 || !m_painter.isActive()) return;
+    QPolygon polyline;
+    for (const Point& p : points) polyline << QPoint(p.x, p.y);
+    m_painter.save();
+    QPen pen = m_painter.pen();
+    pen.setJoinStyle(Qt::RoundJoin);
+    pen.setCapStyle(Qt::RoundCap);
+    m_painter.setPen(pen);
+    m_painter.setRenderHint(QPainter::Antialiasing, smooth);
+    m_painter.drawPolyline(polyline);
+    m_painter.restore();
+}
+
 void Canvas::Line(Point from, Point to)
 {
     if (m_painter.isActive()) m_painter.drawLine(from.x, from.y, to.x, to.y);

@@ -41,6 +41,8 @@ public:
     void Rectangle(int x1, int y1, int x2, int y2);
     void Ellipse(int x1, int y1, int x2, int y2);
     void Polygon(const std::vector<Point>& points);
+    // An open line through the points, with round joins; smooth draws it antialiased.
+    void Polyline(const std::vector<Point>& points, bool smooth);
     // Both end points painted.
     void Line(Point from, Point to);
     // The brush only, no outline.

@@ -1,6 +1,7 @@
 // Locale-independent number texts.
 #include "render/svg_numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -43,6 +44,8 @@ std::string ColorText(TColor color)
 
 double ReadPathNumber(std::string_view text, size_t& pos, std::string_view context)
 {
+    // Callers step over a separator without looking; past the end there is no number.
+    pos = std::min(pos, text.size());
     while (pos < text.size() && text[pos] == ' ') ++pos;
     size_t start = pos;
     if (pos < text.size() && (text[pos] == '-' || text[pos] == '.')) ++pos;

@@ -19,7 +19,7 @@ std::string ColorText(TColor color);
 
 // Reads the number at text[pos] after skipping blanks: an optional "-" or ".", then digits and
 // points. Advances pos past it. Throws Error naming the number text when it cannot be read
-// (a lone "-", nothing at all, "1.2.3") and the context it came from.
+// (a lone "-", nothing at all, "1.2.3", pos past the end) and the context it came from.
 double ReadPathNumber(std::string_view text, size_t& pos, std::string_view context);
 
 }  // namespace qv

@@ -9,11 +9,20 @@
 namespace qv {
 namespace {
 
+// A line that opens a group and leaves it open; a group written whole on one line (empty on
+// purpose, for a script to fill) is no opening.
+bool OpensGroup(const std::string& line)
+{
+    const bool closed = line.find("</g>") != std::string::npos ||
+                        (line.size() >= 2 && line.compare(line.size() - 2, 2, "/>") == 0);
+    return !closed && line.find("<g ") != std::string::npos;
+}
+
 void RemoveEmptyGroups(std::vector<std::string>& lines)
 {
     size_t i = 1;
     while (i < lines.size()) {
-        if (lines[i] == "</g>" && lines[i - 1].find("<g ") != std::string::npos) {
+        if (lines[i] == "</g>" && OpensGroup(lines[i - 1])) {
             lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(i - 1),
                         lines.begin() + static_cast<std::ptrdiff_t>(i + 1));
             // Step back so that a group left empty by the removal goes too.

@@ -56,6 +56,22 @@ void AddEntry(zip_t* archive, const char* name, const std::string& bytes, const 
     }
 }
 
+// The finished archive's bytes; the buffer is freed.
+std::string ArchiveBytes(zip_source_t* buffer, const std::string& path)
+{
+    std::string bytes;
+    zip_stat_t stat;
+    zip_int64_t read = -1;
+    if (zip_source_stat(buffer, &stat) == 0 && zip_source_open(buffer) == 0) {
+        bytes.resize(size_t(stat.size));
+        read = zip_source_read(buffer, bytes.data(), stat.size);
+        zip_source_close(buffer);
+    }
+    zip_source_free(buffer);
+    if (read < 0 || size_t(read) != bytes.size()) ThrowCannotWrite(path, "");
+    return bytes;
+}
+
 }  // namespace
 
 WordDocument::WordDocument()
@@ -107,10 +123,17 @@ void WordDocument::Save(const std::string& path) const
     xml << "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n";
     m_document.save(xml, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
     std::string document = xml.str();
-    AtomicFile file(path);
-    int error = 0;
-    zip_t* archive = zip_open(file.TempPath().c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
-    if (!archive) ThrowCannotWrite(path, "");
+    // The archive is built in memory: libzip writes a file through a temporary of its own that
+    // an interrupted run would leave behind beside the output.
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* buffer = zip_source_buffer_create(nullptr, 0, 0, &error);
+    zip_t* archive = buffer ? zip_open_from_source(buffer, ZIP_TRUNCATE, &error) : nullptr;
+    if (!archive) {
+        if (buffer) zip_source_free(buffer);
+        ThrowCannotWrite(path, zip_error_strerror(&error));
+    }
+    zip_source_keep(buffer);
     std::string types = kContentTypes, relations = kPackageRelations;
     try {
         AddEntry(archive, "[Content_Types].xml", types, path);
@@ -118,14 +141,16 @@ void WordDocument::Save(const std::string& path) const
         AddEntry(archive, "word/document.xml", document, path);
     } catch (const Error&) {
         zip_discard(archive);
+        zip_source_free(buffer);
         throw;
     }
     if (zip_close(archive) != 0) {
         std::string reason = zip_strerror(archive);
         zip_discard(archive);
+        zip_source_free(buffer);
         ThrowCannotWrite(path, reason);
     }
-    file.Commit();
+    WriteFileAtomically(path, ArchiveBytes(buffer, path));
 }
 
 }  // namespace qv

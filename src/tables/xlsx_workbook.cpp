@@ -35,6 +35,20 @@ lxw_worksheet* XlsxWorkbook::AddWorksheet(const std::string& name)
     return sheet;
 }
 
+lxw_chart* XlsxWorkbook::AddChart(uint8_t type)
+{
+    lxw_chart* chart = workbook_add_chart(m_workbook, type);
+    if (!chart) throw Error("Das Diagramm kann nicht angelegt werden.");
+    return chart;
+}
+
+lxw_chartsheet* XlsxWorkbook::AddChartsheet(const std::string& name)
+{
+    lxw_chartsheet* sheet = workbook_add_chartsheet(m_workbook, name.c_str());
+    if (!sheet) throw Error("Diagrammblatt " + name + " kann nicht angelegt werden.");
+    return sheet;
+}
+
 lxw_format* XlsxWorkbook::Format(const XlsxStyle& style)
 {
     auto [it, added] = m_formats.try_emplace(style.Bits(), nullptr);

@@ -33,6 +33,10 @@ public:
 
     // A new worksheet; an empty name gives the default ("Sheet1" …).
     lxw_worksheet* AddWorksheet(const std::string& name = {});
+    // A chart of the type (LXW_CHART_…), placed by the caller.
+    lxw_chart* AddChart(uint8_t type);
+    // A sheet that shows one chart.
+    lxw_chartsheet* AddChartsheet(const std::string& name);
     // One shared format per style.
     lxw_format* Format(const XlsxStyle& style);
     // Writes the file; throws Error with the reason when that fails.

@@ -1,7 +1,11 @@
 // The raster back-end: halos, shapes with and without outline, text without a box, lines.
 #include "charts/raster_chart_painter.h"
 
+#include <cmath>
+
 #include <gtest/gtest.h>
+
+#include "render/rotated_text.h"
 
 #include "../render/picture_text.h"
 
@@ -98,6 +102,58 @@ TEST(RasterChartPainter, ShapesAfterLinesLandOnTheSamePicture)
     EXPECT_EQ(bitmap.Pixel(1, 8), kBlack);
     EXPECT_EQ(bitmap.Pixel(14, 5), kBlack);  // the line moved by the offset
     EXPECT_EQ(bitmap.Pixel(4, 5), kWhite);
+}
+
+// A two-line block is its lines, each turned about its own centre one line height apart
+// along the turned block.
+TEST(RasterChartPainter, TextBlockDrawsEachLineAboutItsOwnCentre)
+{
+    ChartPainterStyle style;
+    Bitmap block(120, 120, 0xC0C0FF);
+    RasterChartPainter painter(block, style);
+    painter.RotatedBlock({{60, 60}, {"Anna", "1900"}, 12, -1.0, kBlack, 0xC0C0FF});
+
+    Bitmap lines(120, 120, 0xC0C0FF);
+    {
+        Canvas canvas(lines);
+        canvas.SetFont({"Arial", 12});
+        const double pitch = canvas.Extent(kLineHeightSample).height;
+        // Counter-clockwise by one radian: the block's downward axis is (sin 1, cos 1).
+        const double dx = std::sin(1.0) * pitch / 2, dy = std::cos(1.0) * pitch / 2;
+        DrawRotatedText(canvas, u"Anna",
+                        {int(std::nearbyint(60 - dx)), int(std::nearbyint(60 - dy))}, 0xC0C0FF,
+                        -1.0);
+        DrawRotatedText(canvas, u"1900",
+                        {int(std::nearbyint(60 + dx)), int(std::nearbyint(60 + dy))}, 0xC0C0FF,
+                        -1.0);
+    }
+    EXPECT_TRUE(block.Image() == lines.Image());
+    EXPECT_FALSE(block.Image() == Bitmap(120, 120, 0xC0C0FF).Image());
+}
+
+TEST(RasterChartPainter, RealCornersRoundHalvesToEven)
+{
+    ChartPainterStyle style;
+    Bitmap real(20, 20), whole(20, 20);
+    RasterChartPainter(real, style)
+        .PolygonF(std::vector<PointF>{{2.5, 2.5}, {11.5, 3.4}, {6.6, 13.5}}, {kBlack, kBlack, 1});
+    const Point corners[] = {{2, 2}, {12, 3}, {7, 14}};
+    RasterChartPainter(whole, style).Polygon(corners, {kBlack, kBlack, 1});
+    EXPECT_TRUE(real.Image() == whole.Image());
+}
+
+// Crossing lines keep every pixel: no gap is cut as the tree charts' lines get.
+TEST(RasterChartPainter, PlainLinesCrossWithoutGaps)
+{
+    ChartPainterStyle style;
+    TBitmapLine lines(30, 30);
+    lines.AddSegment({0, 15}, {30, 15});
+    lines.AddSegment({15, 0}, {15, 30});
+    Bitmap plain(30, 30), gapped(30, 30);
+    EXPECT_TRUE(RasterChartPainter(plain, style).PlainLines(lines, {0, 0}));
+    EXPECT_TRUE(RasterChartPainter(gapped, style).Lines(lines, {0, 0}));
+    EXPECT_EQ(plain.Pixel(14, 15), kBlack);
+    EXPECT_EQ(gapped.Pixel(14, 15), kWhite);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The SVG back-end: symbol forms and layers, text runs and halos, shapes, groups.
 #include "charts/svg_chart_painter.h"
 
+#include <cmath>
 #include <numbers>
 
 #include <gtest/gtest.h>
@@ -155,6 +156,44 @@ TEST(SvgChartPainter, RotatedTextIsCentredInATurnedGroup)
               }));
 }
 
+// One line carries the turn as its attribute, several share a turned group; the turn is
+// written clockwise in [0, 360) and left out when there is none.
+TEST(SvgChartPainter, TextBlocksTurnAboutTheirCentre)
+{
+    ChartPainterStyle style;
+    TScalableVectorGraphics svg;
+    SvgChartPainter painter(svg, style);
+    painter.BeginGroup(GroupStyle().Stroke(kBlack, 0).Fill(kBlack).Font());
+    painter.RotatedBlock({{100, 50}, {"Anna"}, 11, -std::numbers::pi / 2, kBlack, kWhite});
+    painter.RotatedBlock({{100, 50}, {"Anna", "1900"}, 9, 2 * std::numbers::pi, kBlack, kWhite});
+    painter.RotatedBlock({{100, 50}, {"Anna", "1900"}, 9, 0.5, kBlack, kWhite});
+    painter.EndGroup();
+    svg.Font.Size = 11;
+    const int w = svg.TextWidth("Anna"), top = 50 - svg.TextHeight() / 2;
+    svg.Font.Size = 9;
+    const int w9 = svg.TextWidth("Anna"), y9 = svg.TextWidth("1900"), h9 = svg.TextHeight();
+    auto text9 = [&](int width, int top, const std::string& content) {
+        return "<text x=\"" + std::to_string(100 - width / 2) + "\" y=\"" +
+               std::to_string(top + 11) + "\" font-size=\"9pt\">" + content + "</text>";
+    };
+    const int first = 50 - h9 / 2 + int(std::nearbyint(-h9 / 2.0));
+    const int second = 50 - h9 / 2 + int(std::nearbyint(h9 / 2.0));
+    EXPECT_EQ(svg.Body,
+              (Lines{
+                  "<g stroke=\"#000\" stroke-width=\"0\" fill=\"#000\" font-family=\"Arial\" "
+                  "font-size=\"11pt\">",
+                  "<text x=\"" + std::to_string(100 - w / 2) + "\" y=\"" +
+                      std::to_string(top + 14) + "\" transform=\"rotate(270,100,50)\">Anna</text>",
+                  text9(w9, first, "Anna"),
+                  text9(y9, second, "1900"),
+                  "<g transform=\"rotate(29,100,50)\">",
+                  text9(w9, first, "Anna"),
+                  text9(y9, second, "1900"),
+                  "</g>",
+                  "</g>",
+              }));
+}
+
 TEST(SvgChartPainter, ShapesAndGroups)
 {
     ChartPainterStyle style;
@@ -178,6 +217,24 @@ TEST(SvgChartPainter, ShapesAndGroups)
                             "<path d=\"M0 0 L8 0 L4 6 z\" fill=\"#FFF\"/>",
                             "</g>",
                         }));
+}
+
+// Shapes of one style join into one path while merging is on, never across a pause.
+TEST(SvgChartPainter, RealPolygonsMergeOnlyWhenAsked)
+{
+    ChartPainterStyle style;
+    TScalableVectorGraphics svg;
+    SvgChartPainter painter(svg, style);
+    const std::vector<PointF> a{{0.26, 0}, {10, 0}, {10, 10.04}}, b{{20, 0}, {30, 0}, {30, 10}};
+    painter.MergeShapes(false);
+    painter.PolygonF(a, {0x00FF00, kBlack, 1});
+    painter.MergeShapes(true);
+    painter.PolygonF(b, {0x00FF00, kBlack, 1});
+    painter.MergeShapes(false);
+    painter.PolygonF(a, {0x00FF00, kBlack, 1});
+    const std::string attributes = " stroke=\"#000\" stroke-width=\"1\" fill=\"#0F0\"/>";
+    EXPECT_EQ(svg.Body, (Lines{"<path d=\"M0.3 0 L10 0 L10 10 zM20 0 L30 0 L30 10 z\"" + attributes,
+                               "<path d=\"M0.3 0 L10 0 L10 10 z\"" + attributes}));
 }
 
 }  // namespace

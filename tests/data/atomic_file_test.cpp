@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -66,6 +67,41 @@ TEST_F(AtomicFileTest, UnwritableDirectoryFailsWithMessage)
         EXPECT_STREQ(e.what(),
                      "Datei /nonexistent/dir/out.txt kann nicht geschrieben werden. No such file or directory");
     }
+}
+
+// Renaming over a device or a pipe would replace it with a plain file (as root even /dev/full).
+TEST_F(AtomicFileTest, TargetThatIsNoRegularFileIsRefusedAndKept)
+{
+    std::string pipe = (m_dir / "pipe").string();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    for (const std::string& target : {std::string("/dev/full"), std::string("/dev/null"), pipe}) {
+        SCOPED_TRACE(target);
+        try {
+            WriteFileAtomically(target, "x");
+            FAIL() << "no error";
+        } catch (const Error& e) {
+            EXPECT_EQ(std::string(e.what()), "Datei " + target +
+                                                 " kann nicht geschrieben werden. Sie ist keine "
+                                                 "gewöhnliche Datei.");
+        }
+        EXPECT_FALSE(fs::is_regular_file(target));
+    }
+    EXPECT_EQ(FileCount(), 1u);
+}
+
+TEST_F(AtomicFileTest, PendingTempFilesAreRemovedOnRequestAndCommittedOnesStay)
+{
+    AtomicFile committed((m_dir / "done.txt").string());
+    committed.Commit();
+    AtomicFile first((m_dir / "a.txt").string());
+    AtomicFile source((m_dir / "b.txt").string());
+    AtomicFile moved(std::move(source));
+    ASSERT_EQ(FileCount(), 3u);
+    RemovePendingTempFiles();
+    EXPECT_FALSE(fs::exists(first.TempPath()));
+    EXPECT_FALSE(fs::exists(moved.TempPath()));
+    EXPECT_TRUE(fs::exists(m_dir / "done.txt"));
+    EXPECT_EQ(FileCount(), 1u);
 }
 
 }  // namespace

@@ -21,6 +21,11 @@ public:
         shown.push_back("Q: " + title + ": " + text);
         return yesNo.empty() ? false : Take(yesNo);
     }
+    bool ConfirmWarning(const QString& text) override
+    {
+        shown.push_back("W?: " + text);
+        return okCancel.empty() ? true : Take(okCancel);
+    }
     std::optional<SaveChoice> ChooseSaveFile(const std::vector<SaveFilter>& filters,
                                              const SaveStart& start) override
     {
@@ -49,6 +54,7 @@ public:
     std::vector<QString> opened;
     std::deque<SaveChoice> saveChoices;
     std::deque<bool> yesNo;
+    std::deque<bool> okCancel;
     std::vector<SaveFilter> offeredFilters;
     std::vector<SaveStart> starts;
     bool openFile = false;

@@ -48,6 +48,13 @@ protected:
         std::ofstream(m_dir / name, std::ios::binary) << bytes;
         return QString::fromStdString((m_dir / name).string());
     }
+    // The save dialog will answer with this name in the folder and this filter; the path
+    // without the extension the filter adds.
+    std::string AnswerSaveAs(const std::string& name, int filter)
+    {
+        m_dialogs->saveChoices = {{QString::fromStdString((m_dir / name).string()), filter}};
+        return (m_dir / name).string();
+    }
     QString ListCaption() const
     {
         return m_window->findChild<QTabWidget*>()->tabText(0);

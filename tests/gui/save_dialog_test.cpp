@@ -27,8 +27,10 @@ std::string FormatOf(const fs::path& path)
         if (bytes.find("xl/workbook.xml") != std::string::npos) return "xlsx";
         return "zip";
     }
-    if (bytes.starts_with("<?xml") && bytes.find("<svg") != std::string::npos) return "svg";
-    if (bytes.starts_with("<!DOCTYPE HTML>") || bytes.starts_with("<html>")) return "html";
+    // The interactive tree chart is the only output that starts its display script.
+    const std::string scripted = bytes.find("UpdateTree(wurzel);") != std::string::npos ? "+script" : "";
+    if (bytes.starts_with("<?xml") && bytes.find("<svg") != std::string::npos) return "svg" + scripted;
+    if (bytes.starts_with("<!DOCTYPE HTML>") || bytes.starts_with("<html>")) return "html" + scripted;
     return "txt";
 }
 
@@ -70,8 +72,10 @@ TEST_F(SaveDialogTest, TheChosenFileTypeDecidesNameAndFormatOfEveryOutput)
          {{0, "a-tafel.png", "a-tafel.png", "png"},
           {1, "b-tafel.bmp", "b-tafel.bmp", "bmp"},
           {2, "c-tafel.svg", "c-tafel.svg", "svg"},
-          {3, "d-tafel", "d-tafel.pdf", "pdf"},
-          {4, "e-tafel.htm", "e-tafel.htm", "html"}}},
+          {3, "c-skript", "c-skript.svg", "svg+script"},
+          {4, "d-tafel", "d-tafel.pdf", "pdf"},
+          {5, "e-tafel.htm", "e-tafel.htm", "html"},
+          {6, "e-skript.html", "e-skript.html", "html+script"}}},
         {"sibling list",
          &MainWindow::MakeSiblingList,
          {{0, "f-liste", "f-liste.txt", "txt"},

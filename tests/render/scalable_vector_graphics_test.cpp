@@ -151,6 +151,25 @@ TEST(ScalableVectorGraphics, AnyTextKeepsTheDocumentWellFormed)
     EXPECT_NE(svg.Body[0].find(" font-family=\"Sans &amp; &quot;Serif&quot;\""), std::string::npos);
 }
 
+// A group written whole on one line, as a script's empty holder, stays; the group around it
+// is not empty and keeps its closing tag.
+TEST(ScalableVectorGraphics, OneLineGroupsAreNoOpenGroups)
+{
+    TScalableVectorGraphics svg;
+    svg.BeginGroup(kSvgStroke);
+    svg.Add("<g id=\"holder\"></g>");
+    svg.EndGroup();
+    svg.BeginGroup(kSvgFill);
+    svg.Add("<g id=\"other\"/>");
+    svg.EndGroup();
+    const std::string saved = svg.SaveToString();
+    EXPECT_EQ(test::XmlReaderError(saved), "");
+    EXPECT_NE(saved.find("<g stroke=\"#000\">\r\n<g id=\"holder\"></g>\r\n</g>\r\n"),
+              std::string::npos)
+        << saved;
+    EXPECT_NE(saved.find("<g id=\"other\"/>\r\n</g>\r\n"), std::string::npos) << saved;
+}
+
 TEST(ScalableVectorGraphics, SavedDocumentHeaderAndEmptyGroups)
 {
     TScalableVectorGraphics svg;

@@ -60,6 +60,10 @@ TEST(SvgNumbers, ReadingNumbersAndTheirErrors)
     EXPECT_EQ(ReadPathNumber("  -1.5-2", pos, ""), -2);
     pos = 0;
     EXPECT_EQ(ReadPathNumber(".5", pos, ""), 0.5);
+    // A caller that stepped over a separator at the very end.
+    pos = 3;
+    EXPECT_THROW(ReadPathNumber("5", pos, ""), Error);
+    EXPECT_EQ(pos, 1u);
     struct Case {
         const char* text;
         const char* message;

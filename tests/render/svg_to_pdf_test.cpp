@@ -260,6 +260,12 @@ TEST(SvgToPdf, UnreadableNumbersFailWithoutAFile)
     EXPECT_FALSE(std::filesystem::exists(dir.File("broken.pdf")));
     svg.Body = {"<text x=\"1\" y=\"1\">unclosed"};
     EXPECT_THROW(SvgToPdf(svg, kCreator), Error);
+    // A polygon whose last x has no y once ended the program.
+    for (const char* points : {"0", "0,", "0,0 1"}) {
+        SCOPED_TRACE(points);
+        svg.Body = {std::string("<polygon points=\"") + points + "\"/>"};
+        EXPECT_THROW(SvgToPdf(svg, kCreator), Error);
+    }
 }
 
 }  // namespace

@@ -62,17 +62,22 @@ int32_t TImage_Vorfahren::MarriageOffset(int32_t family) const
 std::vector<ChartPolyline> TImage_Vorfahren::Lines() const
 {
     std::vector<ChartPolyline> lines;
-    for (size_t f = 0; f < Data.Families.size(); ++f)
-        if (m_linkedFamilies[f]) AddFamilyLines(int32_t(f), lines);
+    for (size_t f = 0; f < Data.Families.size(); ++f) {
+        if (!m_linkedFamilies[f]) continue;
+        FamilyLines family = LinesOf(int32_t(f));
+        for (ChartPolyline& half : family.marriage) lines.push_back(std::move(half));
+        for (ChildLineOf& child : family.children) lines.push_back(std::move(child.line));
+    }
     return lines;
 }
 
-void TImage_Vorfahren::AddFamilyLines(int32_t family, std::vector<ChartPolyline>& lines) const
+FamilyLines TImage_Vorfahren::LinesOf(int32_t family) const
 {
+    FamilyLines lines;
     const TFamilie& f = Data.Families[family];
     const bool father = f.Husband >= 0 && m_drawn[f.Husband];
     const bool mother = f.Wife >= 0 && m_drawn[f.Wife];
-    if (!father && !mother) return;
+    if (!father && !mother) return lines;
     Point anchor = father ? m_positions[f.Husband] : m_positions[f.Wife];
     int32_t levels = 0;
     if (father && mother) {
@@ -83,19 +88,20 @@ void TImage_Vorfahren::AddFamilyLines(int32_t family, std::vector<ChartPolyline>
         if (m_rows[f.Husband] == m_rows[f.Wife]) levels = LevelCount(m_rows[f.Husband]);
         if (g != 0) {
             const int32_t corner = 3 * m_radius;
-            lines.push_back({fp, {fp.x + corner * Sign(mp.x - fp.x), fp.y - g}, anchor});
-            lines.push_back({mp, {mp.x + corner * Sign(fp.x - mp.x), mp.y - g}, anchor});
+            lines.marriage.push_back({fp, {fp.x + corner * Sign(mp.x - fp.x), fp.y - g}, anchor});
+            lines.marriage.push_back({mp, {mp.x + corner * Sign(fp.x - mp.x), mp.y - g}, anchor});
         } else {
-            lines.push_back({fp, z});
-            lines.push_back({z, mp});
+            lines.marriage.push_back({fp, z});
+            lines.marriage.push_back({z, mp});
         }
     }
     for (int64_t child : f.Children)
-        if (m_drawn[child]) lines.push_back(ChildLine(child, family, anchor, levels));
+        if (m_drawn[child]) lines.children.push_back(ChildLine(child, family, anchor, levels));
+    return lines;
 }
 
-ChartPolyline TImage_Vorfahren::ChildLine(int64_t child, int32_t family, Point anchor,
-                                          int32_t levels) const
+ChildLineOf TImage_Vorfahren::ChildLine(int64_t child, int32_t family, Point anchor,
+                                        int32_t levels) const
 {
     const TFamilie& f = Data.Families[family];
     const bool father = f.Husband >= 0 && m_drawn[f.Husband];
@@ -104,7 +110,7 @@ ChartPolyline TImage_Vorfahren::ChildLine(int64_t child, int32_t family, Point a
     int32_t parentRow =
         std::min(father ? m_rows[f.Husband] : INT32_MAX, mother ? m_rows[f.Wife] : INT32_MAX);
     const int32_t gapRow = parentRow - 1;
-    if (gapRow < 0 || gapRow >= m_rowCount) return {c, anchor};
+    if (gapRow < 0 || gapRow >= m_rowCount) return {child, {c, anchor}, 0};
     const Point b = m_rows[child] == gapRow ? c : Point{c.x, RowCoordinate(gapRow)};
     Point upper = father ? m_positions[f.Husband] : m_positions[f.Wife];
     if (father && mother)
@@ -114,7 +120,7 @@ ChartPolyline TImage_Vorfahren::ChildLine(int64_t child, int32_t family, Point a
     auto found = std::find_if(bends.begin(), bends.end(), [&](const TLineEntry& e) {
         return e.Lower == b && e.Upper == upper;
     });
-    if (found == bends.end() || b.y == anchor.y) return {c, anchor};
+    if (found == bends.end() || b.y == anchor.y) return {child, {c, anchor}, 0};
     const int32_t index = int32_t(found - bends.begin()), count = int32_t(bends.size());
     const uint8_t alignment = Settings.Tree.Alignment;
     const int32_t extent = m_rowExtent[AlongIsNegated(alignment) ? parentRow : gapRow];
@@ -125,8 +131,9 @@ ChartPolyline TImage_Vorfahren::ChildLine(int64_t child, int32_t family, Point a
     if (AlongIsNegated(alignment)) s = -s;
     const int32_t span = (father ? m_rows[f.Husband] : m_rows[f.Wife]) - m_rows[child];
     const double flatness = std::abs(double(b.x - anchor.x) / double(b.y - anchor.y));
-    if (flatness < 0.5) return span == 1 ? ChartPolyline{b, anchor} : ChartPolyline{c, b, anchor};
-    return CurvedLine(c, b, anchor, s, span);
+    if (flatness < 0.5)
+        return {child, span == 1 ? ChartPolyline{b, anchor} : ChartPolyline{c, b, anchor}, s};
+    return {child, CurvedLine(c, b, anchor, s, span), s};
 }
 
 }  // namespace qv

@@ -1,71 +1,65 @@
-// "Sortierung" of the ancestor chart: which families place the mother before the father.
+// "Sortierung" of the ancestor chart: which families place the mother before the father. Each
+// pass applies the one switch that helps most, exactly as the straightforward passes
+// (ReferenceAncestorSorter) choose it, but a trial repacks and remeasures only what its switch
+// changes, and the trials of a pass run on every core.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <vector>
 
-#include "charts/tree/tetris_vorfahren.h"
+#include "charts/tree/ancestor_sorting_crossings.h"
+#include "charts/tree/ancestor_sorting_families.h"
+#include "charts/tree/ancestor_sorting_lengths.h"
+#include "charts/tree/ancestor_sorting_rows.h"
+#include "charts/tree/tetris_vorfahren_record.h"
+#include "charts/tree/tetris_vorfahren_trial.h"
 #include "data/progress.h"
 
 namespace qv {
 
 class AncestorSorter {
 public:
-    // switched is the array the input's FamilySwitched refers to; the sorter flips its entries
-    // and repacks packing for every trial.
+    // switched is the array the input's FamilySwitched refers to; the passes flip its entries.
+    // threads: how many threads a pass's trials use, 0 for one per core.
     AncestorSorter(const TAhnenData& data, const TArrayOfBoolean& drawn,
                    const AncestorPackingInput& input, TArrayOfBoolean& switched,
-                   TTetrisVorfahren& packing, ProgressCallback progress);
-
-    // Families whose ancestry holds pedigree collapse: only these can change crossings.
-    const std::vector<int32_t>& Candidates() const { return m_candidates; }
+                   ProgressCallback progress, int threads = 0);
 
     // AT_SORTING 1 minimises the line length; 2 the crossings and then the width without
     // adding crossings. Passes repeat while they improve. False when cancelled (the pass
     // that was running is not applied).
     bool Run(uint8_t sorting);
 
-    // The measures of the current packing.
-    float LineLength() const;
-    int64_t Crossings();
-
 private:
-    // A drawn child's line to its family: the anchor is the parents' midpoint (or the one
-    // drawn parent); coordinates are doubled so that midpoints stay integers.
-    struct FamilyLines {
-        int64_t Father = -1, Mother = -1;  // drawn parents, -1 when not drawn
-        int32_t LineLevel = 0;
-        std::vector<int64_t> Children;
+    struct Worker {
+        PackingTrial trial;
+        CrossingScratch crossings;
+        LengthScratch lengths;
     };
-    struct Segment {
-        int32_t Lower;
-        int32_t Upper;
+    // What the trials of a pass are measured against.
+    struct PassStart {
+        SortingMeasure measure;
+        double cost;
+        int64_t crossings;  // the record's, for the width pass
     };
-    enum class Measure { LineLength, Crossings, Width };
 
-    void CollectFamilies();
-    void CollectCandidates();
-    // Positions across of the current packing, doubled so that midpoints stay integers.
-    int32_t Across2(int64_t person) const { return m_across2[person]; }
-    int32_t Anchor2(const FamilyLines& family) const;
-    int64_t CrossingsBetweenParents() const;
-    bool Pass(Measure measure, const std::vector<int32_t>& families, bool& changed);
-    double Cost(Measure measure);
-    void Repack();
+    bool Pass(SortingMeasure measure, const std::vector<int32_t>& families, bool& changed);
+    PassStart Record(SortingMeasure measure);
+    double TrialCost(const PassStart& start, int32_t family, Worker& worker);
+    bool WidthWins(const PassStart& start, int32_t width, int32_t family, Worker& worker);
 
-    const TAhnenData& m_data;
-    const TArrayOfBoolean& m_drawn;
     const AncestorPackingInput& m_input;
     TArrayOfBoolean& m_switched;
-    TTetrisVorfahren& m_packing;
     ProgressCallback m_progress;
-    std::vector<FamilyLines> m_families;
-    std::vector<int32_t> m_bothDrawn;
-    std::vector<int32_t> m_candidates;
-    std::vector<std::vector<Segment>> m_rows;
-    std::vector<Segment> m_mergeBuffer;
-    std::vector<int32_t> m_across2;
+    int m_threads;
+    SortingFamilies m_families;
+    RowCrossings m_rowCrossings;
+    CrossingTracker m_crossings;
+    LineLengths m_lengths;
+    PackingRecord m_record;
+    std::vector<Worker> m_workers;
+    // Per family, from its last trial.
+    std::vector<CrossingMemo> m_memos;
 };
 
 }  // namespace qv

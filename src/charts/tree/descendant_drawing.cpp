@@ -46,12 +46,14 @@ bool TImage_Nachfahren::Draw(ChartPainter& painter, Point origin)
 {
     if (ReportProgress(Progress, "Nachfahren: Zeichne Linien", 0, 1)) return false;
     if (!painter.Lines(LineLayer(), origin)) return false;
+    // Progress counts the symbols drawn: person numbers run past the number of nodes.
     const int64_t count = int64_t(m_tree.Nodes.size());
+    int64_t drawn = 0;
     painter.BeginSymbols();
     for (size_t p = 0; p < m_tree.NodeOf.size(); ++p) {
         const int32_t node = m_tree.NodeOf[p];
         if (node < 0 || !Shown(m_tree.Nodes[node])) continue;
-        if (ReportProgress(Progress, "Nachfahren: Zeichne Symbole", int64_t(p), count)) {
+        if (ReportProgress(Progress, "Nachfahren: Zeichne Symbole", drawn++, count)) {
             painter.EndSymbols();
             return false;
         }

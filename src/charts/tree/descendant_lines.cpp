@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <optional>
+#include <set>
+#include <utility>
 
 #include "charts/tree/image_nachfahren.h"
 #include "charts/tree/person_sets.h"
@@ -17,8 +19,16 @@ std::vector<ChartPolyline> TImage_Nachfahren::Lines() const
         int32_t f = Data.Persons[node.Person].ParentFamily;
         if (f >= 0 && node.Parent >= 0) linked[f] = true;
     }
-    for (size_t f = 0; f < Data.Families.size(); ++f)
-        if (linked[f]) AddFamilyLines(int32_t(f), lines);
+    // The lines depend only on the couple as shown: family records whose partners are not in
+    // the tree all read as the same one-parent couple, and drawing each of them again made a
+    // man with 10,000 wives cost 10,000 times all his children's lines.
+    std::set<std::pair<int64_t, int64_t>> drawn;
+    for (size_t f = 0; f < Data.Families.size(); ++f) {
+        const TFamilie& family = Data.Families[f];
+        std::pair<int64_t, int64_t> couple{HasNode(family.Husband) ? family.Husband : -1,
+                                           HasNode(family.Wife) ? family.Wife : -1};
+        if (linked[f] && drawn.insert(couple).second) AddFamilyLines(int32_t(f), lines);
+    }
     return lines;
 }
 

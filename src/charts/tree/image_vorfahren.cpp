@@ -7,6 +7,7 @@
 #include "charts/tree/ancestor_rows.h"
 #include "charts/tree/ancestor_selection.h"
 #include "charts/tree/ancestor_sorting.h"
+#include "charts/tree/ancestor_sorting_reference.h"
 #include "charts/tree/person_sets.h"
 #include "charts/tree/tree_orientation.h"
 #include "data/cycle_check.h"
@@ -168,16 +169,22 @@ bool TImage_Vorfahren::Layout(const LabelSource& labels)
     ComputeSlotSizes();
     m_totalAlong = 2 * m_pitch + SumOfExtents(m_rowCount);
     const uint8_t sorting = Settings.Tree.Sorting;
-    if (sorting == 1 || sorting == 2) {
-        AncestorPackingInput input = PackingInput();
-        AncestorSorter sorter(Data, m_drawn, input, m_familySwitched, m_packing, Progress);
-        if (!sorter.Run(sorting)) return false;
-    }
+    if ((sorting == 1 || sorting == 2) && !Sort(sorting)) return false;
     Relayout();
     RecordFamilyOffsets();
     GrowRowsForLines();
     Relayout();
     return true;
+}
+
+bool TImage_Vorfahren::Sort(uint8_t sorting)
+{
+    const AncestorPackingInput input = PackingInput();
+    if (!Settings.Tree.ReferenceSorting)
+        return AncestorSorter(Data, m_drawn, input, m_familySwitched, Progress).Run(sorting);
+    TTetrisVorfahren packing;
+    return ReferenceAncestorSorter(Data, m_drawn, input, m_familySwitched, packing, Progress)
+        .Run(sorting);
 }
 
 void TImage_Vorfahren::Relayout()

@@ -21,6 +21,21 @@
 
 namespace qv {
 
+// A drawn child's line up to its parents' anchor, and the bend level at which it turns
+// toward the anchor, along (0 for a line that is not bent).
+struct ChildLineOf {
+    int64_t child = -1;
+    ChartPolyline line;
+    int32_t bend = 0;
+};
+
+// A family's lines: the two halves of the marriage line (father's first; none unless both
+// parents are drawn), then the line of every drawn child in the family's order.
+struct FamilyLines {
+    std::vector<ChartPolyline> marriage;
+    std::vector<ChildLineOf> children;
+};
+
 class TImage_Vorfahren : public TImage_Common {
 public:
     // Selects the persons (ProbandIndex of the settings is the proband), finds the marriage
@@ -50,6 +65,8 @@ public:
     int32_t MarriageOffset(int32_t family) const;
     // The marriage and child lines of every family, in family order.
     std::vector<ChartPolyline> Lines() const;
+    // One family's lines; empty for a family without a drawn parent.
+    FamilyLines LinesOf(int32_t family) const;
 
     // The person whose label is shaded yellow (the proband when FONT_HIGHLIGHT is on).
     void SetHighlighted(int64_t person) { m_highlighted = person; }
@@ -80,14 +97,15 @@ private:
     void ComputeRowExtents();
     void ComputeSlotSizes();
     AncestorPackingInput PackingInput() const;
+    // The "Sortierung" passes; false when cancelled.
+    bool Sort(uint8_t sorting);
     void PlacePersons();
     void RecordFamilyOffsets();
     void GrowRowsForLines();
     void EqualiseRows();
     int32_t AcrossExtent() const;
     int32_t SumOfExtents(int32_t rows) const;
-    void AddFamilyLines(int32_t family, std::vector<ChartPolyline>& lines) const;
-    ChartPolyline ChildLine(int64_t child, int32_t family, Point anchor, int32_t levels) const;
+    ChildLineOf ChildLine(int64_t child, int32_t family, Point anchor, int32_t levels) const;
     int32_t LevelCount(int32_t row) const;
     // Lines and persons in picture coordinates for a chart origin.
     std::vector<ChartPolyline> PictureLines(Point origin) const;

@@ -22,18 +22,25 @@ std::string JoinTemplate(const TArrayOfString& lines)
 TreeChartTexts TemplateTexts(TCalcClass& calc, const TImageSettings& settings)
 {
     const std::string label = JoinTemplate(PersonLabelTemplate(settings, ChartKind::TreeChart));
+    const std::string extended = JoinTemplate(settings.Tree.LabelCustomTextExt);
     TreeChartTexts texts;
-    texts.Prepare = [&calc, &settings, label](const TAhnenData&, const TArrayOfBoolean& persons) {
+    // The extended label's values are computed with the label's when hover boxes show it.
+    const std::string needed = settings.Tree.LabelExt ? label + extended : label;
+    texts.Prepare = [&calc, &settings, needed](const TAhnenData&, const TArrayOfBoolean& persons) {
         if (calc.Proband() != settings.GetKekuleOne()) calc.SetProband(settings.GetKekuleOne());
         calc.SetRequired(persons);
-        return calc.Calculate(RequiredFlags(label));
+        return calc.Calculate(RequiredFlags(needed));
     };
-    texts.PersonLabel = [&calc, &settings, label](const TAhnenData& data, int64_t person,
-                                                  TFootNotes& footnotes) {
-        if (label.empty()) return TArrayOfString{};
-        return SplitLines(ExpandPersonLabel(data, calc, person, settings, label, true,
-                                            settings.Tree.LabelsQuestionMark, footnotes));
+    auto expand = [&calc, &settings](const std::string& text) {
+        return [&calc, &settings, text](const TAhnenData& data, int64_t person,
+                                        TFootNotes& footnotes) {
+            if (text.empty()) return TArrayOfString{};
+            return SplitLines(ExpandPersonLabel(data, calc, person, settings, text, true,
+                                                settings.Tree.LabelsQuestionMark, footnotes));
+        };
     };
+    texts.PersonLabel = expand(label);
+    texts.ExtendedLabel = expand(extended);
     texts.GenerationCaption = [&calc, &settings](int64_t generation) {
         TArrayOfString lines = GenerationLabelTemplate(settings);
         return lines.empty() ? lines : ExpandGenerationLabel(generation, lines, calc);

@@ -9,19 +9,16 @@
 #include "charts/tree/person_sets.h"
 
 namespace qv {
-namespace {
 
-// The drawn parents of a person in placing order: father first unless the family is switched.
-int64_t OrderedParent(const AncestorPackingInput& input, int64_t person, int32_t index)
+int64_t OrderedParent(const AncestorPackingInput& input, int64_t person, int32_t index,
+                      int32_t flipped)
 {
     const AncestorLinks& links = input.Links;
-    int32_t f = links.Family[person];
+    const int32_t f = links.Family[person];
     if (f < 0) return -1;
-    return (index == 0) != bool(input.FamilySwitched[f]) ? links.Father[person]
-                                                         : links.Mother[person];
+    const bool switched = bool(input.FamilySwitched[f]) != (f == flipped);
+    return (index == 0) != switched ? links.Father[person] : links.Mother[person];
 }
-
-}  // namespace
 
 AncestorLinks LinkAncestors(const TAhnenData& data, const TArrayOfBoolean& drawn)
 {

@@ -49,6 +49,12 @@ struct AncestorPackingInput {
     int32_t MinDistance;
 };
 
+// The drawn parent a person's node places first (index 0) or second: the father first unless
+// the family is switched, or (for a sorting trial) unless it is switched and not the flipped
+// family; -1 when there is none.
+int64_t OrderedParent(const AncestorPackingInput& input, int64_t person, int32_t index,
+                      int32_t flipped = -1);
+
 class TTetrisVorfahren {
 public:
     // Builds the tree for the current FamilySwitched and packs it. The storage stays for the

@@ -1,7 +1,10 @@
 // The two builders of the tree chart: a raster picture or an SVG document.
 #include "charts/tree/tree_chart.h"
 
-#include "charts/picture_limit.h"
+#include <string>
+
+#include "charts/picture_fits.h"
+#include "charts/tree/interactive_tree.h"
 #include "charts/tree/tree_chart_builder.h"
 #include "data/error.h"
 
@@ -24,14 +27,13 @@ std::optional<TScalableVectorGraphics> BuildTreeChartSvg(
     const TAhnenData& data, const TImageSettings& settings, bool interactive,
     const TreeChartTexts& texts, ProgressCallback progress, bool pdfTarget, int32_t* personCount)
 {
-    if (interactive)
-        throw Error("Die interaktive SVG-Ausgabe der Ahnentafel ist noch nicht verfügbar.");
-    TreeChartBuilder builder(data, settings, texts, std::move(progress));
+    TreeChartBuilder builder(data, settings, texts, std::move(progress), interactive);
     if (!builder.Prepare()) return std::nullopt;
     if (personCount) *personCount = builder.PersonCount();
     TScalableVectorGraphics svg("UTF-8");
-    svg.PdfTarget = pdfTarget;
-    if (!builder.DrawVector(svg)) return std::nullopt;
+    svg.PdfTarget = pdfTarget && !interactive;
+    if (!builder.DrawVector(svg, interactive ? NewDocumentGuid() : std::string()))
+        return std::nullopt;
     return svg;
 }
 

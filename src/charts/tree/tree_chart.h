@@ -25,8 +25,9 @@ std::optional<Bitmap> BuildTreeChartBitmap(const TAhnenData& data, const TImageS
                                            ProgressCallback progress = {},
                                            int32_t* personCount = nullptr);
 
-// pdfTarget writes plain symbol shapes for the PDF converter. The interactive document is not
-// built yet and is refused with an Error.
+// pdfTarget writes plain symbol shapes for the PDF converter. An interactive document holds the
+// ancestor chart alone, with ids, data and the script that folds it in a browser; every such
+// document gets a cookie name of its own.
 std::optional<TScalableVectorGraphics> BuildTreeChartSvg(
     const TAhnenData& data, const TImageSettings& settings, bool interactive,
     const TreeChartTexts& texts, ProgressCallback progress = {}, bool pdfTarget = false,

@@ -10,14 +10,21 @@
 namespace qv {
 
 TreeChartBuilder::TreeChartBuilder(const TAhnenData& data, const TImageSettings& settings,
-                                   const TreeChartTexts& texts, ProgressCallback progress)
-    : m_data(data), m_texts(texts)
+                                   const TreeChartTexts& texts, ProgressCallback progress,
+                                   bool interactive)
+    : m_data(data), m_texts(texts), m_interactive(interactive)
 {
     if (settings.ProbandIndex < 0 || settings.ProbandIndex >= int64_t(data.Persons.size()))
         throw Error("Kein Proband gewählt!");
     if (settings.Tree.TreeType == 2 && settings.SelectedCount() == 0)
         throw Error("Keine Personen in der Liste zum Anzeigen!");
     m_settings.Assign(settings);
+    if (interactive) {
+        m_settings.Tree.TreeMaxGenDescendant = 0;
+        // The collateral relatives live in the descendant tree, which the document leaves
+        // out; its placeholder root would leave no ancestor chart either.
+        m_settings.Tree.TreeType0Kindred = false;
+    }
     m_highlighted = settings.FontHighlight ? settings.ProbandIndex : -1;
     // A cancel answer is remembered, so that later stages see it too.
     m_progress = [this, outer = std::move(progress)](const std::string& text, int64_t position,
@@ -44,7 +51,7 @@ void TreeChartBuilder::CreateCharts()
         m_settings.ProbandIndex = m_kindred->Root;
         m_chartData = &m_kindred->Data;
     }
-    m_ancestors.emplace(*m_chartData, m_settings, m_progress);
+    m_ancestors.emplace(*m_chartData, m_settings, m_progress, m_interactive);
     m_descendants.emplace(*m_chartData, m_settings, m_progress, limitFrom);
     m_ancestors->SetHighlighted(m_highlighted);
     m_descendants->SetHighlighted(m_highlighted);

@@ -21,9 +21,11 @@ namespace qv {
 class TreeChartBuilder {
 public:
     // Works on its own copy of the settings. Throws Error for a missing proband or an empty
-    // selection of tree type 2, before anything is built.
+    // selection of tree type 2, before anything is built. An interactive chart is the
+    // scripted ancestor chart alone.
     TreeChartBuilder(const TAhnenData& data, const TImageSettings& settings,
-                     const TreeChartTexts& texts, ProgressCallback progress);
+                     const TreeChartTexts& texts, ProgressCallback progress,
+                     bool interactive = false);
 
     // Charts created, laid out, captions and footnotes measured; false when cancelled.
     bool Prepare();
@@ -33,7 +35,8 @@ public:
     int32_t ImageHeight() const;
     // False when cancelled.
     bool DrawRaster(Bitmap& bitmap);
-    bool DrawVector(TScalableVectorGraphics& svg);
+    // An interactive document gets the cookie name guid.
+    bool DrawVector(TScalableVectorGraphics& svg, const std::string& guid = {});
 
 private:
     void CreateCharts();
@@ -55,7 +58,11 @@ private:
     };
     std::vector<Caption> Captions() const;
     Point FootnoteLinePoint(size_t line, bool key) const;
-    bool Draw(ChartPainter& painter);
+    // The interactive document, when given, receives the scripted ancestor chart.
+    bool Draw(ChartPainter& painter, TScalableVectorGraphics* interactive = nullptr,
+              const std::string& guid = {});
+    bool DrawInteractiveAncestors(ChartPainter& painter, TScalableVectorGraphics& svg,
+                                  const std::string& guid);
     void DrawFrame(ChartPainter& painter);
 
     const TAhnenData& m_data;
@@ -64,6 +71,7 @@ private:
     const TreeChartTexts& m_texts;
     ProgressCallback m_progress;
     bool m_cancelled = false;
+    bool m_interactive = false;
     int64_t m_highlighted = -1;
     std::optional<KindredData> m_kindred;
     const TAhnenData* m_chartData = nullptr;

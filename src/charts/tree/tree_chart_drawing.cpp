@@ -1,6 +1,7 @@
 // Drawing a prepared tree chart: bands, captions, footnotes, highlight, both charts, comments.
 #include "charts/raster_chart_painter.h"
 #include "charts/svg_chart_painter.h"
+#include "charts/tree/interactive_ancestor_svg.h"
 #include "charts/tree/tree_chart_builder.h"
 
 namespace qv {
@@ -82,13 +83,30 @@ void TreeChartBuilder::DrawFrame(ChartPainter& painter)
         painter.Rectangle(box->from, box->to, {kHighlightColor, kHighlightColor, 0});
 }
 
-bool TreeChartBuilder::Draw(ChartPainter& painter)
+bool TreeChartBuilder::DrawInteractiveAncestors(ChartPainter& painter, TScalableVectorGraphics& svg,
+                                                const std::string& guid)
+{
+    InteractiveSvgContext context{AncestorPlace(), guid, {}};
+    if (m_settings.Tree.LabelExt && m_texts.ExtendedLabel)
+        context.hoverLabel = [this](int64_t person) {
+            TFootNotes unused;
+            return m_texts.ExtendedLabel(*m_chartData, person, unused);
+        };
+    return WriteInteractiveAncestors(*m_ancestors, painter, svg, context);
+}
+
+bool TreeChartBuilder::Draw(ChartPainter& painter, TScalableVectorGraphics* interactive,
+                            const std::string& guid)
 {
     if (Report(kFrameProgress)) return false;
     DrawFrame(painter);
     if (m_cancelled) return false;
-    if (!m_descendants->Draw(painter, DescendantPlace())) return false;
-    if (!m_ancestors->Draw(painter, AncestorPlace())) return false;
+    if (interactive) {
+        if (!DrawInteractiveAncestors(painter, *interactive, guid)) return false;
+    } else {
+        if (!m_descendants->Draw(painter, DescendantPlace())) return false;
+        if (!m_ancestors->Draw(painter, AncestorPlace())) return false;
+    }
     if (Report("Zeichne Kommentare")) return false;
     m_ancestors->DrawComments(painter, CommentKind::TreeChart, m_frame.CombinedWidth,
                               {m_margins.Header, m_margins.Footer});
@@ -101,13 +119,18 @@ bool TreeChartBuilder::DrawRaster(Bitmap& bitmap)
     return Draw(painter);
 }
 
-bool TreeChartBuilder::DrawVector(TScalableVectorGraphics& svg)
+bool TreeChartBuilder::DrawVector(TScalableVectorGraphics& svg, const std::string& guid)
 {
     svg.Width = ImageWidth();
     svg.Height = ImageHeight();
     svg.Font = {"Arial", m_settings.FontSize};
     SvgChartPainter painter(svg, m_ancestors->PainterStyle());
-    return Draw(painter);
+    if (!m_interactive) return Draw(painter);
+    // The script finds each line and symbol by its own element, so nothing is merged.
+    svg.TrimLines = true;
+    svg.MergePaths = false;
+    svg.Add("<rect y=\"-0.5\" width=\"1\" height=\"1\" stroke-width=\"0\" fill-opacity=\"0\"/>");
+    return Draw(painter, &svg, guid);
 }
 
 }  // namespace qv

@@ -26,19 +26,20 @@ std::string Extension(const std::string& fileName)
 std::optional<OutputCounts> WriteSvgKind(const TAhnenData& data, const TImageSettings& settings,
                                          const TreeChartTexts& texts, const std::string& fileName,
                                          const std::string& extension, const std::string& creator,
-                                         ProgressCallback progress)
+                                         ProgressCallback progress, bool interactive)
 {
     int32_t persons = 0;
     if (extension == ".svg") {
-        auto svg =
-            BuildTreeChartSvg(data, settings, false, texts, std::move(progress), false, &persons);
+        auto svg = BuildTreeChartSvg(data, settings, interactive, texts, std::move(progress), false,
+                                     &persons);
         if (!svg) return std::nullopt;
         svg->SaveToFile(fileName);
         return OutputCounts{persons};
     }
     const TImageSettings bare = SettingsWithoutComments(settings);
     const bool pdf = extension == ".pdf";
-    auto svg = BuildTreeChartSvg(data, bare, false, texts, std::move(progress), pdf, &persons);
+    auto svg =
+        BuildTreeChartSvg(data, bare, interactive, texts, std::move(progress), pdf, &persons);
     if (!svg) return std::nullopt;
     if (pdf)
         SaveSvgAsPdf(*svg, fileName, creator);
@@ -58,6 +59,12 @@ bool IsTreeChartFileName(const std::string& fileName)
     return false;
 }
 
+bool IsInteractiveTreeChartFileName(const std::string& fileName)
+{
+    const std::string extension = Extension(fileName);
+    return extension == ".svg" || extension == ".html" || extension == ".htm";
+}
+
 TImageSettings SettingsWithoutComments(const TImageSettings& settings)
 {
     TImageSettings copy;
@@ -70,14 +77,19 @@ TImageSettings SettingsWithoutComments(const TImageSettings& settings)
 
 std::optional<OutputCounts> WriteTreeChart(const TAhnenData& data, const TImageSettings& settings,
                                            const TreeChartTexts& texts, const std::string& fileName,
-                                           const std::string& creator, ProgressCallback progress)
+                                           const std::string& creator, ProgressCallback progress,
+                                           bool interactive)
 {
     if (!IsTreeChartFileName(fileName))
         throw Error("Unbekanntes Dateiformat für die Ahnentafel: " + fileName);
+    if (interactive && !IsInteractiveTreeChartFileName(fileName))
+        throw Error(
+            "Interaktiv lässt sich die Ahnentafel nur als SVG- oder HTML-Datei speichern: " +
+            fileName);
     const std::string extension = Extension(fileName);
     if (extension != ".png" && extension != ".bmp")
         return WriteSvgKind(data, settings, texts, fileName, extension, creator,
-                            std::move(progress));
+                            std::move(progress), interactive);
     int32_t persons = 0;
     std::optional<Bitmap> picture =
         BuildTreeChartBitmap(data, settings, texts, std::move(progress), &persons);

@@ -22,11 +22,16 @@ TImageSettings SettingsWithoutComments(const TImageSettings& settings);
 
 // Builds and writes the chart (through a temporary file): a picture, an SVG document, a PDF
 // page with plain symbols (creator is the program identification stored in it), or an HTML
-// page around the document. Returns the persons shown, nothing when cancelled (and no file is
-// written). Throws Error as the builders do, and for a name of another format.
+// page around the document; interactive SVG and HTML files hold the scripted chart. Returns
+// the persons shown, nothing when cancelled (and no file is written). Throws Error as the
+// builders do, for a name of another format, and for an interactive picture or PDF.
 std::optional<OutputCounts> WriteTreeChart(const TAhnenData& data, const TImageSettings& settings,
                                            const TreeChartTexts& texts, const std::string& fileName,
                                            const std::string& creator,
-                                           ProgressCallback progress = {});
+                                           ProgressCallback progress = {},
+                                           bool interactive = false);
+
+// Whether the chart can be written interactively to a file of this name (.svg, .html, .htm).
+bool IsInteractiveTreeChartFileName(const std::string& fileName);
 
 }  // namespace qv

@@ -21,6 +21,11 @@ struct TreeChartTexts {
     std::function<TArrayOfString(const TAhnenData& chartData, int64_t person,
                                  TFootNotes& footnotes)>
         PersonLabel;
+    // The lines of a person's hover box in the interactive chart with the extended label
+    // ("erweiterte Beschriftung"); none when not given.
+    std::function<TArrayOfString(const TAhnenData& chartData, int64_t person,
+                                 TFootNotes& footnotes)>
+        ExtendedLabel;
     // The caption lines of a generation (0 the Kekule-1 person's, ancestors negative); none
     // when generations are not labelled.
     std::function<TArrayOfString(int64_t generation)> GenerationCaption;

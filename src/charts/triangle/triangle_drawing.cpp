@@ -104,8 +104,8 @@ void TImage_Dreiecksdiagramm::DrawSideNames(ChartPainter& painter, Point offset)
         const PointF u = UnitVector(m_geometry->Origin(), edge);
         const Point at{edge.x + int32_t(std::ceil(beyond * u.x)),
                        edge.y + int32_t(std::ceil(beyond * u.y))};
-        painter.RotatedTextAtSize(Shifted(at, offset), side == 1 ? "Vorfahren" : "Nachfahren",
-                                  kGridColor, kWhite, angle, 2 * Settings.FontSize);
+        painter.RotatedBlock({Shifted(at, offset), {side == 1 ? "Vorfahren" : "Nachfahren"},
+                              2 * Settings.FontSize, angle, kGridColor, kWhite});
     }
 }
 

@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "charts/chart_comments.h"
-#include "charts/picture_limit.h"
+#include "charts/picture_fits.h"
 #include "charts/raster_chart_painter.h"
 #include "charts/svg_chart_painter.h"
 #include "charts/triangle/image_dreiecksdiagramm.h"

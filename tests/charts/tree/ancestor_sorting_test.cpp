@@ -1,9 +1,15 @@
-// The sorting passes: they never make their measure worse, and a cancel stops them.
+// The sorting passes: they never make their measure worse, the fast passes choose exactly the
+// switches of the straightforward ones, with the same progress, and a cancel stops them.
 #include "charts/tree/ancestor_sorting.h"
+
+#include <algorithm>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
+#include "charts/tree/ancestor_sorting_reference.h"
 #include "charts/tree/image_vorfahren.h"
+#include "charts/tree/random_pedigree.h"
 #include "charts/tree/tree_fixture.h"
 #include "data/gedcom_reader.h"
 #include "test_support.h"
@@ -31,7 +37,7 @@ Measured Measure(const TAhnenData& data, TImageSettings& settings, uint8_t sorti
     AncestorPackingInput input{links,    settings.ProbandIndex, rows, slotWidths,
                                switched, chart.RowCount(),      15};
     TTetrisVorfahren packing;
-    AncestorSorter sorter(data, chart.Drawn(), input, switched, packing, {});
+    ReferenceAncestorSorter sorter(data, chart.Drawn(), input, switched, packing, {});
     return {sorter.LineLength(), sorter.Crossings(), chart.Packing().PackedWidth};
 }
 
@@ -71,6 +77,111 @@ TEST(AncestorSorter, CancelEndsTheLayoutAtTheFirstTrial)
     ASSERT_EQ(texts.size(), 1u);
     EXPECT_EQ(texts[0], "Überschneidungen minimieren (" + std::to_string(unsortedCrossings) + ")");
     EXPECT_GT(maximum, 0);
+}
+
+// Every call of the progress callback: text, position, maximum.
+using Calls = std::vector<std::tuple<std::string, int64_t, int64_t>>;
+
+struct Sorted {
+    TArrayOfBoolean switched;
+    Calls calls;
+    bool finished;
+};
+
+// The passes on a random pedigree's packing: the fast ones on the given number of threads, or
+// (threads 0) the straightforward ones; cancelled at call cancelAt.
+Sorted SortPedigree(uint32_t seed, uint8_t sorting, int threads, size_t cancelAt = SIZE_MAX)
+{
+    test::RandomPacking packing = test::MakeRandomPacking(seed);
+    std::fill(packing.switched.begin(), packing.switched.end(), false);
+    const AncestorPackingInput input = packing.Input(15);
+    Sorted sorted{{}, {}, false};
+    ProgressCallback progress = [&](const std::string& text, int64_t position, int64_t max) {
+        sorted.calls.emplace_back(text, position, max);
+        return sorted.calls.size() > cancelAt;
+    };
+    if (threads > 0) {
+        sorted.finished =
+            AncestorSorter(packing.data, packing.drawn, input, packing.switched, progress, threads)
+                .Run(sorting);
+    } else {
+        TTetrisVorfahren tree;
+        sorted.finished = ReferenceAncestorSorter(packing.data, packing.drawn, input,
+                                                  packing.switched, tree, progress)
+                              .Run(sorting);
+    }
+    sorted.switched = packing.switched;
+    return sorted;
+}
+
+void ExpectSameSorting(const Sorted& fast, const Sorted& reference)
+{
+    EXPECT_EQ(fast.finished, reference.finished);
+    EXPECT_TRUE(fast.switched == reference.switched);
+    ASSERT_EQ(fast.calls.size(), reference.calls.size());
+    for (size_t i = 0; i < fast.calls.size(); ++i)
+        ASSERT_EQ(fast.calls[i], reference.calls[i]) << "call " << i;
+}
+
+TEST(AncestorSorter, FastPassesChooseTheSwitchesOfTheStraightforwardOnes)
+{
+    for (uint32_t seed = 1; seed <= 10; ++seed) {
+        for (uint8_t sorting : {1, 2}) {
+            SCOPED_TRACE("seed " + std::to_string(seed) + " sorting " + std::to_string(sorting));
+            const Sorted reference = SortPedigree(seed, sorting, 0);
+            EXPECT_GT(reference.calls.size(), 0u);
+            for (int threads : {1, 3})
+                ExpectSameSorting(SortPedigree(seed, sorting, threads), reference);
+        }
+    }
+}
+
+TEST(AncestorSorter, CancelStopsAtTheSameCallAsTheStraightforwardPasses)
+{
+    const size_t calls = SortPedigree(5, 2, 0).calls.size();
+    for (size_t cancelAt : {size_t(0), size_t(3), calls / 3, calls - 1}) {
+        SCOPED_TRACE("cancel at " + std::to_string(cancelAt));
+        const Sorted reference = SortPedigree(5, 2, 0, cancelAt);
+        EXPECT_FALSE(reference.finished);
+        ExpectSameSorting(SortPedigree(5, 2, 2, cancelAt), reference);
+    }
+}
+
+// Whole layouts with either passes: the same switches and the same positions, also where slot
+// sizes follow the labels and where the chart is so wide that single-precision line lengths
+// round.
+TEST(AncestorSorter, ChartsComeOutTheSameWithEitherPasses)
+{
+    struct Variant {
+        uint8_t alignment;
+        bool widthOpt;
+        uint32_t nodeWidth;
+    };
+    for (const Variant& v : {Variant{1, false, 15}, Variant{2, false, 15}, Variant{0, true, 15},
+                             Variant{1, false, 400000}}) {
+        for (uint32_t seed : {11u, 12u}) {
+            for (uint8_t sorting : {1, 2}) {
+                SCOPED_TRACE("seed " + std::to_string(seed) + " sorting " +
+                             std::to_string(sorting) + " width " + std::to_string(v.nodeWidth));
+                const TAhnenData data = test::RandomPedigree(seed, 8, 12);
+                TImageSettings settings;
+                settings.ProbandIndex = int64_t(data.Persons.size()) - 1;
+                settings.Tree.Alignment = v.alignment;
+                settings.NodeWidthOpt = v.widthOpt;
+                settings.NodeWidth = v.nodeWidth;
+                settings.Tree.Sorting = sorting;
+                test::FixedMeasure measure;
+                TImage_Vorfahren fast(data, settings, measure);
+                settings.Tree.ReferenceSorting = true;
+                TImage_Vorfahren reference(data, settings, measure);
+                ASSERT_TRUE(fast.Layout(test::IdLabels(data)));
+                ASSERT_TRUE(reference.Layout(test::IdLabels(data)));
+                EXPECT_TRUE(fast.FamilySwitched() == reference.FamilySwitched());
+                for (size_t p = 0; p < data.Persons.size(); ++p)
+                    ASSERT_EQ(fast.PositionOf(int64_t(p)), reference.PositionOf(int64_t(p)));
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -54,5 +54,38 @@ TEST(DescendantDrawing, BitmapShowsDescendantsAndHighlight)
     EXPECT_EQ(bitmap.Pixel(at.x, at.y), kWhite);
 }
 
+// Strangers come first in the file, so that the descendants' person numbers exceed the
+// number of tree nodes; the progress must still run from 0 towards its maximum and stop
+// drawing when cancelled.
+TEST(DescendantDrawing, SymbolProgressStaysWithinItsMaximumAndCancels)
+{
+    TAhnenData data = test::DataFromGedcom(test::MakeGedcom(
+        {"S1", "S2", "S3", "S4", "S5", "S6", "P", "X", "K1", "K2", "G"},
+        {{"F1", "P", "X", {"K1", "K2"}}, {"F2", "K1", "", {"G"}}}));
+    TImageSettings settings = test::TreeSettings(data, "P");
+    for (bool cancel : {false, true}) {
+        SCOPED_TRACE(cancel);
+        std::vector<std::pair<int64_t, int64_t>> steps;
+        TImage_Nachfahren chart(data, settings, [&](const std::string& text, int64_t at,
+                                                    int64_t maximum) {
+            if (text != "Nachfahren: Zeichne Symbole") return false;
+            steps.emplace_back(at, maximum);
+            return cancel && steps.size() == 2;
+        });
+        ASSERT_TRUE(chart.Layout(test::IdLabels(data)));
+        TScalableVectorGraphics svg;
+        SvgChartPainter painter(svg, chart.PainterStyle());
+        EXPECT_EQ(chart.Draw(painter, {0, 0}), !cancel);
+        ASSERT_EQ(steps.size(), cancel ? 2u : 3u);
+        for (size_t i = 0; i < steps.size(); ++i) {
+            EXPECT_EQ(steps[i].first, int64_t(i));
+            EXPECT_LT(steps[i].first, steps[i].second);
+        }
+        // A cancelled layer still closes its groups: the document stays well formed.
+        pugi::xml_document document = test::ParseSvg(svg);
+        EXPECT_EQ(test::CountSymbols(document), cancel ? 1 : 3);
+    }
+}
+
 }  // namespace
 }  // namespace qv

@@ -147,9 +147,8 @@ TEST(TreeChart, RefusesWithTheMessageTheUserSees)
     settings.Tree.TreeType = 2;
     test::ExpectError([&] { BuildTreeChartSvg(data, settings, false, IdTexts()); },
                       "Keine Personen in der Liste zum Anzeigen!");
-    settings.Tree.TreeType = 0;
     test::ExpectError([&] { BuildTreeChartSvg(data, settings, true, IdTexts()); },
-                      "Die interaktive SVG-Ausgabe der Ahnentafel ist noch nicht verfügbar.");
+                      "Keine Personen in der Liste zum Anzeigen!");
 }
 
 TEST(TreeChart, LonelyProbandIsOneSymbolWithItsLabel)

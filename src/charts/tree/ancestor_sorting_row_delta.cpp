@@ -1,0 +1,215 @@
+// A row's count is a sum over pairs of its elements, and a pair crosses differently only when
+// its two elements move differently and come near each other. So only such pairs are looked
+// at: classes of elements moved alike against each other, and against the unmoved elements
+// found near them. A correction looks at four positions of each pair (the trial and its record,
+// now and in the previous pass); its pairs must move differently both in the trial and in the
+// step between the two records.
+#include "charts/tree/ancestor_sorting_row_delta.h"
+
+#include <algorithm>
+#include <tuple>
+
+namespace qv {
+namespace {
+
+LineEnds Moved(LineEnds ends, const ElementMove& move)
+{
+    return {ends.first + move.First, ends.second + move.Second};
+}
+
+void Reset(std::vector<uint32_t>& marks, uint32_t& stamp, size_t size)
+{
+    if (marks.size() < size || ++stamp == 0) {
+        marks.assign(std::max(size, marks.size()), 0);
+        stamp = 1;
+    }
+}
+
+class PairSum {
+public:
+    PairSum(const RowRecords& records, int32_t row, bool correction, RowScratch& scratch)
+        : m_records(records),
+          m_row(row),
+          m_correction(correction),
+          m_elements(records.Rows().Elements(row)),
+          m_scratch(scratch)
+    {
+    }
+
+    // Over the pairs of scratch.elements (sorted into classes) and of them with the rest.
+    int64_t Run() const;
+    // How much more the pair crosses in the trial than in its record (less the same difference
+    // in the previous pass, for a correction).
+    int64_t Term(const ActiveElement& a, const ActiveElement& b) const;
+
+private:
+    bool Differ(const ActiveElement& a, const ActiveElement& b) const
+    {
+        return !a.Trial.SameMove(b.Trial) && (!m_correction || !a.Switch.SameMove(b.Switch));
+    }
+    bool MovesAgainstRest(const ActiveElement& a) const
+    {
+        return a.Trial.Moves() && (!m_correction || a.Switch.Moves());
+    }
+    int64_t Between(size_t aBegin, size_t aEnd, size_t bBegin, size_t bEnd) const;
+    int64_t AgainstRest(size_t begin, size_t end, const Whereabouts& place) const;
+
+    const RowRecords& m_records;
+    const int32_t m_row;
+    const bool m_correction;
+    const std::vector<RowCrossings::Element>& m_elements;
+    RowScratch& m_scratch;
+};
+
+int64_t PairSum::Term(const ActiveElement& a, const ActiveElement& b) const
+{
+    const RowCrossings::Element& ea = m_elements[a.Element];
+    const RowCrossings::Element& eb = m_elements[b.Element];
+    const LineEnds nowA = m_records.Now(m_row).Ends(a.Element);
+    const LineEnds nowB = m_records.Now(m_row).Ends(b.Element);
+    int64_t term = RowCrossings::Cross(ea, Moved(nowA, a.Trial), eb, Moved(nowB, b.Trial)) -
+                   RowCrossings::Cross(ea, nowA, eb, nowB);
+    if (!m_correction) return term;
+    const LineEnds thenA = m_records.Then(m_row).Ends(a.Element);
+    const LineEnds thenB = m_records.Then(m_row).Ends(b.Element);
+    return term - RowCrossings::Cross(ea, Moved(thenA, a.Trial), eb, Moved(thenB, b.Trial)) +
+           RowCrossings::Cross(ea, thenA, eb, thenB);
+}
+
+int64_t PairSum::Between(size_t aBegin, size_t aEnd, size_t bBegin, size_t bEnd) const
+{
+    const std::vector<ActiveElement>& active = m_scratch.elements;
+    int64_t sum = 0;
+    for (size_t i = aBegin; i < aEnd; ++i)
+        for (size_t j = bBegin; j < bEnd; ++j)
+            if (active[i].Place.Near(active[j].Place)) sum += Term(active[i], active[j]);
+    return sum;
+}
+
+// A class against the elements neither the trial nor the switch moves that come near it.
+int64_t PairSum::AgainstRest(size_t begin, size_t end, const Whereabouts& place) const
+{
+    Reset(m_scratch.visited, m_scratch.visitedStamp, m_elements.size());
+    int64_t sum = 0;
+    auto visit = [&](int32_t other) {
+        if (m_scratch.active[other] == m_scratch.activeStamp) return;
+        if (m_scratch.visited[other] == m_scratch.visitedStamp) return;
+        m_scratch.visited[other] = m_scratch.visitedStamp;
+        const ActiveElement rest{other,
+                                 {other, 0, 0},
+                                 {other, 0, 0},
+                                 m_records.Locate(m_row, {other, 0, 0}, m_correction)};
+        for (size_t i = begin; i < end; ++i)
+            if (m_scratch.elements[i].Place.Near(rest.Place))
+                sum += Term(m_scratch.elements[i], rest);
+    };
+    m_records.Now(m_row).ForEachNear(place.NowLow, place.NowHigh, visit);
+    if (m_correction) m_records.Then(m_row).ForEachNear(place.ThenLow, place.ThenHigh, visit);
+    return sum;
+}
+
+int64_t PairSum::Run() const
+{
+    const std::vector<ActiveElement>& active = m_scratch.elements;
+    auto same = [](const ActiveElement& a, const ActiveElement& b) {
+        return a.Trial.SameMove(b.Trial) && a.Switch.SameMove(b.Switch);
+    };
+    std::vector<MoveClass> classes;
+    int64_t sum = 0;
+    for (uint32_t begin = 0, end = 0; begin < active.size(); begin = end) {
+        MoveClass next{begin, begin, {}};
+        for (end = begin; end < active.size() && same(active[end], active[begin]); ++end)
+            next.Place.Take(active[end].Place);
+        next.End = end;
+        for (const MoveClass& other : classes)
+            if (Differ(active[begin], active[other.Begin]) && next.Place.Near(other.Place))
+                sum += Between(other.Begin, other.End, begin, end);
+        if (MovesAgainstRest(active[begin])) sum += AgainstRest(begin, end, next.Place);
+        classes.push_back(next);
+    }
+    return sum;
+}
+
+// The active elements of the row, marked, and in classes of equal moves.
+void CollectActive(const RowRecords& records, int32_t row, const ElementMove* moves, uint32_t count,
+                   bool correction, RowScratch& scratch)
+{
+    const size_t size = records.Rows().Elements(row).size();
+    Reset(scratch.active, scratch.activeStamp, size);
+    scratch.slot.resize(std::max(scratch.slot.size(), size));
+    scratch.elements.clear();
+    auto add = [&scratch](int32_t element) -> ActiveElement& {
+        if (scratch.active[element] != scratch.activeStamp) {
+            scratch.active[element] = scratch.activeStamp;
+            scratch.slot[element] = int32_t(scratch.elements.size());
+            scratch.elements.push_back({element, {element, 0, 0}, {element, 0, 0}, {}});
+        }
+        return scratch.elements[scratch.slot[element]];
+    };
+    for (uint32_t i = 0; i < count; ++i) add(moves[i].Element).Trial = moves[i];
+    if (correction)
+        for (const ElementMove& move : records.Switched(row)) add(move.Element).Switch = move;
+    for (ActiveElement& a : scratch.elements) a.Place = records.Locate(row, a.Trial, correction);
+    if (!correction) return;  // the moves come in classes already
+    auto key = [](const ActiveElement& a) {
+        return std::tuple(a.Trial.First, a.Trial.Second, a.Switch.First, a.Switch.Second);
+    };
+    std::sort(scratch.elements.begin(), scratch.elements.end(),
+              [&key](const ActiveElement& a, const ActiveElement& b) { return key(a) < key(b); });
+}
+
+// When the trial and the switch moved different elements, only pairs of one of each matter:
+// class against class, as far as they come near each other.
+int64_t ApartCorrection(const RowRecords& records, int32_t row, const ElementMove* moves,
+                        uint32_t count, RowScratch& scratch)
+{
+    const PairSum pairs(records, row, true, scratch);
+    const std::vector<ElementMove>& switched = records.Switched(row);
+    int64_t sum = 0;
+    for (uint32_t begin = 0, end = 0; begin < count; begin = end) {
+        Whereabouts place;
+        for (end = begin; end < count && moves[end].SameMove(moves[begin]); ++end)
+            place.Take(records.Locate(row, moves[end], true));
+        for (const MoveClass& other : records.SwitchedClasses(row)) {
+            if (!place.Near(other.Place)) continue;
+            for (uint32_t i = begin; i < end; ++i) {
+                const ActiveElement a{moves[i].Element,
+                                      moves[i],
+                                      {moves[i].Element, 0, 0},
+                                      records.Locate(row, moves[i], true)};
+                for (uint32_t j = other.Begin; j < other.End; ++j) {
+                    const int32_t element = switched[j].Element;
+                    const ActiveElement b{element,
+                                          {element, 0, 0},
+                                          switched[j],
+                                          records.Locate(row, {element, 0, 0}, true)};
+                    if (a.Place.Near(b.Place)) sum += pairs.Term(a, b);
+                }
+            }
+        }
+    }
+    return sum;
+}
+
+}  // namespace
+
+int64_t FreshRowDelta(const RowRecords& records, int32_t row, const ElementMove* moves,
+                      uint32_t count, RowScratch& scratch)
+{
+    CollectActive(records, row, moves, count, false, scratch);
+    return PairSum(records, row, false, scratch).Run();
+}
+
+int64_t RowDeltaCorrection(const RowRecords& records, int32_t row, const ElementMove* moves,
+                           uint32_t count, RowScratch& scratch)
+{
+    if (records.Switched(row).empty()) return 0;
+    for (uint32_t i = 0; i < count; ++i)
+        if (records.IsSwitched(row, moves[i].Element)) {
+            CollectActive(records, row, moves, count, true, scratch);
+            return PairSum(records, row, true, scratch).Run();
+        }
+    return ApartCorrection(records, row, moves, count, scratch);
+}
+
+}  // namespace qv

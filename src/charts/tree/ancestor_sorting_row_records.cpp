@@ -1,0 +1,109 @@
+// Keeping two records per row and finding what moved between them.
+#include "charts/tree/ancestor_sorting_row_records.h"
+
+#include <algorithm>
+
+namespace qv {
+namespace {
+
+LineEnds Moved(LineEnds ends, const ElementMove& move)
+{
+    return {ends.first + move.First, ends.second + move.Second};
+}
+
+}  // namespace
+
+void Whereabouts::Take(const Whereabouts& other)
+{
+    ThenLow = std::min(ThenLow, other.ThenLow);
+    ThenHigh = std::max(ThenHigh, other.ThenHigh);
+    NowLow = std::min(NowLow, other.NowLow);
+    NowHigh = std::max(NowHigh, other.NowHigh);
+}
+
+bool Whereabouts::Near(const Whereabouts& other) const
+{
+    return (ThenLow <= other.ThenHigh && other.ThenLow <= ThenHigh) ||
+           (NowLow <= other.NowHigh && other.NowLow <= NowHigh);
+}
+
+void RowRecords::Update(const std::vector<int32_t>& positions)
+{
+    const int32_t rows = m_rows.RowCount();
+    const bool first = m_now.empty();
+    m_now.resize(rows);
+    m_then.resize(rows);
+    m_switched.resize(rows);
+    m_classes.resize(rows);
+    m_isSwitched.resize(rows);
+    std::vector<LineEnds> ends;
+    for (int32_t row = 0; row < rows; ++row) {
+        m_switched[row].clear();
+        if (!first) {
+            FindMoves(row, positions, m_switched[row], ends);
+            std::swap(m_then[row], m_now[row]);
+        }
+        m_now[row].Build(m_rows.Elements(row), positions);
+        ClassifySwitched(row);
+    }
+}
+
+// The common move is found by a majority vote among the elements that move as a whole; any
+// choice is correct, a frequent one keeps the list short.
+void RowRecords::FindMoves(int32_t row, const std::vector<int32_t>& to,
+                           std::vector<ElementMove>& moves, std::vector<LineEnds>& ends) const
+{
+    const std::vector<RowCrossings::Element>& elements = m_rows.Elements(row);
+    const std::vector<LineEnds>& from = m_now[row].AllEnds();
+    const size_t firstMove = moves.size();
+    ends.resize(elements.size());
+    int32_t common = 0, votes = 0;
+    for (size_t i = 0; i < elements.size(); ++i) {
+        ends[i] = RowCrossings::Ends(elements[i], to);
+        const int32_t first = ends[i].first - from[i].first;
+        if (first != ends[i].second - from[i].second) continue;
+        if (votes == 0) common = first;
+        votes += first == common ? 1 : -1;
+    }
+    for (size_t i = 0; i < elements.size(); ++i) {
+        const ElementMove move{int32_t(i), ends[i].first - from[i].first - common,
+                               ends[i].second - from[i].second - common};
+        if (move.Moves()) moves.push_back(move);
+    }
+    std::sort(moves.begin() + firstMove, moves.end());
+}
+
+Whereabouts RowRecords::Locate(int32_t row, const ElementMove& move, bool then) const
+{
+    const LineEnds now = m_now[row].Ends(move.Element), nowMoved = Moved(now, move);
+    Whereabouts place;
+    place.NowLow = std::min(LowEnd(now), LowEnd(nowMoved));
+    place.NowHigh = std::max(HighEnd(now), HighEnd(nowMoved));
+    if (then) {
+        const LineEnds before = m_then[row].Ends(move.Element), moved = Moved(before, move);
+        place.ThenLow = std::min(LowEnd(before), LowEnd(moved));
+        place.ThenHigh = std::max(HighEnd(before), HighEnd(moved));
+    }
+    return place;
+}
+
+// The switched elements in classes of equal moves, with where each class lies (unmoved by a
+// trial), and which elements they are.
+void RowRecords::ClassifySwitched(int32_t row)
+{
+    const std::vector<ElementMove>& switched = m_switched[row];
+    std::vector<MoveClass>& classes = m_classes[row];
+    m_isSwitched[row].assign(m_rows.Elements(row).size(), 0);
+    classes.clear();
+    for (uint32_t begin = 0, end = 0; begin < switched.size(); begin = end) {
+        MoveClass next{begin, begin, {}};
+        for (end = begin; end < switched.size() && switched[end].SameMove(switched[begin]); ++end) {
+            next.Place.Take(Locate(row, {switched[end].Element, 0, 0}, true));
+            m_isSwitched[row][switched[end].Element] = 1;
+        }
+        next.End = end;
+        classes.push_back(next);
+    }
+}
+
+}  // namespace qv

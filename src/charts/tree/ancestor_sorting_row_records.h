@@ -1,0 +1,83 @@
+// Every row of the ancestor chart as a sorting pass sees it: its lines in the pass's record and
+// in the previous pass's, and the lines that the step between them moved differently from most
+// of the row.
+#pragma once
+
+#include <climits>
+#include <cstdint>
+#include <vector>
+
+#include "charts/tree/ancestor_sorting_row_index.h"
+#include "charts/tree/ancestor_sorting_rows.h"
+
+namespace qv {
+
+// An element's move at both ends, less the move of most of its row. Lists of them are sorted by
+// move, then element, so that equal moves form classes.
+struct ElementMove {
+    int32_t Element;
+    int32_t First, Second;
+
+    bool operator==(const ElementMove&) const = default;
+    bool Moves() const { return First != 0 || Second != 0; }
+    bool SameMove(const ElementMove& other) const
+    {
+        return First == other.First && Second == other.Second;
+    }
+    bool operator<(const ElementMove& other) const
+    {
+        if (First != other.First) return First < other.First;
+        return Second != other.Second ? Second < other.Second : Element < other.Element;
+    }
+};
+
+// Where an element (or a class of them) lies, in the previous record and in this one, before
+// and after a trial moves it.
+struct Whereabouts {
+    int32_t ThenLow = INT32_MAX, ThenHigh = INT32_MIN;
+    int32_t NowLow = INT32_MAX, NowHigh = INT32_MIN;
+
+    void Take(const Whereabouts& other);
+    // Whether the two come near each other, then or now.
+    bool Near(const Whereabouts& other) const;
+};
+
+// Elements [Begin, End) of a list with equal moves, and where they lie.
+struct MoveClass {
+    uint32_t Begin, End;
+    Whereabouts Place;
+};
+
+class RowRecords {
+public:
+    explicit RowRecords(const RowCrossings& rows) : m_rows(rows) {}
+
+    // A new record; the one before is kept.
+    void Update(const std::vector<int32_t>& positions);
+
+    const RowCrossings& Rows() const { return m_rows; }
+    const RowIndex& Now(int32_t row) const { return m_now[row]; }
+    const RowIndex& Then(int32_t row) const { return m_then[row]; }
+    // The elements the step from the previous record moved differently from most of the row.
+    const std::vector<ElementMove>& Switched(int32_t row) const { return m_switched[row]; }
+    const std::vector<MoveClass>& SwitchedClasses(int32_t row) const { return m_classes[row]; }
+    bool IsSwitched(int32_t row, int32_t element) const { return m_isSwitched[row][element]; }
+
+    // Appends the elements that moving from this record's positions to the given ones moves
+    // differently from most of the row (ends is scratch).
+    void FindMoves(int32_t row, const std::vector<int32_t>& to, std::vector<ElementMove>& moves,
+                   std::vector<LineEnds>& ends) const;
+    // Where the element lies before and after the move, now and (when asked) then.
+    Whereabouts Locate(int32_t row, const ElementMove& move, bool then) const;
+
+private:
+    void ClassifySwitched(int32_t row);
+
+    const RowCrossings& m_rows;
+    std::vector<RowIndex> m_now, m_then;
+    std::vector<std::vector<ElementMove>> m_switched;
+    std::vector<std::vector<MoveClass>> m_classes;
+    std::vector<std::vector<uint8_t>> m_isSwitched;
+};
+
+}  // namespace qv

@@ -1,0 +1,118 @@
+// Crossing counts: single rows by hand, and trial counts carried from pass to pass against
+// counting the whole repacked chart.
+#include "charts/tree/ancestor_sorting_crossings.h"
+
+#include <algorithm>
+
+#include <gtest/gtest.h>
+
+#include "charts/tree/ancestor_sorting_lengths.h"
+#include "charts/tree/ancestor_sorting_reference.h"
+#include "charts/tree/random_pedigree.h"
+
+namespace qv {
+namespace {
+
+// Lines cross where their ends lie in opposite orders; lines that share an end do not.
+TEST(SegmentCrossings, CountsPairsWhoseEndsLieInOppositeOrders)
+{
+    std::vector<LineSegment> buffer;
+    std::vector<LineSegment> fan{{0, 9}, {2, 7}, {4, 5}};
+    EXPECT_EQ(SegmentCrossings(fan, buffer), 3);
+    std::vector<LineSegment> shared{{0, 10}, {0, 2}, {4, 10}, {6, 12}};
+    EXPECT_EQ(SegmentCrossings(shared, buffer), 0);
+    std::vector<LineSegment> mixed{{6, 6}, {0, 0}, {2, 8}, {8, 1}};
+    // (6,6)-(2,8), (6,6)-(8,1) and (2,8)-(8,1)
+    EXPECT_EQ(SegmentCrossings(mixed, buffer), 3);
+    EXPECT_TRUE(std::is_sorted(mixed.begin(), mixed.end(),
+                               [](LineSegment a, LineSegment b) { return a.Upper < b.Upper; }));
+}
+
+// A line that ends between a couple crosses the marriage line, unless it ends at the couple's
+// own anchor; partners side by side leave no room between them.
+TEST(CoupleCrossings, CountsLinesEndingBetweenThePartnersButNotAtTheirAnchor)
+{
+    const std::vector<LineSegment> byUpper{{0, 2}, {1, 4},  {3, 6}, {5, 6},
+                                           {7, 9}, {8, 10}, {9, 12}};
+    EXPECT_EQ(CoupleCrossings(byUpper, 2, 10), 2);
+    EXPECT_EQ(CoupleCrossings(byUpper, 10, 2), 2);
+    EXPECT_EQ(CoupleCrossings(byUpper, 3, 11), 5);
+    EXPECT_EQ(CoupleCrossings(byUpper, 4, 5), 0);
+    EXPECT_EQ(CoupleCrossings({}, 0, 20), 0);
+}
+
+struct Whole {
+    float lineLength;
+    int64_t crossings;
+};
+
+// The measures of the packing the input gives, counted the straightforward way.
+Whole Recount(test::RandomPacking& packing, const AncestorPackingInput& input)
+{
+    TTetrisVorfahren tree;
+    ReferenceAncestorSorter whole(packing.data, packing.drawn, input, packing.switched, tree, {});
+    return {whole.LineLength(), whole.Crossings()};
+}
+
+// Passes that each apply a different one of the trials, so that every kind of step between
+// records (near a trial's changes, far from them, on the same lines) comes up.
+void CheckPasses(uint32_t seed, int32_t slotScale)
+{
+    test::RandomPacking packing = test::MakeRandomPacking(seed, slotScale);
+    const AncestorPackingInput input = packing.Input(15 * slotScale);
+    const SortingFamilies families =
+        CollectSortingFamilies(packing.data, packing.drawn, packing.rows);
+    const RowCrossings rows(families, packing.rows);
+    CrossingTracker crossings(rows);
+    LineLengths lengths(families, packing.data.Persons.size());
+    std::vector<CrossingMemo> memos(packing.data.Families.size());
+    PackingRecord record;
+    PackingTrial trial;
+    CrossingScratch crossingScratch;
+    LengthScratch lengthScratch;
+    for (size_t pass = 0; pass < 6; ++pass) {
+        record.Pack(input);
+        crossings.Update(record.Positions());
+        lengths.Update(record.Positions(), record.Extent());
+        const Whole start = Recount(packing, input);
+        ASSERT_EQ(crossings.Total(), start.crossings) << "pass " << pass;
+        ASSERT_EQ(lengths.Total(), start.lineLength) << "pass " << pass;
+        std::vector<int32_t> tried;
+        for (int32_t f : families.BothDrawn) {
+            if (record.OrderNode(f) < 0) continue;
+            trial.Run(record, input, f);
+            const int64_t fast = crossings.TrialTotal(trial, memos[f], crossingScratch);
+            const float length = lengths.TrialTotal(trial, lengthScratch);
+            packing.switched[f] = !packing.switched[f];
+            const Whole whole = Recount(packing, input);
+            packing.switched[f] = !packing.switched[f];
+            ASSERT_EQ(fast, whole.crossings) << "pass " << pass << " family " << f;
+            ASSERT_EQ(length, whole.lineLength) << "pass " << pass << " family " << f;
+            tried.push_back(f);
+        }
+        ASSERT_FALSE(tried.empty());
+        const int32_t applied = tried[(pass * 7 + seed) % tried.size()];
+        packing.switched[applied] = !packing.switched[applied];
+    }
+}
+
+TEST(CrossingTracker, TrialCountsAgreeWithWholeRecountsFromPassToPass)
+{
+    for (uint32_t seed = 1; seed <= 8; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        CheckPasses(seed, 1);
+    }
+}
+
+// So wide a chart that adding line lengths in single precision rounds: the sums are made as
+// the straightforward passes make them.
+TEST(LineLengths, WideChartsAddUpAsInSinglePrecision)
+{
+    for (uint32_t seed : {21u, 22u}) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        CheckPasses(seed, 20000);
+    }
+}
+
+}  // namespace
+}  // namespace qv

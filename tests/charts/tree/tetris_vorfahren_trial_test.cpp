@@ -1,0 +1,71 @@
+// The pass's record and every trial pack exactly as TTetrisVorfahren packs the whole tree.
+#include "charts/tree/tetris_vorfahren_trial.h"
+
+#include <gtest/gtest.h>
+
+#include "charts/tree/random_pedigree.h"
+
+namespace qv {
+namespace {
+
+// Positions as TTetrisVorfahren's offsets, after its final shift.
+int32_t Mismatches(const TTetrisVorfahren& full, const std::vector<int32_t>& positions,
+                   TetrisExtent extent)
+{
+    int32_t wrong = full.PackedWidth != extent.Width;
+    for (const TTetrisVorfahrenNode& node : full.Nodes())
+        if (node.Person >= 0 && node.Offset != positions[node.Person] + extent.Shift) ++wrong;
+    return wrong;
+}
+
+TEST(PackingTrial, RecordAndEveryTrialPackAsTheWholeTree)
+{
+    int32_t trials = 0;
+    for (uint32_t seed = 1; seed <= 24; ++seed) {
+        test::RandomPacking s = test::MakeRandomPacking(seed);
+        const AncestorPackingInput input = s.Input(seed % 3 == 0 ? 45 : 15);
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        PackingRecord record;
+        record.Pack(input);
+        TTetrisVorfahren full;
+        full.Pack(input);
+        ASSERT_EQ(Mismatches(full, record.Positions(), record.Extent()), 0);
+        // Families whose order the build never asks for cannot change the packing.
+        for (int32_t f = 0; f < int32_t(s.data.Families.size()); ++f)
+            ASSERT_EQ(record.OrderNode(f) >= 0, full.OrderMatters(f)) << "family " << f;
+        PackingTrial trial;
+        for (int32_t f = 0; f < int32_t(s.data.Families.size()); ++f) {
+            if (record.OrderNode(f) < 0) continue;
+            trial.Run(record, input, f);
+            s.switched[f] = !s.switched[f];
+            full.Pack(input);
+            s.switched[f] = !s.switched[f];
+            ASSERT_EQ(Mismatches(full, trial.Positions(), trial.Extent()), 0) << "family " << f;
+            ++trials;
+        }
+    }
+    EXPECT_GT(trials, 300);
+}
+
+// The persons a trial reports as moved are exactly those whose positions differ from the
+// record's, and the trial leaves the next one a clean start.
+TEST(PackingTrial, MovedPersonsAreThoseThatMoved)
+{
+    const test::RandomPacking s = test::MakeRandomPacking(7);
+    const AncestorPackingInput input = s.Input(15);
+    PackingRecord record;
+    record.Pack(input);
+    PackingTrial trial;
+    for (int32_t f = 0; f < int32_t(s.data.Families.size()); ++f) {
+        if (record.OrderNode(f) < 0) continue;
+        trial.Run(record, input, f);
+        std::vector<int32_t> moved(s.data.Persons.size(), 0);
+        for (const MovedPerson& m : trial.Moved()) moved[m.first] += m.second;
+        for (size_t p = 0; p < moved.size(); ++p)
+            ASSERT_EQ(trial.Positions()[p] - record.Positions()[p], moved[p])
+                << "family " << f << " person " << p;
+    }
+}
+
+}  // namespace
+}  // namespace qv
