@@ -2,10 +2,8 @@
 #include "gui/circle_chart_dialog.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -24,17 +22,7 @@ CircleChartDialog::CircleChartDialog(TImageSettings& settings, UserDialogs& dial
       m_headlineEditor(new TemplateEditor("Kopfzeile", HeadlinePlaceholders(), this))
 {
     setWindowTitle("Einstellungen - Grafik - Kreisahnentafel");
-    auto* columns = new QHBoxLayout;
-    columns->addWidget(BuildLeftColumn());
-    columns->addWidget(BuildRightColumn());
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton("Erstellen", QDialogButtonBox::AcceptRole);
-    buttons->addButton("Abbrechen", QDialogButtonBox::RejectRole);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(columns);
-    layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    LayOutColumns({BuildLeftColumn(), BuildRightColumn()});
 }
 
 QWidget* CircleChartDialog::BuildLeftColumn()

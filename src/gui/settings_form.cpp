@@ -3,9 +3,11 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -76,6 +78,21 @@ QGroupBox* SettingsForm::MakeRadios(const QString& title, const QStringList& ite
         if (checked) Changed();
     });
     return group;
+}
+
+QDialogButtonBox* SettingsForm::LayOutColumns(const QList<QWidget*>& columns)
+{
+    auto* row = new QHBoxLayout;
+    for (QWidget* column : columns) row->addWidget(column);
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton("Erstellen", QDialogButtonBox::AcceptRole);
+    buttons->addButton("Abbrechen", QDialogButtonBox::RejectRole);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(row);
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    return buttons;
 }
 
 QGroupBox* SettingsForm::Box(const QString& title, QWidget* parent, QLayout* layout)

@@ -12,6 +12,7 @@
 
 class QAbstractButton;
 class QButtonGroup;
+class QDialogButtonBox;
 class QCheckBox;
 class QGroupBox;
 class QLayout;
@@ -49,6 +50,9 @@ protected:
     template <typename Int>
     QGroupBox* BindRadios(const QString& title, const QStringList& items, Int& field,
                           QWidget* parent);
+    // The columns side by side above "Erstellen" and "Abbrechen"; the button box takes
+    // further buttons.
+    QDialogButtonBox* LayOutColumns(const QList<QWidget*>& columns);
     // A group box around the layout.
     static QGroupBox* Box(const QString& title, QWidget* parent, QLayout* layout);
     // "Symbole": the radius (2..25), coloured and filled symbols, shared by the charts.

@@ -6,7 +6,6 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -39,19 +38,9 @@ TreeChartDialog::TreeChartDialog(TImageSettings& settings, UserDialogs& dialogs,
       m_headlineEditor(new TemplateEditor("Kopfzeile", HeadlinePlaceholders(), this))
 {
     setWindowTitle("Einstellungen - Grafik- Ostrelle/Ahnentafel");
-    auto* columns = new QHBoxLayout;
-    columns->addWidget(BuildLeftColumn());
-    columns->addWidget(BuildMiddleColumn());
-    columns->addWidget(BuildRightColumn());
-    auto* buttons = new QDialogButtonBox(this);
+    QDialogButtonBox* buttons =
+        LayOutColumns({BuildLeftColumn(), BuildMiddleColumn(), BuildRightColumn()});
     QPushButton* preview = buttons->addButton("Vorschau", QDialogButtonBox::ActionRole);
-    buttons->addButton("Erstellen", QDialogButtonBox::AcceptRole);
-    buttons->addButton("Abbrechen", QDialogButtonBox::RejectRole);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(columns);
-    layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(preview, &QPushButton::clicked, this, &TreeChartDialog::PreviewRequested);
     ConnectEditorTriggers();
 }

@@ -2,10 +2,8 @@
 #include "gui/triangle_dialog.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -26,17 +24,7 @@ TriangleDialog::TriangleDialog(TImageSettings& settings, UserDialogs& dialogs, Q
       m_headlineEditor(new TemplateEditor("Kopfzeile", HeadlinePlaceholders(), this))
 {
     setWindowTitle("Einstellungen - Grafik - Dreiecksdiagramm");
-    auto* columns = new QHBoxLayout;
-    columns->addWidget(BuildLeftColumn());
-    columns->addWidget(BuildRightColumn());
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton("Erstellen", QDialogButtonBox::AcceptRole);
-    buttons->addButton("Abbrechen", QDialogButtonBox::RejectRole);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(columns);
-    layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    LayOutColumns({BuildLeftColumn(), BuildRightColumn()});
     // Choosing "benutzerdefiniert" opens the person label editor.
     OpenOnUserChoice(Group("Beschriftung Personen")->findChildren<QRadioButton*>()[3], [this] {
         EditTemplate(m_dialogs, *m_personLabelEditor, m_settings.Triangle.LabelCustomText);
