@@ -123,5 +123,27 @@ TEST(TriangleDialog, CustomLabelsOpenTheEditorOnTheTriangleTemplate)
     EXPECT_EQ(settings.Tree.LabelCustomText, (TArrayOfString{"<NName>"}));
 }
 
+// The comment group is the one the other chart dialogs build: the headline switch of the
+// triangle opens the shared headline editor and sets only the triangle's switch.
+TEST(TriangleDialog, HeadlineSwitchOpensTheHeadlineEditor)
+{
+    TImageSettings settings;
+    settings.Triangle.CommentHeadline = false;
+    settings.Tree.CommentHeadline = false;
+    test::FakeDialogs dialogs;
+    TriangleDialog dialog(settings, dialogs);
+    dialog.Fill();
+    dialog.show();
+    dialogs.editDialog = [](QDialog& editor) {
+        static_cast<TemplateEditor&>(editor).Text().setPlainText("<Proband>");
+    };
+    dialog.Check("dynamische Kopfzeile")->setChecked(true);
+    ASSERT_EQ(dialogs.dialogsShown.size(), 1u);
+    EXPECT_EQ(dialogs.dialogsShown[0], "Kopfzeile");
+    EXPECT_EQ(settings.CommentHeadlineText, TArrayOfString{"<Proband>"});
+    EXPECT_TRUE(settings.Triangle.CommentHeadline);
+    EXPECT_FALSE(settings.Tree.CommentHeadline);
+}
+
 }  // namespace
 }  // namespace qv
