@@ -17,28 +17,13 @@
 namespace qv {
 namespace {
 
-class TriangleCommandTest : public test::MainWindowTest {
-protected:
-    void SetUp() override
-    {
-        MainWindowTest::SetUp();
-        m_window->OpenDataFile(m_example);
-        m_window->SetProband(18);
-    }
-    std::string Save(const std::string& name, int filter)
-    {
-        m_dialogs->saveChoices = {{QString::fromStdString((m_dir / name).string()), filter}};
-        return (m_dir / name).string();
-    }
-};
+using TriangleCommandTest = test::ExampleWindowTest;
 
 TEST_F(TriangleCommandTest, MenuEntryWritesThePictureAndCountsPersons)
 {
-    QAction* entry = nullptr;
-    for (QAction* action : m_window->OutputMenu().actions())
-        if (action->text() == "Dreiecksdiagramm") entry = action;
+    QAction* entry = OutputEntry("Dreiecksdiagramm");
     ASSERT_NE(entry, nullptr);
-    const std::string path = Save("dreieck", 1);
+    const std::string path = AnswerSaveAs("dreieck", 1);
     entry->trigger();
     EXPECT_EQ(m_dialogs->dialogsShown.back(), "Einstellungen - Grafik - Dreiecksdiagramm");
     ASSERT_TRUE(std::filesystem::exists(path + ".png"));
