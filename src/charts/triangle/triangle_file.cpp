@@ -5,14 +5,12 @@
 #include <filesystem>
 
 #include "charts/chart_comments.h"
-#include "charts/picture_fits.h"
-#include "charts/raster_chart_painter.h"
+#include "charts/chart_picture.h"
 #include "charts/svg_chart_painter.h"
 #include "charts/triangle/image_dreiecksdiagramm.h"
 #include "data/atomic_file.h"
 #include "data/error.h"
 #include "data/text_lines.h"
-#include "render/bitmap_file.h"
 #include "render/svg_to_pdf.h"
 
 namespace qv {
@@ -34,15 +32,10 @@ std::optional<Format> FormatOf(const std::string& fileName)
 
 bool WritePicture(TImage_Dreiecksdiagramm& chart, const std::string& fileName)
 {
-    const CommentHeights comments = chart.MeasureComments(CommentKind::Triangle, chart.Width);
-    const int64_t height = int64_t(chart.Height) + comments.header + comments.footer;
-    EnsurePictureFits(chart.Width, height);
-    Bitmap bitmap(chart.Width, int32_t(height), kWhite, PixelFormat::Bits24);
-    RasterChartPainter painter(bitmap, chart.PainterStyle());
-    if (!chart.Draw(painter, comments.header)) return false;
-    chart.DrawComments(painter, CommentKind::Triangle, chart.Width, comments);
-    SaveChartBitmap(fileName, bitmap);
-    return true;
+    return WriteChartPicture(chart, CommentKind::Triangle, fileName,
+                             [&chart](ChartPainter& painter, int32_t top) {
+                                 return chart.Draw(painter, top);
+                             });
 }
 
 // The SVG file carries the comment blocks; a PDF page cannot render them and an HTML page
