@@ -55,16 +55,11 @@ QWidget* CircleChartDialog::BuildRightColumn()
     auto* column = new QWidget(this);
     auto* layout = new QVBoxLayout(column);
     CircleChartSettings& circle = m_settings.Circle;
-    auto* font = new QFormLayout;
-    font->addRow("Größe:", BindSpin(5, 100, m_settings.FontSize, column));
-    font->addRow(BindCheck("Kantenglättung", m_settings.FontAntialiasing, column));
-    layout->addWidget(Box("Schrift", column, font));
+    layout->addWidget(Box("Schrift", column, BindFontRows(m_settings, column)));
     auto* labels = new QVBoxLayout;
     labels->addWidget(BindCheck("Nachn. in Großbuchst.", circle.LabelsSurnameCaps, column));
     layout->addWidget(Box("Beschriftung Personen", column, labels));
-    auto* lines = new QVBoxLayout;
-    lines->addWidget(BindCheck("Kantenglättung", circle.Antialiasing, column));
-    layout->addWidget(Box("Linien", column, lines));
+    layout->addWidget(BindLines(circle.Antialiasing, column));
     auto* background = new QVBoxLayout;
     background->addWidget(BindCheck("abwechselnd färben", circle.BackgroundColored, column));
     layout->addWidget(Box("Hintergrund", column, background));

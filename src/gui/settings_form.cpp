@@ -113,6 +113,21 @@ QGroupBox* SettingsForm::BindSymbols(TImageSettings_Symbol& symbol, QWidget* par
     return Box("Symbole", parent, symbols);
 }
 
+QFormLayout* SettingsForm::BindFontRows(TImageSettings& settings, QWidget* parent)
+{
+    auto* font = new QFormLayout;
+    font->addRow("Größe:", BindSpin(5, 100, settings.FontSize, parent));
+    font->addRow(BindCheck("Kantenglättung", settings.FontAntialiasing, parent));
+    return font;
+}
+
+QGroupBox* SettingsForm::BindLines(bool& antialiasing, QWidget* parent)
+{
+    auto* lines = new QVBoxLayout;
+    lines->addWidget(BindCheck("Kantenglättung", antialiasing, parent));
+    return Box("Linien", parent, lines);
+}
+
 QGroupBox* SettingsForm::BindComments(bool& header, bool& footer, bool& headline,
                                       TImageSettings& settings, UserDialogs& dialogs,
                                       TemplateEditor& headlineEditor, QWidget* parent)

@@ -13,6 +13,7 @@
 class QAbstractButton;
 class QButtonGroup;
 class QDialogButtonBox;
+class QFormLayout;
 class QCheckBox;
 class QGroupBox;
 class QLayout;
@@ -57,6 +58,10 @@ protected:
     static QGroupBox* Box(const QString& title, QWidget* parent, QLayout* layout);
     // "Symbole": the radius (2..25), coloured and filled symbols, shared by the charts.
     QGroupBox* BindSymbols(TImageSettings_Symbol& symbol, QWidget* parent);
+    // The rows of "Schrift" every chart has: the size (5..100 points) and smoothing.
+    QFormLayout* BindFontRows(TImageSettings& settings, QWidget* parent);
+    // "Linien": smoothing of the chart's lines.
+    QGroupBox* BindLines(bool& antialiasing, QWidget* parent);
     // "Kommentare": the three switches and "Bearbeiten" for the header and footer texts;
     // switching the headline on opens its editor.
     QGroupBox* BindComments(bool& header, bool& footer, bool& headline, TImageSettings& settings,

@@ -58,9 +58,7 @@ QWidget* TreeChartDialog::BuildLeftColumn()
         "Sortierung", {"Keine", "Linienlänge minimieren", "Überschneidungen min."}, tree.Sorting,
         column));
     layout->addWidget(BindSymbols(m_settings.Symbol, column));
-    auto* lines = new QVBoxLayout;
-    lines->addWidget(BindCheck("Kantenglättung", tree.Antialiasing, column));
-    layout->addWidget(Box("Linien", column, lines));
+    layout->addWidget(BindLines(tree.Antialiasing, column));
     auto* background = new QVBoxLayout;
     background->addWidget(BindCheck("abwechselnd färben", tree.BackgroundColored, column));
     layout->addWidget(Box("Hintergrund", column, background));
@@ -72,9 +70,7 @@ QWidget* TreeChartDialog::BuildMiddleColumn()
 {
     auto* column = new QWidget(this);
     auto* layout = new QVBoxLayout(column);
-    auto* font = new QFormLayout;
-    font->addRow("Größe:", BindSpin(5, 100, m_settings.FontSize, column));
-    font->addRow(BindCheck("Kantenglättung", m_settings.FontAntialiasing, column));
+    QFormLayout* font = BindFontRows(m_settings, column);
     font->addRow(BindCheck("Immer im Vordergrund", m_settings.FontStayOnTop, column));
     font->addRow(BindCheck("Proband hervorheben", m_settings.FontHighlight, column));
     layout->addWidget(Box("Schrift", column, font));

@@ -40,13 +40,8 @@ QWidget* TriangleDialog::BuildLeftColumn()
         "Richtung", {"unten rechts", "oben links", "oben rechts", "unten links"},
         triangle.Alignment, column));
     layout->addWidget(BindSymbols(m_settings.Symbol, column));
-    auto* font = new QFormLayout;
-    font->addRow("Größe:", BindSpin(5, 100, m_settings.FontSize, column));
-    font->addRow(BindCheck("Kantenglättung", m_settings.FontAntialiasing, column));
-    layout->addWidget(Box("Schrift", column, font));
-    auto* lines = new QVBoxLayout;
-    lines->addWidget(BindCheck("Kantenglättung", triangle.Antialiasing, column));
-    layout->addWidget(Box("Linien", column, lines));
+    layout->addWidget(Box("Schrift", column, BindFontRows(m_settings, column)));
+    layout->addWidget(BindLines(triangle.Antialiasing, column));
     layout->addStretch();
     return column;
 }
