@@ -8,7 +8,7 @@
 namespace qv {
 namespace {
 
-constexpr TColor kGridColor = 0xE0E0E0;
+constexpr TColor kTriangleGridColor = 0xE0E0E0;
 constexpr TColor kAverageColor = 0x00FF00;
 constexpr double kSideNameAngle = std::numbers::pi / 3;
 // How often the symbol loop reports: every person would flood the window's event loop.
@@ -82,7 +82,8 @@ bool TImage_Dreiecksdiagramm::Draw(ChartPainter& painter, int32_t offsetY)
 // the base from the slanted edge to the far edge.
 void TImage_Dreiecksdiagramm::DrawGrid(ChartPainter& painter, Point offset)
 {
-    TBitmapLine across = NewLineLayer(kGridColor), along = NewLineLayer(kGridColor);
+    TBitmapLine across = NewLineLayer(kTriangleGridColor);
+    TBitmapLine along = NewLineLayer(kTriangleGridColor);
     for (int side : DrawnSides()) {
         const TriangleGeometry& g = *m_geometry;
         const int32_t n = g.Generations(side);
@@ -105,7 +106,7 @@ void TImage_Dreiecksdiagramm::DrawSideNames(ChartPainter& painter, Point offset)
         const Point at{edge.x + int32_t(std::ceil(beyond * u.x)),
                        edge.y + int32_t(std::ceil(beyond * u.y))};
         painter.RotatedBlock({Shifted(at, offset), {side == 1 ? "Vorfahren" : "Nachfahren"},
-                              2 * Settings.FontSize, angle, kGridColor, kWhite});
+                              2 * Settings.FontSize, angle, kTriangleGridColor, kWhite});
     }
 }
 
