@@ -1,57 +1,66 @@
-// "chart": the charts of a proband written to a picture, SVG, PDF or HTML file.
+// "chart tree" and "chart triangle": a proband's tree chart or triangle diagram written to a
+// picture, SVG, PDF or HTML file.
 #include "app/program_identity.h"
 #include "calc/family_document.h"
 #include "charts/tree/template_texts.h"
 #include "charts/tree/tree_chart_file.h"
+#include "charts/triangle/triangle_file.h"
+#include "cli/chart_command.h"
 #include "cli/command.h"
-#include "cli/completion.h"
 #include "cli/data_source.h"
-#include "cli/engine_steps.h"
-#include "cli/interrupt.h"
-#include "cli/progress_bar.h"
 #include "cli/selection_options.h"
-#include "cli/settings_options.h"
-#include "data/data_file.h"
 
 namespace qv::cli {
 namespace {
 
+// The Kekule-1 person and the selection decide which persons these charts show.
+const std::vector<OptionSpec> kPersonOptions{kKekuleOneOption, kSelectOption, kQueryOption};
+
+// The completion line of a chart that counts its persons, nothing when it was cancelled.
+std::optional<std::vector<std::string>> PersonsLine(const std::optional<OutputCounts>& counts)
+{
+    if (!counts) return std::nullopt;
+    return std::vector<std::string>{"Personen: " + std::to_string(counts->persons)};
+}
+
 int RunTreeChart(const std::vector<std::string>& args)
 {
-    Arguments parsed(args, {kExampleOption,
-                            {"--root", true},
-                            kKekuleOneOption,
-                            kSelectOption,
-                            kQueryOption,
-                            kConfigOption,
-                            kSetOption,
-                            {"--interactive", false},
-                            kOutputOption});
-    const std::string output = parsed.Required(kOutputOption.name);
-    if (!IsTreeChartFileName(output))
-        throw UsageError("AUSGABE muss auf .png, .bmp, .svg, .pdf, .html oder .htm enden");
-    const bool interactive = parsed.Has("--interactive");
-    if (interactive && !IsInteractiveTreeChartFileName(output))
-        throw UsageError("--interactive verlangt eine AUSGABE auf .svg, .html oder .htm");
-    TImageSettings settings = LoadSettingsOptions(parsed);
-    InstallInterruptHandler();
-    ProgressBar bar;
-    FamilyDocument document(LoadData(parsed), bar.Callback());
-    const TAhnenData& data = document.Data();
-    // Without a proband the chart says so itself ("Kein Proband gewählt!").
-    if (parsed.Has("--root") || IsSiblingListFile(data.FileName))
-        settings.ProbandIndex = ResolveRoot(parsed, data);
-    ApplyKekuleOneOption(parsed, data, settings);
-    SelectionList selection(settings);
-    ApplySelectionOptions(parsed, data, selection);
-    Completion completion;
-    const TreeChartTexts texts = TemplateTexts(document.Calc(), settings);
-    const std::optional<OutputCounts> counts = WriteTreeChart(
-        data, settings, texts, output, ProgramIdentification(), bar.Callback(), interactive);
-    // The file is in place once counts are: a late Ctrl-C no longer cancels the run.
-    if (!counts) return Interrupted();
-    completion.Print({"Personen: " + std::to_string(counts->persons)});
-    return 0;
+    ChartCommand command;
+    command.options = kPersonOptions;
+    command.options.push_back({"--interactive", false});
+    command.checkOutput = [](const Arguments& parsed, const std::string& output) {
+        RequirePictureOutput(IsTreeChartFileName(output));
+        if (parsed.Has("--interactive") && !IsInteractiveTreeChartFileName(output))
+            throw UsageError("--interactive verlangt eine AUSGABE auf .svg, .html oder .htm");
+    };
+    command.write = [](const Arguments& parsed, std::unique_ptr<TAhnenData> data,
+                       const TImageSettings& settings, const std::string& output,
+                       const ProgressCallback& progress) {
+        FamilyDocument document(std::move(data), progress);
+        const TreeChartTexts texts = TemplateTexts(document.Calc(), settings);
+        return PersonsLine(WriteTreeChart(document.Data(), settings, texts, output,
+                                          ProgramIdentification(), progress,
+                                          parsed.Has("--interactive")));
+    };
+    return RunChartCommand(args, command);
+}
+
+int RunTriangleChart(const std::vector<std::string>& args)
+{
+    ChartCommand command;
+    command.options = kPersonOptions;
+    command.checkOutput = [](const Arguments&, const std::string& output) {
+        RequirePictureOutput(IsTreeChartFileName(output));
+    };
+    command.write = [](const Arguments&, std::unique_ptr<TAhnenData> data,
+                       const TImageSettings& settings, const std::string& output,
+                       const ProgressCallback& progress) {
+        FamilyDocument document(std::move(data), progress);
+        const TriangleLabels labels = TriangleTemplateLabels(document.Calc(), settings);
+        return PersonsLine(WriteTriangleDiagram(document.Data(), settings, labels, output,
+                                                ProgramIdentification(), progress));
+    };
+    return RunChartCommand(args, command);
 }
 
 }  // namespace
@@ -62,8 +71,9 @@ int RunChart(const std::vector<std::string>& args)
     std::vector<std::string> rest(args.begin() + (args.empty() ? 0 : 1), args.end());
     if (kind == "tree") return RunTreeChart(rest);
     if (kind == "circle") return RunCircleChart(rest);
+    if (kind == "triangle") return RunTriangleChart(rest);
     if (kind == "frequency") return RunFrequencyChart(rest);
-    throw UsageError("chart erwartet tree, circle oder frequency");
+    throw UsageError("chart erwartet tree, circle, triangle oder frequency");
 }
 
 }  // namespace qv::cli

@@ -1,37 +1,27 @@
 // "chart circle": the circle ancestor chart of a proband written by the batch tool.
 #include "app/program_identity.h"
 #include "charts/circle/circle_chart_file.h"
+#include "cli/chart_command.h"
 #include "cli/command.h"
-#include "cli/completion.h"
-#include "cli/data_source.h"
-#include "cli/engine_steps.h"
-#include "cli/interrupt.h"
-#include "cli/progress_bar.h"
-#include "cli/settings_options.h"
-#include "data/data_file.h"
 
 namespace qv::cli {
 
 int RunCircleChart(const std::vector<std::string>& args)
 {
-    Arguments parsed(args,
-                     {kExampleOption, {"--root", true}, kConfigOption, kSetOption, kOutputOption});
-    const std::string output = parsed.Required(kOutputOption.name);
-    if (!IsCircleChartFileName(output))
-        throw UsageError("AUSGABE muss auf .png, .bmp, .svg, .pdf, .html oder .htm enden");
-    TImageSettings settings = LoadSettingsOptions(parsed);
-    InstallInterruptHandler();
-    ProgressBar bar;
-    const std::unique_ptr<TAhnenData> data = LoadData(parsed);
-    // Without a proband the chart says so itself ("Kein Proband gewählt!").
-    if (parsed.Has("--root") || IsSiblingListFile(data->FileName))
-        settings.ProbandIndex = ResolveRoot(parsed, *data);
-    Completion completion;
-    // The file is in place once the writer returns true: a late Ctrl-C no longer cancels.
-    if (!WriteCircleChart(*data, settings, output, ProgramIdentification(), bar.Callback()))
-        return Interrupted();
-    completion.Print({});
-    return 0;
+    ChartCommand command;
+    command.checkOutput = [](const Arguments&, const std::string& output) {
+        RequirePictureOutput(IsCircleChartFileName(output));
+    };
+    // The chart walks the ancestors itself: no engine is needed.
+    command.write =
+        [](const Arguments&, std::unique_ptr<TAhnenData> data, const TImageSettings& settings,
+           const std::string& output,
+           const ProgressCallback& progress) -> std::optional<std::vector<std::string>> {
+        if (!WriteCircleChart(*data, settings, output, ProgramIdentification(), progress))
+            return std::nullopt;
+        return std::vector<std::string>{};
+    };
+    return RunChartCommand(args, command);
 }
 
 }  // namespace qv::cli

@@ -5,14 +5,9 @@
 #include "app/program_identity.h"
 #include "calc/family_document.h"
 #include "charts/frequency/diagram_data.h"
+#include "cli/chart_command.h"
 #include "cli/command.h"
-#include "cli/completion.h"
-#include "cli/data_source.h"
-#include "cli/engine_steps.h"
-#include "cli/interrupt.h"
-#include "cli/progress_bar.h"
 #include "cli/selection_options.h"
-#include "cli/settings_options.h"
 #include "data/error.h"
 #include "data/replace_all.h"
 #include "tables/frequency_diagram_file.h"
@@ -33,33 +28,26 @@ void WarnAboutManyPersons(int64_t persons)
 
 int RunFrequencyChart(const std::vector<std::string>& args)
 {
-    Arguments parsed(args, {kExampleOption,
-                            {"--root", true},
-                            kSelectOption,
-                            kQueryOption,
-                            kConfigOption,
-                            kSetOption,
-                            kOutputOption});
-    const std::string output = parsed.Required(kOutputOption.name);
-    if (!IsFrequencyDiagramFileName(output))
-        throw UsageError("AUSGABE muss auf .xlsx, .png, .svg oder .pdf enden");
-    TImageSettings settings = LoadSettingsOptions(parsed);
-    InstallInterruptHandler();
-    ProgressBar bar;
-    FamilyDocument document(LoadData(parsed), bar.Callback());
-    const TAhnenData& data = document.Data();
-    settings.ProbandIndex = ResolveRoot(parsed, data);
-    SelectionList selection(settings);
-    ApplySelectionOptions(parsed, data, selection);
-    if (settings.SelectedCount() == 0) throw Error("Keine Personen in der Liste zum Anzeigen!");
-    WarnAboutManyPersons(settings.SelectedCount());
-    Completion completion;
-    if (!WriteFrequencyDiagram(document.Calc(), settings, output, ProgramIdentification(),
-                               bar.Callback()) ||
-        InterruptRequested())
-        return Interrupted();
-    completion.Print({"Personen: " + std::to_string(settings.SelectedCount())});
-    return 0;
+    ChartCommand command;
+    command.options = {kSelectOption, kQueryOption};
+    command.checkOutput = [](const Arguments&, const std::string& output) {
+        if (!IsFrequencyDiagramFileName(output))
+            throw UsageError("AUSGABE muss auf .xlsx, .png, .svg oder .pdf enden");
+    };
+    command.rootRequired = true;
+    command.write =
+        [](const Arguments&, std::unique_ptr<TAhnenData> data, const TImageSettings& settings,
+           const std::string& output,
+           const ProgressCallback& progress) -> std::optional<std::vector<std::string>> {
+        if (settings.SelectedCount() == 0) throw Error("Keine Personen in der Liste zum Anzeigen!");
+        WarnAboutManyPersons(settings.SelectedCount());
+        FamilyDocument document(std::move(data), progress);
+        if (!WriteFrequencyDiagram(document.Calc(), settings, output, ProgramIdentification(),
+                                   progress))
+            return std::nullopt;
+        return std::vector<std::string>{"Personen: " + std::to_string(settings.SelectedCount())};
+    };
+    return RunChartCommand(args, command);
 }
 
 }  // namespace qv::cli

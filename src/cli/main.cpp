@@ -121,16 +121,21 @@ const std::vector<Command>& Commands()
          "AUSGABE: .html, .htm, .xlsx oder .docx. Die Spalten stehen in den Blöcken\n"
          "TABLE_CAPTIONS und TABLE_GEN_CAPTIONS der Einstellungsdatei.",
          RunTable},
-        {"chart", "Ahnentafel/Ostrelle, Kreisahnentafel oder Häufigkeitsdiagramm",
+        {"chart",
+         "Ahnentafel/Ostrelle, Kreisahnentafel, Dreiecksdiagramm oder Häufigkeitsdiagramm",
          "chart tree (DATEI | --example) --root PERSON [--kekule-one PERSON]\n"
          "            [--select PERSON,... | --query NAME:PERSON,...]...\n"
          "            [--config DATEI] [--set SCHLÜSSEL=WERT]... [--interactive] -o AUSGABE\n"
          "        quilvane-cli chart circle (DATEI | --example) --root PERSON\n"
          "            [--config DATEI] [--set SCHLÜSSEL=WERT]... -o AUSGABE\n"
+         "        quilvane-cli chart triangle (DATEI | --example) --root PERSON\n"
+         "            [--kekule-one PERSON] [--select PERSON,... | --query NAME:PERSON,...]...\n"
+         "            [--config DATEI] [--set SCHLÜSSEL=WERT]... -o AUSGABE\n"
          "AUSGABE: .png, .bmp, .svg, .pdf, .html oder .htm. Baumtyp, Richtung, Beschriftung und\n"
-         "die übrigen Einstellungen (AT_… bzw. KT_…, NODE_…, FONT_…) kommen aus --config und\n"
-         "--set. --interactive schreibt den Baum als .svg oder .html/.htm mit Skript: Vorfahren\n"
-         "auf- und zuklappen, Hinweisfenster, Kontextmenü \"auf Heiratskreise reduzieren\".\n"
+         "die übrigen Einstellungen (AT_… für tree, KT_… für circle, DD_… für triangle, NODE_…,\n"
+         "FONT_…) kommen aus --config und --set. --interactive schreibt den Baum als .svg oder\n"
+         ".html/.htm mit Skript: Vorfahren auf- und zuklappen, Hinweisfenster, Kontextmenü\n"
+         "\"auf Heiratskreise reduzieren\".\n"
          "        quilvane-cli chart frequency (DATEI | --example) --root PERSON\n"
          "            (--select PERSON,... | --query NAME:PERSON,...)...\n"
          "            [--config DATEI] [--set DG_VALUE=N]... -o AUSGABE\n"

@@ -1,12 +1,9 @@
-// The circle chart dialog's controls and the editors its comment group opens.
+// The circle chart dialog's controls.
 #include "gui/circle_chart_dialog.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -25,17 +22,7 @@ CircleChartDialog::CircleChartDialog(TImageSettings& settings, UserDialogs& dial
       m_headlineEditor(new TemplateEditor("Kopfzeile", HeadlinePlaceholders(), this))
 {
     setWindowTitle("Einstellungen - Grafik - Kreisahnentafel");
-    auto* columns = new QHBoxLayout;
-    columns->addWidget(BuildLeftColumn());
-    columns->addWidget(BuildRightColumn());
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton("Erstellen", QDialogButtonBox::AcceptRole);
-    buttons->addButton("Abbrechen", QDialogButtonBox::RejectRole);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(columns);
-    layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    LayOutColumns({BuildLeftColumn(), BuildRightColumn()});
 }
 
 QWidget* CircleChartDialog::BuildLeftColumn()
@@ -68,46 +55,19 @@ QWidget* CircleChartDialog::BuildRightColumn()
     auto* column = new QWidget(this);
     auto* layout = new QVBoxLayout(column);
     CircleChartSettings& circle = m_settings.Circle;
-    auto* font = new QFormLayout;
-    font->addRow("Größe:", BindSpin(5, 100, m_settings.FontSize, column));
-    font->addRow(BindCheck("Kantenglättung", m_settings.FontAntialiasing, column));
-    layout->addWidget(Box("Schrift", column, font));
+    layout->addWidget(Box("Schrift", column, BindFontRows(m_settings, column)));
     auto* labels = new QVBoxLayout;
     labels->addWidget(BindCheck("Nachn. in Großbuchst.", circle.LabelsSurnameCaps, column));
     layout->addWidget(Box("Beschriftung Personen", column, labels));
-    auto* lines = new QVBoxLayout;
-    lines->addWidget(BindCheck("Kantenglättung", circle.Antialiasing, column));
-    layout->addWidget(Box("Linien", column, lines));
+    layout->addWidget(BindLines(circle.Antialiasing, column));
     auto* background = new QVBoxLayout;
     background->addWidget(BindCheck("abwechselnd färben", circle.BackgroundColored, column));
     layout->addWidget(Box("Hintergrund", column, background));
-    layout->addWidget(BuildComments(column));
+    layout->addWidget(BindComments(circle.CommentHeader, circle.CommentFooter,
+                                   circle.CommentHeadline, m_settings, m_dialogs, *m_headlineEditor,
+                                   column));
     layout->addStretch();
     return column;
-}
-
-QGroupBox* CircleChartDialog::BuildComments(QWidget* parent)
-{
-    CircleChartSettings& circle = m_settings.Circle;
-    auto* comments = new QGridLayout;
-    comments->addWidget(BindCheck("Kopfzeile", circle.CommentHeader, parent), 0, 0);
-    comments->addWidget(BindCheck("Fußzeile", circle.CommentFooter, parent), 1, 0);
-    QCheckBox* headline = BindCheck("dynamische Kopfzeile", circle.CommentHeadline, parent);
-    comments->addWidget(headline, 2, 0);
-    auto* editHeader = new QPushButton("Bearbeiten", parent);
-    auto* editFooter = new QPushButton("Bearbeiten", parent);
-    comments->addWidget(editHeader, 0, 1);
-    comments->addWidget(editFooter, 1, 1);
-    connect(editHeader, &QPushButton::clicked, this,
-            [this] { EditTextBlock(m_dialogs, "Kopfzeile", m_settings.CommentHeaderText); });
-    connect(editFooter, &QPushButton::clicked, this,
-            [this] { EditTextBlock(m_dialogs, "Fußzeile", m_settings.CommentFooterText); });
-    // Switching the headline on opens its editor, but never while the dialog is being filled.
-    connect(headline, &QCheckBox::toggled, this, [this](bool on) {
-        if (on && !IsFilling() && isVisible())
-            EditTemplate(m_dialogs, *m_headlineEditor, m_settings.CommentHeadlineText);
-    });
-    return Box("Kommentare", parent, comments);
 }
 
 QCheckBox* CircleChartDialog::Check(const QString& groupTitle, const QString& caption) const

@@ -5,7 +5,6 @@
 #include "gui/settings_form.h"
 
 class QCheckBox;
-class QGroupBox;
 class QPushButton;
 class QSpinBox;
 
@@ -29,7 +28,6 @@ public:
 private:
     QWidget* BuildLeftColumn();
     QWidget* BuildRightColumn();
-    QGroupBox* BuildComments(QWidget* parent);
 
     TImageSettings& m_settings;
     UserDialogs& m_dialogs;

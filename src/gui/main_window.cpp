@@ -49,6 +49,7 @@
 #include "gui/selection_page.h"
 #include "gui/table_settings_dialog.h"
 #include "gui/tree_chart_dialog.h"
+#include "gui/triangle_dialog.h"
 #include "gui/user_dialogs.h"
 #include "gui/view3d_command.h"
 
@@ -106,6 +107,7 @@ void MainWindow::BuildLayout()
 
     m_progress = new ProgressLine(this);
     m_treeDialog = new TreeChartDialog(m_settings, *m_dialogs, this);
+    m_triangleDialog = new TriangleDialog(m_settings, *m_dialogs, this);
     m_preview = new PreviewWindow(m_programDirectory, this);
     m_circleDialog = new CircleChartDialog(m_settings, *m_dialogs, this);
     connect(m_treeDialog, &TreeChartDialog::PreviewRequested, this, &MainWindow::ShowPreview);
@@ -144,6 +146,7 @@ void MainWindow::BuildMenus()
     m_outputMenu = menuBar()->addMenu("Ausgabe");
     m_outputMenu->addAction("Ahnentafel/Ostrelle", this, &MainWindow::MakeTreeChart);
     m_outputMenu->addAction("Kreisahnentafel", this, &MainWindow::MakeCircleChart);
+    m_outputMenu->addAction("Dreiecksdiagramm", this, &MainWindow::MakeTriangleDiagram);
     m_outputMenu->addAction("Verschwisterungsliste", this, &MainWindow::MakeSiblingList);
     QMenu* tables = m_outputMenu->addMenu("Kennwert-Tabelle");
     tables->addAction("ausgewählte Personen", this, &MainWindow::MakePersonTable);

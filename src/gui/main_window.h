@@ -32,6 +32,7 @@ class PreviewWindow;
 class TableSettingsDialog;
 class TMiniAhnentafel;
 class TreeChartDialog;
+class TriangleDialog;
 class CircleChartDialog;
 
 
@@ -72,6 +73,7 @@ public:
     QMenu& OutputMenu() { return *m_outputMenu; }
     TreeChartDialog& TreeDialog() { return *m_treeDialog; }
     CircleChartDialog& CircleDialog() { return *m_circleDialog; }
+    TriangleDialog& TriangleSettingsDialog() { return *m_triangleDialog; }
     PreviewWindow& Preview() { return *m_preview; }
     TMiniAhnentafel& MiniAncestors() { return *m_miniAncestors; }
     ContextHelp& Help() { return *m_help; }
@@ -91,6 +93,7 @@ public:
     // The output commands of the "Ausgabe" menu.
     void MakeTreeChart();
     void MakeCircleChart();
+    void MakeTriangleDiagram();
     void MakeSiblingList();
     void MakePersonTable();
     void MakeGenerationTable();
@@ -150,6 +153,7 @@ private:
     QMenu* m_outputMenu = nullptr;
     TreeChartDialog* m_treeDialog = nullptr;
     CircleChartDialog* m_circleDialog = nullptr;
+    TriangleDialog* m_triangleDialog = nullptr;
     PreviewWindow* m_preview = nullptr;
     TableSettingsDialog* m_personTableDialog = nullptr;
     TableSettingsDialog* m_generationTableDialog = nullptr;

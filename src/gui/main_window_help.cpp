@@ -17,6 +17,7 @@
 #include "gui/selection_page.h"
 #include "gui/table_settings_dialog.h"
 #include "gui/tree_chart_dialog.h"
+#include "gui/triangle_dialog.h"
 
 namespace qv {
 
@@ -31,6 +32,7 @@ void MainWindow::BuildHelp(QMenu& helpMenu)
     m_help->Register(m_progress, kHelpProgress);
     m_help->Register(m_leftPages->cornerWidget(Qt::TopRightCorner), kHelpButton);
     BindDialogHelp(*m_help, *m_treeDialog, HelpDialog::TreeChart);
+    BindDialogHelp(*m_help, *m_triangleDialog, HelpDialog::Triangle);
     BindDialogHelp(*m_help, *m_circleDialog, HelpDialog::CircleChart);
     BindDialogHelp(*m_help, *m_personTableDialog, HelpDialog::PersonTable);
     BindDialogHelp(*m_help, *m_generationTableDialog, HelpDialog::GenerationTable);

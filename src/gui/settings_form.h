@@ -7,9 +7,13 @@
 
 #include <QDialog>
 
+#include "app/image_settings.h"
 #include "data/array_types.h"
 
+class QAbstractButton;
 class QButtonGroup;
+class QDialogButtonBox;
+class QFormLayout;
 class QCheckBox;
 class QGroupBox;
 class QLayout;
@@ -29,8 +33,11 @@ public:
     // Loads every control from the settings (spin edits clamp into their ranges).
     void Fill();
     bool IsFilling() const { return m_filling; }
-    // The group box with this title, or none.
+
+    // The controls tests and the context help reach, by caption (none when missing).
     QGroupBox* Group(const QString& title) const;
+    QCheckBox* Check(const QString& caption) const;
+    void ChooseRadio(const QString& groupTitle, int item);
 
 signals:
     // After a change was written to the settings (the preview redraws on it).
@@ -44,8 +51,24 @@ protected:
     template <typename Int>
     QGroupBox* BindRadios(const QString& title, const QStringList& items, Int& field,
                           QWidget* parent);
+    // The columns side by side above "Erstellen" and "Abbrechen"; the button box takes
+    // further buttons.
+    QDialogButtonBox* LayOutColumns(const QList<QWidget*>& columns);
     // A group box around the layout.
     static QGroupBox* Box(const QString& title, QWidget* parent, QLayout* layout);
+    // "Symbole": the radius (2..25), coloured and filled symbols, shared by the charts.
+    QGroupBox* BindSymbols(TImageSettings_Symbol& symbol, QWidget* parent);
+    // The rows of "Schrift" every chart has: the size (5..100 points) and smoothing.
+    QFormLayout* BindFontRows(TImageSettings& settings, QWidget* parent);
+    // "Linien": smoothing of the chart's lines.
+    QGroupBox* BindLines(bool& antialiasing, QWidget* parent);
+    // "Kommentare": the three switches and "Bearbeiten" for the header and footer texts;
+    // switching the headline on opens its editor.
+    QGroupBox* BindComments(bool& header, bool& footer, bool& headline, TImageSettings& settings,
+                            UserDialogs& dialogs, TemplateEditor& headlineEditor,
+                            QWidget* parent);
+    // Runs `open` when the user (not the filling) turns the button on while it is shown.
+    void OpenOnUserChoice(QAbstractButton* button, std::function<void()> open);
     // The template editor, or the header and footer text editor, on the lines; "Übernehmen"
     // takes the edited lines over and counts as a change.
     void EditTemplate(UserDialogs& dialogs, TemplateEditor& editor, TArrayOfString& lines);

@@ -6,7 +6,6 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -39,19 +38,9 @@ TreeChartDialog::TreeChartDialog(TImageSettings& settings, UserDialogs& dialogs,
       m_headlineEditor(new TemplateEditor("Kopfzeile", HeadlinePlaceholders(), this))
 {
     setWindowTitle("Einstellungen - Grafik- Ostrelle/Ahnentafel");
-    auto* columns = new QHBoxLayout;
-    columns->addWidget(BuildLeftColumn());
-    columns->addWidget(BuildMiddleColumn());
-    columns->addWidget(BuildRightColumn());
-    auto* buttons = new QDialogButtonBox(this);
+    QDialogButtonBox* buttons =
+        LayOutColumns({BuildLeftColumn(), BuildMiddleColumn(), BuildRightColumn()});
     QPushButton* preview = buttons->addButton("Vorschau", QDialogButtonBox::ActionRole);
-    buttons->addButton("Erstellen", QDialogButtonBox::AcceptRole);
-    buttons->addButton("Abbrechen", QDialogButtonBox::RejectRole);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(columns);
-    layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(preview, &QPushButton::clicked, this, &TreeChartDialog::PreviewRequested);
     ConnectEditorTriggers();
 }
@@ -68,15 +57,8 @@ QWidget* TreeChartDialog::BuildLeftColumn()
     layout->addWidget(BindRadios(
         "Sortierung", {"Keine", "Linienlänge minimieren", "Überschneidungen min."}, tree.Sorting,
         column));
-    auto* symbols = new QFormLayout;
-    symbols->addRow("Größe:", WithHint(BindSpin(2, 25, m_settings.Symbol.Radius, column),
-                                       "Radius der Symbole in Pixel"));
-    symbols->addRow(BindCheck("Farbig", m_settings.Symbol.Colored, column));
-    symbols->addRow(BindCheck("gefüllt", m_settings.Symbol.Filled, column));
-    layout->addWidget(Box("Symbole", column, symbols));
-    auto* lines = new QVBoxLayout;
-    lines->addWidget(BindCheck("Kantenglättung", tree.Antialiasing, column));
-    layout->addWidget(Box("Linien", column, lines));
+    layout->addWidget(BindSymbols(m_settings.Symbol, column));
+    layout->addWidget(BindLines(tree.Antialiasing, column));
     auto* background = new QVBoxLayout;
     background->addWidget(BindCheck("abwechselnd färben", tree.BackgroundColored, column));
     layout->addWidget(Box("Hintergrund", column, background));
@@ -88,9 +70,7 @@ QWidget* TreeChartDialog::BuildMiddleColumn()
 {
     auto* column = new QWidget(this);
     auto* layout = new QVBoxLayout(column);
-    auto* font = new QFormLayout;
-    font->addRow("Größe:", BindSpin(5, 100, m_settings.FontSize, column));
-    font->addRow(BindCheck("Kantenglättung", m_settings.FontAntialiasing, column));
+    QFormLayout* font = BindFontRows(m_settings, column);
     font->addRow(BindCheck("Immer im Vordergrund", m_settings.FontStayOnTop, column));
     font->addRow(BindCheck("Proband hervorheben", m_settings.FontHighlight, column));
     layout->addWidget(Box("Schrift", column, font));
@@ -133,49 +113,27 @@ QWidget* TreeChartDialog::BuildRightColumn()
     labels->addRow(BindCheck("? für unbek. Daten", tree.LabelsQuestionMark, column));
     labels->addRow(BindCheck("erweiterte Beschriftung", tree.LabelExt, column));
     layout->addLayout(labels);
-    auto* comments = new QGridLayout;
-    comments->addWidget(BindCheck("Kopfzeile", tree.CommentHeader, column), 0, 0);
-    comments->addWidget(BindCheck("Fußzeile", tree.CommentFooter, column), 1, 0);
-    comments->addWidget(BindCheck("dynamische Kopfzeile", tree.CommentHeadline, column), 2, 0);
-    auto* editHeader = new QPushButton("Bearbeiten", column);
-    auto* editFooter = new QPushButton("Bearbeiten", column);
-    comments->addWidget(editHeader, 0, 1);
-    comments->addWidget(editFooter, 1, 1);
-    layout->addWidget(Box("Kommentare", column, comments));
+    layout->addWidget(BindComments(tree.CommentHeader, tree.CommentFooter, tree.CommentHeadline,
+                                   m_settings, m_dialogs, *m_headlineEditor, column));
     layout->addStretch();
-    connect(editHeader, &QPushButton::clicked, this,
-            [this] { EditTextBlock(m_dialogs, "Kopfzeile", m_settings.CommentHeaderText); });
-    connect(editFooter, &QPushButton::clicked, this,
-            [this] { EditTextBlock(m_dialogs, "Fußzeile", m_settings.CommentFooterText); });
     return column;
 }
 
+// Choosing "benutzerdefiniert" or switching on the extended labels opens the matching editor.
 void TreeChartDialog::ConnectEditorTriggers()
 {
-    // Choosing "benutzerdefiniert" or switching on the headline or extended labels opens
-    // the matching editor, but never while the dialog is being filled or hidden.
-    auto trigger = [this](QAbstractButton* button, auto open) {
-        connect(button, &QAbstractButton::toggled, this, [this, open](bool on) {
-            if (on && !IsFilling() && isVisible()) open();
-        });
-    };
     TreeChartSettings& tree = m_settings.Tree;
-    trigger(Group("Beschriftung Personen")->findChildren<QRadioButton*>()[3],
-            [this, &tree] {
-                EditTemplate(m_dialogs, *m_personLabelEditor, tree.LabelCustomText);
-            });
-    trigger(Group("Beschriftung Generationen")->findChildren<QRadioButton*>()[1],
-            [this, &tree] {
-                EditTemplate(m_dialogs, *m_generationLabelEditor, tree.LabelGenCustomText);
-            });
-    trigger(Check("dynamische Kopfzeile"),
-            [this] {
-                EditTemplate(m_dialogs, *m_headlineEditor, m_settings.CommentHeadlineText);
-            });
-    trigger(Check("erweiterte Beschriftung"),
-            [this, &tree] {
-                EditTemplate(m_dialogs, *m_personLabelEditor, tree.LabelCustomTextExt);
-            });
+    OpenOnUserChoice(Group("Beschriftung Personen")->findChildren<QRadioButton*>()[3],
+                     [this, &tree] {
+                         EditTemplate(m_dialogs, *m_personLabelEditor, tree.LabelCustomText);
+                     });
+    OpenOnUserChoice(Group("Beschriftung Generationen")->findChildren<QRadioButton*>()[1],
+                     [this, &tree] {
+                         EditTemplate(m_dialogs, *m_generationLabelEditor, tree.LabelGenCustomText);
+                     });
+    OpenOnUserChoice(Check("erweiterte Beschriftung"), [this, &tree] {
+        EditTemplate(m_dialogs, *m_personLabelEditor, tree.LabelCustomTextExt);
+    });
 }
 
 void TreeChartDialog::UpdateEnabling()
@@ -184,18 +142,6 @@ void TreeChartDialog::UpdateEnabling()
     Check("Seitenverwandte")->setEnabled(type == 0);
     Check("minimale Darstellung")->setEnabled(type == 1 || type == 2);
     Check("nur x-chrom. Linien")->setEnabled(type == 2);
-}
-
-QCheckBox* TreeChartDialog::Check(const QString& caption) const
-{
-    for (QCheckBox* box : findChildren<QCheckBox*>())
-        if (box->text() == caption) return box;
-    return nullptr;
-}
-
-void TreeChartDialog::ChooseRadio(const QString& groupTitle, int item)
-{
-    Group(groupTitle)->findChildren<QRadioButton*>()[item]->setChecked(true);
 }
 
 }  // namespace qv

@@ -21,10 +21,6 @@ class TreeChartDialog : public SettingsForm {
 public:
     TreeChartDialog(TImageSettings& settings, UserDialogs& dialogs, QWidget* parent = nullptr);
 
-    // The controls tests and the preview reach.
-    QCheckBox* Check(const QString& caption) const;
-    void ChooseRadio(const QString& groupTitle, int item);
-
 signals:
     void PreviewRequested();
 

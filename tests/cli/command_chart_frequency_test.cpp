@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "cli_runner.h"
+#include "cli_output_test.h"
 #include "tables/ooxml_reader.h"
 
 namespace qv {
@@ -12,15 +12,7 @@ namespace {
 
 using test::RunCli;
 
-class CliFrequency : public testing::Test {
-protected:
-    CliFrequency() { std::filesystem::create_directories(m_dir); }
-    ~CliFrequency() override { std::filesystem::remove_all(m_dir); }
-    std::string File(const std::string& name) const { return (m_dir / name).string(); }
-
-    std::filesystem::path m_dir =
-        std::filesystem::temp_directory_path() / ("qv-cli-frequency-" + std::to_string(::getpid()));
-};
+using CliFrequency = test::CliOutputTest;
 
 TEST_F(CliFrequency, SeventeenPersonsAreWarnedAboutAndAllDrawn)
 {
@@ -72,7 +64,8 @@ TEST_F(CliFrequency, RefusesOtherFormatsMissingSelectionAndUnknownCharts)
     EXPECT_FALSE(std::filesystem::exists(File("d.xlsx")));
     r = RunCli({"chart", "torte", "--example"});
     EXPECT_EQ(r.status, 2);
-    EXPECT_NE(r.err.find("chart erwartet tree, circle oder frequency"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("chart erwartet tree, circle, triangle oder frequency"), std::string::npos)
+        << r.err;
 }
 
 }  // namespace

@@ -5,22 +5,14 @@
 
 #include <gtest/gtest.h>
 
-#include "cli_runner.h"
+#include "cli_output_test.h"
 
 namespace qv {
 namespace {
 
 using test::RunCli;
 
-class CliChart : public testing::Test {
-protected:
-    CliChart() { std::filesystem::create_directories(m_dir); }
-    ~CliChart() override { std::filesystem::remove_all(m_dir); }
-    std::string File(const std::string& name) const { return (m_dir / name).string(); }
-
-    std::filesystem::path m_dir =
-        std::filesystem::temp_directory_path() / ("qv-cli-chart-" + std::to_string(::getpid()));
-};
+using CliChart = test::CliOutputTest;
 
 TEST_F(CliChart, WritesTheTreeChartAndReportsPersonsAndTime)
 {
@@ -29,9 +21,7 @@ TEST_F(CliChart, WritesTheTreeChartAndReportsPersonsAndTime)
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(std::regex_search(r.err, std::regex("Personen: 17\nBenötigte Zeit: [0-9]+s\n")))
         << r.err;
-    std::ifstream svg(File("tafel.svg"));
-    std::string text((std::istreambuf_iterator<char>(svg)), {});
-    EXPECT_NE(text.find(">Schäfer</text>"), std::string::npos);
+    EXPECT_NE(Text("tafel.svg").find(">Schäfer</text>"), std::string::npos);
 }
 
 TEST_F(CliChart, DirectionOutsideItsChoicesIsDrawnAsTheNearestOne)
@@ -41,8 +31,7 @@ TEST_F(CliChart, DirectionOutsideItsChoicesIsDrawnAsTheNearestOne)
         auto r = RunCli({"chart", "tree", "--example", "--root", "#18", "--set",
                          "AT_ALIGNMENT=" + alignment, "-o", path});
         EXPECT_EQ(r.status, 0) << r.err;
-        std::ifstream svg(path);
-        return std::string((std::istreambuf_iterator<char>(svg)), {});
+        return test::ReadWholeFile(path);
     };
     std::string right = draw("3");
     EXPECT_EQ(draw("9"), right);
@@ -58,29 +47,19 @@ TEST_F(CliChart, MessagesEndTheRunWithoutAFile)
            "1 FAMC @F1@\n0 @I3@ INDI\n1 NAME Cora /Neu/\n0 @I4@ INDI\n1 NAME Dirk /Alt/\n"
            "1 FAMC @F2@\n0 @I5@ INDI\n1 NAME Emil /Alt/\n1 FAMC @F3@\n0 @F1@ FAM\n1 WIFE @I1@\n"
            "0 @F2@ FAM\n1 HUSB @I2@\n1 WIFE @I3@\n0 @F3@ FAM\n1 HUSB @I4@\n1 WIFE @I3@\n0 TRLR\n";
-    struct Case {
-        std::vector<std::string> args;
-        int status;
-        std::string message;
-    } cases[] = {
-        {{"--example"}, 1, "quilvane-cli: Kein Proband gewählt!\n"},
-        {{"--example", "--root", "#18", "--set", "AT_TREE_TYPE=2"},
-         1,
-         "quilvane-cli: Keine Personen in der Liste zum Anzeigen!\n"},
-        {{conflict, "--root", "I1"},
-         1,
-         "quilvane-cli: Fehler: Ausgabe nicht möglich!\r\nDie Person Alt, Dirk (I4) soll in der "
-         "selben Generation wie ihre Eltern dargestellt werden.\n"},
-    };
-    for (const Case& c : cases) {
-        std::vector<std::string> args{"chart", "tree"};
-        args.insert(args.end(), c.args.begin(), c.args.end());
-        args.insert(args.end(), {"-o", File("tafel.png")});
-        auto r = RunCli(args);
-        EXPECT_EQ(r.status, c.status) << r.err;
-        EXPECT_NE(r.err.find(c.message), std::string::npos) << r.err;
-        EXPECT_FALSE(std::filesystem::exists(File("tafel.png")));
-    }
+    ExpectRefusals({"chart", "tree"},
+                   {
+                       {{"--example"}, 1, "quilvane-cli: Kein Proband gewählt!\n"},
+                       {{"--example", "--root", "#18", "--set", "AT_TREE_TYPE=2"},
+                        1,
+                        "quilvane-cli: Keine Personen in der Liste zum Anzeigen!\n"},
+                       {{conflict, "--root", "I1"},
+                        1,
+                        "quilvane-cli: Fehler: Ausgabe nicht möglich!\r\nDie Person Alt, Dirk (I4) "
+                        "soll in der "
+                        "selben Generation wie ihre Eltern dargestellt werden.\n"},
+                   },
+                   "tafel.png");
     auto r = RunCli({"chart", "tree", "--example", "--root", "#18", "-o", File("tafel.gif")});
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.err.rfind("quilvane-cli chart: AUSGABE muss auf .png, .bmp, .svg, .pdf, .html "
@@ -99,9 +78,7 @@ TEST_F(CliChart, InteractiveWritesTheScriptedAncestorChart)
             {"chart", "tree", "--example", "--root", "#18", "--interactive", "-o", File(name)});
         ASSERT_EQ(r.status, 0) << r.err;
         EXPECT_NE(r.err.find("Personen: 19\n"), std::string::npos) << r.err;
-        std::ifstream file(File(name));
-        const std::string text((std::istreambuf_iterator<char>(file)), {});
-        EXPECT_NE(text.find("\nUpdateTree(wurzel);"), std::string::npos);
+        EXPECT_NE(Text(name).find("\nUpdateTree(wurzel);"), std::string::npos);
     }
     auto r = RunCli(
         {"chart", "tree", "--example", "--root", "#18", "--interactive", "-o", File("tafel.pdf")});

@@ -64,6 +64,16 @@ OUTPUTS = [
      ["chart", "circle", "{file}", "--root", "{root}", "-o", "{out}." + ext])
     for ext in ("png", "bmp", "svg", "pdf", "html")
 ] + [
+    (f"chart triangle .{ext}",
+     ["chart", "triangle", "{file}", "--root", "{root}", "-o", "{out}." + ext])
+    for ext in ("png", "bmp", "svg", "pdf", "html")
+] + [
+    # The workbook is left out: on the 1,000-generation chain it takes minutes and gigabytes.
+    (f"chart frequency .{ext}",
+     ["chart", "frequency", "{file}", "--root", "{root}", "--query", "vorfahren:{root}",
+      "-o", "{out}." + ext])
+    for ext in ("png", "svg", "pdf")
+] + [
     ("details .rtf", ["details", "{file}", "--person", "{root}", "--root", "{root}", "--detailed",
                       "-o", "{out}.rtf"]),
     ("details --kekule-picture .png", ["details", "{file}", "--person", "{root}", "--root",

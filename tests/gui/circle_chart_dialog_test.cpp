@@ -100,21 +100,11 @@ TEST_F(CircleChartDialogTest, CommentEditorsOpenOnUserChoicesOnly)
     EXPECT_EQ(m_settings.CommentFooterText, TArrayOfString{"<b>Fuß</b>"});
 }
 
-class CircleChartCommandTest : public test::MainWindowTest {
-protected:
-    void SetUp() override
-    {
-        MainWindowTest::SetUp();
-        m_window->OpenDataFile(m_example);
-        m_window->SetProband(18);
-    }
-};
+using CircleChartCommandTest = test::ExampleWindowTest;
 
 TEST_F(CircleChartCommandTest, MenuEntryWritesThePictureWithTheDialogsSettings)
 {
-    QAction* entry = nullptr;
-    for (QAction* action : m_window->OutputMenu().actions())
-        if (action->text() == "Kreisahnentafel") entry = action;
+    QAction* entry = OutputEntry("Kreisahnentafel");
     ASSERT_NE(entry, nullptr);
     m_dialogs->editDialog = [](QDialog& dialog) {
         auto& circle = static_cast<CircleChartDialog&>(dialog);

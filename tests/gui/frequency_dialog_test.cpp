@@ -12,14 +12,8 @@
 namespace qv {
 namespace {
 
-class FrequencyCommandTest : public test::MainWindowTest {
+class FrequencyCommandTest : public test::ExampleWindowTest {
 protected:
-    void SetUp() override
-    {
-        MainWindowTest::SetUp();
-        m_window->OpenDataFile(m_example);
-        m_window->SetProband(18);
-    }
     void SelectPersons(int count)
     {
         std::vector<int64_t> persons;
@@ -27,22 +21,11 @@ protected:
             if (p != 18) persons.push_back(p);
         m_window->AddToSelection(RelationshipQuery::Marked, persons);
     }
-    std::string Save(const std::string& name, int filter)
-    {
-        m_dialogs->saveChoices = {{QString::fromStdString((m_dir / name).string()), filter}};
-        return (m_dir / name).string();
-    }
-    QAction* DiagramAction()
-    {
-        for (QAction* action : m_window->OutputMenu().actions())
-            if (action->text() == "Diagramm") return action;
-        return nullptr;
-    }
 };
 
 TEST_F(FrequencyCommandTest, MenuEntryExistsButIsHidden)
 {
-    QAction* action = DiagramAction();
+    QAction* action = OutputEntry("Diagramm");
     ASSERT_TRUE(action);
     EXPECT_FALSE(action->isVisible());
     m_window->MakeFrequencyDiagram();
@@ -54,7 +37,7 @@ TEST_F(FrequencyCommandTest, SeventeenPersonsWarnAndCancelEndsTheCommand)
 {
     SelectPersons(17);
     m_dialogs->okCancel = {false};
-    DiagramAction()->trigger();
+    OutputEntry("Diagramm")->trigger();
     ASSERT_FALSE(m_dialogs->shown.empty());
     EXPECT_EQ(m_dialogs->shown.back(),
               "W?: Es sind 17 Personen ausgewählt.\nEs wird empfohlen nur einige wenige Personen "
@@ -76,8 +59,8 @@ TEST_F(FrequencyCommandTest, WithOkTheDialogsValueAndAllSeventeenPersonsReachThe
                 QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(8, radio->height() / 2));
         dialog.hide();
     };
-    const std::string path = Save("diagramm", 0);
-    DiagramAction()->trigger();
+    const std::string path = AnswerSaveAs("diagramm", 0);
+    OutputEntry("Diagramm")->trigger();
     EXPECT_EQ(m_dialogs->dialogsShown.back(), "Einstellungen - Grafik - Diagramm");
     EXPECT_EQ(m_window->Settings().FrequencyValue, 4);
     ASSERT_EQ(m_dialogs->offeredFilters.size(), 4u);

@@ -117,4 +117,22 @@ protected:
     FakeDialogs* m_dialogs = nullptr;
 };
 
+// The main window with the example family open and person 18 as proband.
+class ExampleWindowTest : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        m_window->OpenDataFile(m_example);
+        m_window->SetProband(18);
+    }
+    // The entry of the "Ausgabe" menu with this caption, or none.
+    QAction* OutputEntry(const QString& caption) const
+    {
+        for (QAction* action : m_window->OutputMenu().actions())
+            if (action->text() == caption) return action;
+        return nullptr;
+    }
+};
+
 }  // namespace qv::test

@@ -13,19 +13,8 @@
 namespace qv {
 namespace {
 
-class OutputMenuTest : public test::MainWindowTest {
+class OutputMenuTest : public test::ExampleWindowTest {
 protected:
-    void SetUp() override
-    {
-        MainWindowTest::SetUp();
-        m_window->OpenDataFile(m_example);
-        m_window->SetProband(18);
-    }
-    std::string Save(const std::string& name, int filter)
-    {
-        m_dialogs->saveChoices = {{QString::fromStdString((m_dir / name).string()), filter}};
-        return (m_dir / name).string();
-    }
     static std::string Read(const std::string& path)
     {
         std::ifstream in(path, std::ios::binary);
@@ -50,7 +39,7 @@ TEST_F(OutputMenuTest, PersonTableUsesTheDialogsColumnsAndTheSelection)
         table.Grid().item(1, 1)->setText("Nr");
         table.ClickSortMark(1);
     };
-    std::string path = Save("personen", 2);
+    std::string path = AnswerSaveAs("personen", 2);
     m_window->MakePersonTable();
     EXPECT_EQ(m_dialogs->dialogsShown.back(), "Einstellungen - Tabelle - Personen");
     ASSERT_EQ(m_window->Settings().TableColumns.size(), 2u);
@@ -76,7 +65,7 @@ TEST_F(OutputMenuTest, GenerationTableAndCancelledDialog)
 
     m_dialogs->acceptDialogs = true;
     m_dialogs->editDialog = nullptr;
-    std::string path = Save("generationen.docx", 1);
+    std::string path = AnswerSaveAs("generationen.docx", 1);
     m_window->MakeGenerationTable();
     EXPECT_EQ(Read(path).substr(0, 2), "PK") << "a zip container";
     EXPECT_TRUE(m_dialogs->shown.back().startsWith("F: Benötigte Zeit: "));
@@ -103,21 +92,21 @@ TEST_F(OutputMenuTest, DepthNoticeComesAfterTheOutputIsDone)
     m_window->OpenDataFile(Write("stamm.ged", FatherLine(66)));
     m_window->SetProband(0);
     m_dialogs->shown.clear();
-    Save("stamm.html", 2);
+    AnswerSaveAs("stamm.html", 2);
     m_window->MakeGenerationTable();
     ASSERT_EQ(m_dialogs->shown.size(), 2u);
     EXPECT_TRUE(m_dialogs->shown[0].startsWith("F: Benötigte Zeit: "));
     EXPECT_EQ(m_dialogs->shown[1],
               "W: Ahnenlinien jenseits der 62. Generation werden nicht berücksichtigt.");
 
-    Save("stamm2.html", 2);
+    AnswerSaveAs("stamm2.html", 2);
     m_window->MakeGenerationTable();
     EXPECT_EQ(m_dialogs->shown.size(), 3u) << "the notice comes once per opened file";
 }
 
 TEST_F(OutputMenuTest, SiblingListIsWrittenAndOpensAsData)
 {
-    std::string path = Save("geschwister", 0);
+    std::string path = AnswerSaveAs("geschwister", 0);
     m_window->MakeSiblingList();
     EXPECT_TRUE(m_dialogs->shown.back().startsWith("F: Geschwisterpaare: "));
     EXPECT_NE(m_dialogs->shown.back().indexOf("\nPersonen: "), -1);
@@ -138,7 +127,7 @@ TEST_F(OutputMenuTest, SiblingListOfADeepAncestryShowsTheDepthNotice)
         deep += "0 @F" + std::to_string(g) + "@ FAM\n1 HUSB @I" + std::to_string(g + 1) + "@\n";
     m_window->OpenDataFile(Write("tief.ged", deep));
     m_window->SetProband(0);
-    Save("tief", 0);
+    AnswerSaveAs("tief", 0);
     m_window->MakeSiblingList();
     const std::vector<QString>& shown = m_dialogs->shown;
     EXPECT_EQ(std::count(shown.begin(), shown.end(),

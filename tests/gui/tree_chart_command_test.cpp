@@ -17,24 +17,11 @@
 namespace qv {
 namespace {
 
-class TreeChartCommandTest : public test::MainWindowTest {
-protected:
-    void SetUp() override
-    {
-        MainWindowTest::SetUp();
-        m_window->OpenDataFile(m_example);
-        m_window->SetProband(18);
-    }
-    std::string Save(const std::string& name, int filter)
-    {
-        m_dialogs->saveChoices = {{QString::fromStdString((m_dir / name).string()), filter}};
-        return (m_dir / name).string();
-    }
-};
+using TreeChartCommandTest = test::ExampleWindowTest;
 
 TEST_F(TreeChartCommandTest, WritesThePictureAndCountsPersons)
 {
-    std::string path = Save("tafel", 0);
+    std::string path = AnswerSaveAs("tafel", 0);
     m_window->MakeTreeChart();
     EXPECT_EQ(m_dialogs->dialogsShown.back(), "Einstellungen - Grafik- Ostrelle/Ahnentafel");
     ASSERT_TRUE(std::filesystem::exists(path + ".png"));
@@ -63,7 +50,7 @@ TEST_F(TreeChartCommandTest, InteractiveEntriesWriteTheScriptedChart)
                  {"scripted-page", 6, "scripted-page.html", true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
-        Save(c.name, c.filter);
+        AnswerSaveAs(c.name, c.filter);
         m_window->MakeTreeChart();
         const std::string text = ReadFileBytes((m_dir / c.file).string());
         EXPECT_EQ(text.find("function ExpandCollapse(") != std::string::npos, c.scripted);
@@ -90,7 +77,7 @@ TEST_F(TreeChartCommandTest, AbbrechenStopsTheSortingPasses)
     m_window->OpenDataFile(QString::fromStdString(test::TestDataFile("royal92.ged")));
     m_window->SetProband(m_window->Data()->FindPerson("I115"));
     m_window->Settings().Tree.Sorting = 2;
-    const std::string path = Save("sortiert", 0);
+    const std::string path = AnswerSaveAs("sortiert", 0);
     ProgressLine& progress = m_window->Progress();
     QElapsedTimer sinceClick;
     QTimer watcher;

@@ -5,14 +5,12 @@
 #include <filesystem>
 
 #include "charts/chart_comments.h"
+#include "charts/chart_picture.h"
 #include "charts/circle/image_kreisdiagramm.h"
-#include "charts/picture_fits.h"
-#include "charts/raster_chart_painter.h"
 #include "charts/svg_chart_painter.h"
 #include "data/atomic_file.h"
 #include "data/error.h"
 #include "data/text_lines.h"
-#include "render/bitmap_file.h"
 #include "render/svg_to_pdf.h"
 
 namespace qv {
@@ -27,15 +25,10 @@ std::string LowerExtension(const std::string& fileName)
 
 bool WritePicture(TImage_Kreisdiagramm& chart, const std::string& fileName)
 {
-    const CommentHeights heights = chart.MeasureComments(CommentKind::Circle, chart.Width);
-    const int64_t height = int64_t(chart.Height) + heights.header + heights.footer;
-    EnsurePictureFits(chart.Width, height);
-    Bitmap bitmap(chart.Width, int32_t(height), kWhite, PixelFormat::Bits24);
-    RasterChartPainter painter(bitmap, chart.PainterStyle());
-    if (!chart.Draw(painter, {0, heights.header})) return false;
-    chart.DrawComments(painter, CommentKind::Circle, chart.Width, heights);
-    SaveChartBitmap(fileName, bitmap);
-    return true;
+    return WriteChartPicture(chart, CommentKind::Circle, fileName,
+                             [&chart](ChartPainter& painter, int32_t top) {
+                                 return chart.Draw(painter, {0, top});
+                             });
 }
 
 std::optional<TScalableVectorGraphics> BuildDocument(TImage_Kreisdiagramm& chart, bool pdf)

@@ -1,7 +1,6 @@
 // The two builders of the tree chart: a raster picture or an SVG document.
 #include "charts/tree/tree_chart.h"
 
-#include <fstream>
 #include <string>
 
 #include "charts/picture_fits.h"
