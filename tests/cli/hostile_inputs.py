@@ -6,10 +6,14 @@ report a sanitizer error or leave a partial or temporary file beside its output.
 cases run in the test suite; --large adds Queen.ged, 10,000 spouses and the big files (run
 those on a release build):
 
-    tests/cli/hostile_inputs.py --cli build/release/src/cli/quilvane-cli --large
+    tests/cli/hostile_inputs.py --cli build/release/src/cli/quilvane-cli --large --memory 8192
 
-A new output is one more row in OUTPUTS, a new input one more entry in small_inputs or
-large_inputs. --testdata runs the outputs over every shared test file instead, and --wrapper
+metrics on the 100,000-person and 200 MB files computes every couple's kinship over an
+ancestry of most of the file: more than ten minutes of processor time, with progress on a
+terminal and Ctrl+C. Give it --timeout 1800, or leave it out (--outputs and --only choose).
+
+A new output is one more row in OUTPUTS (a new chart kind one more line in CHARTS), a new
+input one more entry in small_inputs or large_inputs. --testdata runs the outputs over every shared test file instead, and --wrapper
 puts a memory checker in front of each run:
 
     tests/cli/hostile_inputs.py --cli ... --testdata --wrapper "valgrind --error-exitcode=99"
@@ -19,6 +23,7 @@ import argparse
 import concurrent.futures
 import os
 import random
+import resource
 import shutil
 import subprocess
 import sys
@@ -29,6 +34,14 @@ from pathlib import Path
 
 HERE = Path(__file__).resolve().parent
 TESTDATA = HERE.parent.parent.parent / "shared" / "testdata"
+
+# The kinds of "chart", their formats and the arguments they need beyond file and root; a new
+# chart kind is one more line here.
+CHARTS = [
+    ("tree", ("png", "bmp", "svg", "pdf", "html"), []),
+    ("circle", ("png", "bmp", "svg", "pdf", "html"), []),
+    ("frequency", ("xlsx", "png", "svg", "pdf"), ["--query", "vorfahren:{root}"]),
+]
 
 # Command name and arguments; {file}, {root} and {out} are filled in per input.
 OUTPUTS = [
@@ -54,15 +67,16 @@ OUTPUTS = [
     for ext in ("html", "xlsx", "docx")
 ] + [
     (f"chart tree .{ext}", ["chart", "tree", "{file}", "--root", "{root}", "-o", "{out}." + ext])
-    for ext in ("png", "bmp", "svg", "pdf", "html")
+    for ext in CHARTS[0][1]
 ] + [
     (f"chart tree --interactive .{ext}",
      ["chart", "tree", "{file}", "--root", "{root}", "--interactive", "-o", "{out}." + ext])
     for ext in ("svg", "html")
 ] + [
-    (f"chart circle .{ext}",
-     ["chart", "circle", "{file}", "--root", "{root}", "-o", "{out}." + ext])
-    for ext in ("png", "bmp", "svg", "pdf", "html")
+    (f"chart {kind} .{ext}",
+     ["chart", kind, "{file}", "--root", "{root}"] + extra + ["-o", "{out}." + ext])
+    for kind, formats, extra in CHARTS if kind != "tree"
+    for ext in formats
 ] + [
     (f"chart triangle .{ext}",
      ["chart", "triangle", "{file}", "--root", "{root}", "-o", "{out}." + ext])
@@ -213,7 +227,16 @@ def cpu_and_peak(pid):
     return cpu, int(values["VmHWM"].split()[0]) / 1024
 
 
-def run(cli, name, args, out_dir, timeout):
+def address_limit(mib):
+    """A function that limits the address space of a child to mib MiB, or None for no limit.
+    A run that would exhaust the machine's memory then fails inside the program instead."""
+    if not mib:
+        return None
+    size = mib << 20
+    return lambda: resource.setrlimit(resource.RLIMIT_AS, (size, size))
+
+
+def run(cli, name, args, out_dir, timeout, memory=0):
     """One run: its outcome text, processor seconds, peak memory in MiB (as last seen while
     it ran), and the problem if any. A run hangs when it uses more than timeout processor
     seconds, so that a busy shared machine does not make slow runs look hung, or when it
@@ -222,7 +245,7 @@ def run(cli, name, args, out_dir, timeout):
     start = time.monotonic()
     with open(out_dir / "stdout", "wb") as stdout, open(out_dir / "stderr", "w+b") as stderr:
         child = subprocess.Popen(cli + args, stdout=stdout, stderr=stderr, env=env,
-                                 stdin=subprocess.DEVNULL)
+                                 stdin=subprocess.DEVNULL, preexec_fn=address_limit(memory))
         peak = 0.0
         while True:
             pid, status, usage = os.wait4(child.pid, os.WNOHANG)
@@ -272,6 +295,8 @@ def main():
     parser.add_argument("--timeout", type=float, default=300, help="processor seconds a run "
                         "may take")
     parser.add_argument("--jobs", type=int, default=os.cpu_count() or 1)
+    parser.add_argument("--memory", type=int, default=0, help="MiB of address space a run may "
+                        "take (not with sanitizers, which reserve far more)")
     options = parser.parse_args()
 
     work = Path(tempfile.mkdtemp(prefix="qv-hostile-"))
@@ -298,7 +323,7 @@ def main():
             """Runs a job and reports it at once, so that a long run shows its progress."""
             input_name, output_name, args, out_dir = job
             outcome, seconds, peak, problem = run(cli, f"{input_name} / {output_name}", args,
-                                                  out_dir, options.timeout)
+                                                  out_dir, options.timeout, options.memory)
             with lock:
                 print(f"| {input_name} | {output_name} | {outcome} | {seconds:.1f} s CPU | "
                       f"{peak:.0f} MiB |", flush=True)

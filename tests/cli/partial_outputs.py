@@ -8,7 +8,7 @@ of a run that finished. The full-disk and read-only cases need a private mount n
 (unshare, as root) and are skipped without one.
 
     tests/cli/partial_outputs.py --cli build/asan/src/cli/quilvane-cli [--rounds N]
-        [--data Queen.ged --root I3062]
+        [--data Queen.ged --root I3062] [--outputs NAME,...]
 """
 
 import argparse
@@ -28,7 +28,19 @@ sys.path.insert(0, str(Path(__file__).resolve().parent))
 from hostile_inputs import OUTPUTS, TESTDATA  # noqa: E402
 
 OLD = b"the file that was here before\n"
-FILE_OUTPUTS = [(name, args) for name, args in OUTPUTS if any("{out}" in a for a in args)]
+
+
+def modest(name, args):
+    """Every ancestor of the test file's root is more than a frequency diagram holds (the
+    hostile inputs check that refusal); here the diagram shows the root alone."""
+    if not name.startswith("chart frequency"):
+        return args
+    at = args.index("--query")
+    return args[:at] + ["--select", "{root}"] + args[at + 2:]
+
+
+FILE_OUTPUTS = [(name, modest(name, args)) for name, args in OUTPUTS
+                if any("{out}" in a for a in args)]
 
 
 def arguments(pattern, data, root, target):
@@ -164,6 +176,8 @@ def main():
     parser.add_argument("--seed", type=int, default=int(time.time()))
     parser.add_argument("--data", default="Queen.ged", help="a shared test file")
     parser.add_argument("--root", default="I3062")
+    parser.add_argument("--outputs", help="only the outputs whose name contains one of these "
+                        "comma-separated texts")
     options = parser.parse_args()
     cli = str(Path(options.cli).resolve())
     os.environ["QT_QPA_PLATFORM"] = "offscreen"
@@ -178,7 +192,8 @@ def main():
     old_copy.write_bytes(OLD)
     failures, skipped, passed = [], 0, 0
     try:
-        for name, pattern in FILE_OUTPUTS:
+        wanted = options.outputs.split(",") if options.outputs else [""]
+        for name, pattern in [o for o in FILE_OUTPUTS if any(w in o[0] for w in wanted)]:
             problems = interrupted(cli, name, pattern, data, root, work, rng, options.rounds)
             problems += onto_device(cli, name, pattern, data, root, work)
             full, locked = work / "full-disk", work / "read-only"

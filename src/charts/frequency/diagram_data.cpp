@@ -12,18 +12,25 @@ namespace {
 
 constexpr const char* kLabelTemplate = "<NName>, <VName>";
 
-// b and e over all persons; a person without any count adds nothing.
-void FindGenerationRange(DiagramData& diagram)
+// Widens b and e by the person's counts, any telling whether an earlier person had one; a
+// person without any count adds nothing.
+void WidenGenerationRange(DiagramData& diagram, const DiagramPerson& person, bool& any)
 {
-    bool any = false;
-    for (const DiagramPerson& person : diagram.persons) {
-        for (int64_t j = 0; j < static_cast<int64_t>(person.counts.size()); ++j) {
-            if (person.counts[static_cast<size_t>(j)] == 0) continue;
-            diagram.first = any ? std::min(diagram.first, j) : j;
-            diagram.last = any ? std::max(diagram.last, j) : j;
-            any = true;
-        }
+    for (int64_t j = 0; j < static_cast<int64_t>(person.counts.size()); ++j) {
+        if (person.counts[static_cast<size_t>(j)] == 0) continue;
+        diagram.first = any ? std::min(diagram.first, j) : j;
+        diagram.last = any ? std::max(diagram.last, j) : j;
+        any = true;
     }
+}
+
+// The range only grows, so the size is checked as the counts come in, before the arrays of
+// a deep selection pile up.
+void CheckSize(const DiagramData& diagram)
+{
+    const auto persons = static_cast<int64_t>(diagram.persons.size());
+    if (persons > kDiagramCountsMost / (diagram.last - diagram.first + 1))
+        throw Error(TooLargeDiagramMessage(persons));
 }
 
 }  // namespace
@@ -39,6 +46,13 @@ std::string TooManyPersonsWarning(int64_t persons)
     return "Es sind " + std::to_string(persons) +
            " Personen ausgewählt.\r\nEs wird empfohlen nur einige wenige Personen "
            "gleichzeitig\r\ndarzustellen, damit die Übersicht gewahrt bleibt.";
+}
+
+std::string TooLargeDiagramMessage(int64_t persons)
+{
+    return "Das Diagramm wäre zu groß: " + std::to_string(persons) +
+           " Personen über so viele Generationen ergeben mehr als " +
+           std::to_string(kDiagramCountsMost) + " Werte. Bitte weniger Personen auswählen.";
 }
 
 std::optional<DiagramData> CollectDiagramData(TCalcClass& calc, const TImageSettings& settings,
@@ -60,19 +74,22 @@ std::optional<DiagramData> CollectDiagramData(TCalcClass& calc, const TImageSett
         diagram.persons.push_back(std::move(person));
     }
     if (diagram.persons.empty()) throw Error("Keine Personen in der Liste zum Anzeigen!");
+    CheckSize(diagram);
     // Labels root the engine at the Kekule-1 person; the counts are the proband's.
     calc.SetProband(settings.ProbandIndex);
     calc.SetRequired(settings.Selected);
     if (!calc.Calculate(RequiredFlags("<" + diagram.value + ">"))) return std::nullopt;
     const auto count = static_cast<int64_t>(diagram.persons.size());
+    bool any = false;
     for (int64_t i = 0; i < count; ++i) {
         DiagramPerson& person = diagram.persons[static_cast<size_t>(i)];
         if (ReportProgress(progress, "Lese Vorkommen je Generation", i, count)) return std::nullopt;
         person.counts = calc.GetValueArray(diagram.value, person.person);
         person.color = DiagramColor(i + 1, count);
         person.curve = FitNormalCurve(person.counts);
+        WidenGenerationRange(diagram, person, any);
+        CheckSize(diagram);
     }
-    FindGenerationRange(diagram);
     return diagram;
 }
 

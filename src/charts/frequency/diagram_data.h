@@ -17,6 +17,11 @@ namespace qv {
 // More selected persons than this make the diagram hard to read: the command warns first.
 constexpr int64_t kDiagramPersonsAdvised = 16;
 
+// The most counts (persons times generations b … e) a diagram holds. Its workbook keeps five
+// cells per count in memory and its picture a curve point per quarter generation, so a
+// selection of whole pedigrees on a deep file is refused before it exhausts the memory.
+constexpr int64_t kDiagramCountsMost = 500000;
+
 struct DiagramPerson {
     int64_t person = -1;
     std::string label;  // "<NName>, <VName>"
@@ -39,10 +44,13 @@ struct DiagramData {
 
 // The warning shown before drawing more persons than advised.
 std::string TooManyPersonsWarning(int64_t persons);
+// The refusal of a diagram of more than kDiagramCountsMost counts.
+std::string TooLargeDiagramMessage(int64_t persons);
 
 // Roots the engine at the proband and reads the metric of DG_VALUE for every selected person.
 // Throws Error "Kein Proband gewählt!" or "Keine Personen in der Liste zum Anzeigen!" when
-// either is missing; nothing when the engine's calculation was cancelled.
+// either is missing, and TooLargeDiagramMessage beyond kDiagramCountsMost counts; nothing when
+// the engine's calculation was cancelled.
 std::optional<DiagramData> CollectDiagramData(TCalcClass& calc, const TImageSettings& settings,
                                               const ProgressCallback& progress = {});
 

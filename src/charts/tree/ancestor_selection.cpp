@@ -1,8 +1,11 @@
 // Person selection of the ancestor chart: the sets A, B and C of each tree type.
 #include "charts/tree/ancestor_selection.h"
 
+#include <algorithm>
 #include <vector>
 
+#include "calc/depth_bounds.h"
+#include "calc/family_graph.h"
 #include "charts/tree/partner_set.h"
 #include "charts/tree/person_sets.h"
 
@@ -119,12 +122,21 @@ TArrayOfBoolean SelectAncestorPersons(const TAhnenData& data, int64_t proband,
     return both;
 }
 
+// An ancestor lies strictly above its descendants (depth_bounds.h), so the search from a person
+// leaves out everybody above the highest member of its group: no line up to a member passes
+// there. Without the bound each person of a long chain of couples searched the whole chain
+// above it.
 TArrayOfBoolean FindMarriageCircles(const TAhnenData& data, const TArrayOfBoolean& drawn)
 {
     const std::vector<int32_t> group = DrawnMarriageGroups(data, drawn);
-    std::vector<int32_t> size(data.Persons.size(), 0);
-    for (int32_t g : group)
-        if (g >= 0) ++size[g];
+    const FamilyGraph graph(data);
+    const DepthBounds depth(graph);
+    std::vector<int32_t> size(data.Persons.size(), 0), highest(data.Persons.size(), 0);
+    for (size_t p = 0; p < group.size(); ++p) {
+        if (group[p] < 0) continue;
+        ++size[group[p]];
+        highest[group[p]] = std::max(highest[group[p]], depth.Below(int32_t(p)));
+    }
     TArrayOfBoolean inCircle(data.Persons.size(), false);
     std::vector<int64_t> seenBy(data.Persons.size(), -1), stack;
     for (size_t p = 0; p < data.Persons.size(); ++p) {
@@ -136,7 +148,9 @@ TArrayOfBoolean FindMarriageCircles(const TAhnenData& data, const TArrayOfBoolea
             int64_t current = stack.back();
             stack.pop_back();
             for (int64_t parent : ParentsOf(data, current)) {
-                if (parent < 0 || seenBy[parent] == person) continue;
+                if (parent < 0 || seenBy[parent] == person ||
+                    depth.Below(int32_t(parent)) > highest[group[p]])
+                    continue;
                 seenBy[parent] = person;
                 if (group[parent] == group[p]) inCircle[p] = true;
                 stack.push_back(parent);

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "charts/tree/ancestor_selection.h"
 #include "charts/tree/tree_fixture.h"
 
 namespace qv {
@@ -124,6 +125,43 @@ TEST(ImageVorfahren, MarriageCircleKeepsAPersonBelowItsParentAndSpouse)
     EXPECT_EQ(chart.RowOf(test::Person(data, "I2")), 2);
     EXPECT_EQ(chart.RowOf(test::Person(data, "I4")), 2);
     ExpectPlacedOnceWithoutOverlap(data, chart);
+}
+
+// The search for an ancestor in a person's marriage group stops above the group's highest
+// member; a member reached only through a long line above the person must still be found,
+// and a long chain of couples without a circle finds none.
+TEST(ImageVorfahren, MarriageCirclesAcrossManyGenerationsAndAlongALongChain)
+{
+    // I1 and I3 are the parents of I2; I3 descends from I1 through I10 … I14.
+    TAhnenData deep = test::DataFromGedcom(test::MakeGedcom(
+        {"I1", "I2", "I3", "I4", "I10", "I11", "I12", "I13", "I14", "I15"},
+        {{"F1", "I1", "I3", {"I2"}},
+         {"F2", "I1", "I4", {"I10"}},
+         {"F3", "I10", "", {"I11"}},
+         {"F4", "I11", "", {"I12"}},
+         {"F5", "I12", "", {"I13"}},
+         {"F6", "I13", "", {"I14"}},
+         {"F7", "I14", "I15", {"I3"}}}));
+    TArrayOfBoolean all(deep.Persons.size(), true);
+    TArrayOfBoolean circle = FindMarriageCircles(deep, all);
+    EXPECT_TRUE(circle[test::Person(deep, "I3")]);
+    EXPECT_FALSE(circle[test::Person(deep, "I1")]);
+    EXPECT_FALSE(circle[test::Person(deep, "I14")]);
+
+    std::vector<std::string> ids;
+    std::vector<test::Fam> families;
+    constexpr int kLength = 1000;
+    for (int g = 0; g <= kLength; ++g) {
+        ids.push_back("I" + std::to_string(g));
+        ids.push_back("W" + std::to_string(g));
+    }
+    for (int g = 1; g <= kLength; ++g)
+        families.push_back({"F" + std::to_string(g), "I" + std::to_string(g),
+                            "W" + std::to_string(g), {"I" + std::to_string(g - 1)}});
+    TAhnenData chain = test::DataFromGedcom(test::MakeGedcom(ids, families));
+    TArrayOfBoolean chainDrawn(chain.Persons.size(), true);
+    TArrayOfBoolean none = FindMarriageCircles(chain, chainDrawn);
+    EXPECT_EQ(std::count(none.begin(), none.end(), true), 0);
 }
 
 TEST(ImageVorfahren, RowExtentsFollowLabelsOnlyWithOptimisedRows)
