@@ -20,7 +20,7 @@ constexpr int64_t kDiagramPersonsAdvised = 16;
 // The most counts (persons times generations b … e) a diagram holds. Its workbook keeps five
 // cells per count in memory and its picture a curve point per quarter generation, so a
 // selection of whole pedigrees on a deep file is refused before it exhausts the memory.
-constexpr int64_t kDiagramCountsMost = 500000;
+constexpr int64_t kDiagramCountsMost = 1000000;
 
 struct DiagramPerson {
     int64_t person = -1;

@@ -102,7 +102,7 @@ TEST(DiagramData, ADeepSelectionIsRefusedBeforeItFillsTheMemory)
 {
     test::PedigreeBuilder builder;
     int64_t father = -1;
-    for (int i = 0; i < 800; ++i) father = builder.Add('M', father);
+    for (int i = 0; i < 1200; ++i) father = builder.Add('M', father);
     TAhnenData data = builder.Build();
     TCalcClass calc(data);
     TImageSettings settings;
@@ -110,25 +110,25 @@ TEST(DiagramData, ADeepSelectionIsRefusedBeforeItFillsTheMemory)
     for (int64_t p = 0; p <= father; ++p) settings.SetSelected(p, true);
     try {
         CollectDiagramData(calc, settings);
-        FAIL() << "800 persons over 800 generations";
+        FAIL() << "1200 persons over 1200 generations";
     } catch (const Error& e) {
-        EXPECT_EQ(e.what(), TooLargeDiagramMessage(800));
+        EXPECT_EQ(e.what(), TooLargeDiagramMessage(1200));
     }
     TImageSettings few;
     few.ProbandIndex = father;
-    for (int64_t p : {int64_t{0}, int64_t{400}, father}) few.SetSelected(p, true);
+    for (int64_t p : {int64_t{0}, int64_t{600}, father}) few.SetSelected(p, true);
     std::optional<DiagramData> diagram = CollectDiagramData(calc, few);
     ASSERT_TRUE(diagram);
     EXPECT_EQ(diagram->first, 0);
-    EXPECT_EQ(diagram->last, 799);
-    EXPECT_EQ(diagram->persons[0].Count(799), 1);
+    EXPECT_EQ(diagram->last, 1199);
+    EXPECT_EQ(diagram->persons[0].Count(1199), 1);
 }
 
 TEST(DiagramData, WarningAndRefusalNameTheCount)
 {
     EXPECT_EQ(TooLargeDiagramMessage(12),
               "Das Diagramm wäre zu groß: 12 Personen über so viele Generationen ergeben mehr "
-              "als 500000 Werte. Bitte weniger Personen auswählen.");
+              "als 1000000 Werte. Bitte weniger Personen auswählen.");
     EXPECT_EQ(TooManyPersonsWarning(17),
               "Es sind 17 Personen ausgewählt.\r\nEs wird empfohlen nur einige wenige Personen "
               "gleichzeitig\r\ndarzustellen, damit die Übersicht gewahrt bleibt.");
