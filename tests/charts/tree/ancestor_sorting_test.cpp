@@ -147,6 +147,62 @@ TEST(AncestorSorter, CancelStopsAtTheSameCallAsTheStraightforwardPasses)
     }
 }
 
+// The crossing count of a random packing with nothing switched, and of each candidate's trial.
+struct FirstPass {
+    int64_t start = 0;
+    std::vector<int32_t> candidates;
+    std::vector<int64_t> costs;  // per candidate
+};
+
+FirstPass CrossingTrials(uint32_t seed)
+{
+    test::RandomPacking packing = test::MakeRandomPacking(seed);
+    std::fill(packing.switched.begin(), packing.switched.end(), false);
+    const AncestorPackingInput input = packing.Input(15);
+    TTetrisVorfahren tree;
+    auto crossings = [&] {
+        return ReferenceAncestorSorter(packing.data, packing.drawn, input, packing.switched, tree,
+                                       {})
+            .Crossings();
+    };
+    FirstPass pass;
+    pass.start = crossings();
+    pass.candidates =
+        ReferenceAncestorSorter(packing.data, packing.drawn, input, packing.switched, tree, {})
+            .Candidates();
+    for (int32_t family : pass.candidates) {
+        packing.switched[family] = true;
+        pass.costs.push_back(crossings());
+        packing.switched[family] = false;
+    }
+    return pass;
+}
+
+// Where several trials of a pass tie at its lowest cost, the first of them in the pass's order
+// is applied, however the trials were spread over the threads.
+TEST(AncestorSorter, AmongEqualCostsTheFirstFamilyWins)
+{
+    int ties = 0;
+    for (uint32_t seed = 1; seed <= 40 && ties < 4; ++seed) {
+        const FirstPass pass = CrossingTrials(seed);
+        const auto best = std::min_element(pass.costs.begin(), pass.costs.end());
+        if (best == pass.costs.end() || *best >= pass.start ||
+            std::count(pass.costs.begin(), pass.costs.end(), *best) < 2)
+            continue;
+        ++ties;
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        const int32_t winner = pass.candidates[size_t(best - pass.costs.begin())];
+        for (int threads : {1, 4}) {
+            // Cancelled at the second pass's first trial: the first pass alone is applied.
+            const Sorted fast = SortPedigree(seed, 2, threads, pass.candidates.size());
+            EXPECT_FALSE(fast.finished);
+            for (size_t f = 0; f < fast.switched.size(); ++f)
+                ASSERT_EQ(fast.switched[f], int32_t(f) == winner) << "family " << f;
+        }
+    }
+    EXPECT_GT(ties, 0);
+}
+
 // Whole layouts with either passes: the same switches and the same positions, also where slot
 // sizes follow the labels and where the chart is so wide that single-precision line lengths
 // round.

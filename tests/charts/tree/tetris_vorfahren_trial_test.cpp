@@ -67,5 +67,35 @@ TEST(PackingTrial, MovedPersonsAreThoseThatMoved)
     }
 }
 
+// Width trials pack without placing: whichever trials were only packed in between, a placed
+// trial's positions and extent are those of the whole tree packed with its switch, and an
+// unplaced one already has the whole tree's width.
+TEST(PackingTrial, TrialsPackedWithoutPlacingLeaveLaterPlacementsRight)
+{
+    int32_t placed = 0;
+    for (uint32_t seed : {3u, 8u, 13u}) {
+        test::RandomPacking s = test::MakeRandomPacking(seed);
+        const AncestorPackingInput input = s.Input(15);
+        PackingRecord record;
+        record.Pack(input);
+        TTetrisVorfahren full;
+        PackingTrial trial;
+        int32_t trials = 0;
+        for (int32_t f = 0; f < int32_t(s.data.Families.size()); ++f) {
+            if (record.OrderNode(f) < 0) continue;
+            trial.Pack(record, input, f);
+            s.switched[f] = !s.switched[f];
+            full.Pack(input);
+            s.switched[f] = !s.switched[f];
+            ASSERT_EQ(trial.Extent().Width, full.PackedWidth) << "family " << f;
+            if (++trials % 2 != 0) continue;
+            trial.Place();
+            ASSERT_EQ(Mismatches(full, trial.Positions(), trial.Extent()), 0) << "family " << f;
+            ++placed;
+        }
+    }
+    EXPECT_GT(placed, 10);
+}
+
 }  // namespace
 }  // namespace qv
