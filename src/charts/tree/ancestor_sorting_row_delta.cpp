@@ -187,12 +187,13 @@ int64_t ApartCorrection(const RowRecords& records, int32_t row, const ElementMov
         for (const MoveClass& other : records.SwitchedClasses(row)) {
             if (!place.Near(other.Place)) continue;
             for (uint32_t i = begin; i < end; ++i) {
-                const ActiveElement a{moves[i].Element, moves[i], {moves[i].Element, 0, 0},
-                                      places[i]};
+                const ActiveElement a{
+                    moves[i].Element, moves[i], {moves[i].Element, 0, 0}, places[i]};
                 for (uint32_t j = other.Begin; j < other.End; ++j) {
                     if (!a.Place.Near(switchedPlaces[j])) continue;
                     const int32_t element = switched[j].Element;
-                    sum += pairs.Term(a, {element, {element, 0, 0}, switched[j], switchedPlaces[j]});
+                    sum +=
+                        pairs.Term(a, {element, {element, 0, 0}, switched[j], switchedPlaces[j]});
                 }
             }
         }
