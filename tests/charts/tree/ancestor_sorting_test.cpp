@@ -88,13 +88,20 @@ struct Sorted {
     bool finished;
 };
 
+// How a random pedigree is packed: slot widths are scaled by slotScale.
+struct PackingShape {
+    int32_t minDistance = 15;
+    int32_t slotScale = 1;
+};
+
 // The passes on a random pedigree's packing: the fast ones on the given number of threads, or
 // (threads 0) the straightforward ones; cancelled at call cancelAt.
-Sorted SortPedigree(uint32_t seed, uint8_t sorting, int threads, size_t cancelAt = SIZE_MAX)
+Sorted SortPedigree(uint32_t seed, uint8_t sorting, int threads, size_t cancelAt = SIZE_MAX,
+                    PackingShape shape = {})
 {
-    test::RandomPacking packing = test::MakeRandomPacking(seed);
+    test::RandomPacking packing = test::MakeRandomPacking(seed, shape.slotScale);
     std::fill(packing.switched.begin(), packing.switched.end(), false);
-    const AncestorPackingInput input = packing.Input(15);
+    const AncestorPackingInput input = packing.Input(shape.minDistance);
     Sorted sorted{{}, {}, false};
     ProgressCallback progress = [&](const std::string& text, int64_t position, int64_t max) {
         sorted.calls.emplace_back(text, position, max);
@@ -136,14 +143,32 @@ TEST(AncestorSorter, FastPassesChooseTheSwitchesOfTheStraightforwardOnes)
     }
 }
 
+// Slots of other widths and a larger distance move the packing's contours against each other
+// in other ways.
+TEST(AncestorSorter, FastPassesAgreeOnWideSlotsAndLargeDistances)
+{
+    const PackingShape shape{45, 3};
+    for (uint32_t seed = 21; seed <= 26; ++seed) {
+        for (uint8_t sorting : {1, 2}) {
+            SCOPED_TRACE("seed " + std::to_string(seed) + " sorting " + std::to_string(sorting));
+            ExpectSameSorting(SortPedigree(seed, sorting, 2, SIZE_MAX, shape),
+                              SortPedigree(seed, sorting, 0, SIZE_MAX, shape));
+        }
+    }
+}
+
+// Cancels early, within a pass and in the last pass (with crossings sorted, a width pass).
 TEST(AncestorSorter, CancelStopsAtTheSameCallAsTheStraightforwardPasses)
 {
-    const size_t calls = SortPedigree(5, 2, 0).calls.size();
-    for (size_t cancelAt : {size_t(0), size_t(3), calls / 3, calls - 1}) {
-        SCOPED_TRACE("cancel at " + std::to_string(cancelAt));
-        const Sorted reference = SortPedigree(5, 2, 0, cancelAt);
-        EXPECT_FALSE(reference.finished);
-        ExpectSameSorting(SortPedigree(5, 2, 2, cancelAt), reference);
+    for (uint8_t sorting : {1, 2}) {
+        const size_t calls = SortPedigree(5, sorting, 0).calls.size();
+        for (size_t cancelAt : {size_t(0), size_t(3), calls / 3, calls - 1}) {
+            SCOPED_TRACE("sorting " + std::to_string(sorting) + " cancel at " +
+                         std::to_string(cancelAt));
+            const Sorted reference = SortPedigree(5, sorting, 0, cancelAt);
+            EXPECT_FALSE(reference.finished);
+            ExpectSameSorting(SortPedigree(5, sorting, 2, cancelAt), reference);
+        }
     }
 }
 

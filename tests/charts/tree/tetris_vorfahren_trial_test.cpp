@@ -18,6 +18,15 @@ int32_t Mismatches(const TTetrisVorfahren& full, const std::vector<int32_t>& pos
     return wrong;
 }
 
+// The whole tree packed with one family switched, as a trial should come out.
+void PackSwitched(TTetrisVorfahren& full, test::RandomPacking& s, const AncestorPackingInput& input,
+                  int32_t family)
+{
+    s.switched[family] = !s.switched[family];
+    full.Pack(input);
+    s.switched[family] = !s.switched[family];
+}
+
 TEST(PackingTrial, RecordAndEveryTrialPackAsTheWholeTree)
 {
     int32_t trials = 0;
@@ -37,9 +46,7 @@ TEST(PackingTrial, RecordAndEveryTrialPackAsTheWholeTree)
         for (int32_t f = 0; f < int32_t(s.data.Families.size()); ++f) {
             if (record.OrderNode(f) < 0) continue;
             trial.Run(record, input, f);
-            s.switched[f] = !s.switched[f];
-            full.Pack(input);
-            s.switched[f] = !s.switched[f];
+            PackSwitched(full, s, input, f);
             ASSERT_EQ(Mismatches(full, trial.Positions(), trial.Extent()), 0) << "family " << f;
             ++trials;
         }
@@ -84,9 +91,7 @@ TEST(PackingTrial, TrialsPackedWithoutPlacingLeaveLaterPlacementsRight)
         for (int32_t f = 0; f < int32_t(s.data.Families.size()); ++f) {
             if (record.OrderNode(f) < 0) continue;
             trial.Pack(record, input, f);
-            s.switched[f] = !s.switched[f];
-            full.Pack(input);
-            s.switched[f] = !s.switched[f];
+            PackSwitched(full, s, input, f);
             ASSERT_EQ(trial.Extent().Width, full.PackedWidth) << "family " << f;
             if (++trials % 2 != 0) continue;
             trial.Place();
