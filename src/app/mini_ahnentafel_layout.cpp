@@ -74,9 +74,9 @@ std::vector<ChildGroup> ChildGroups(const TAhnenData& data, int64_t centre)
 void PlaceGroup(const ChildGroup& group, int side, int inner, const MiniSymbol& centre,
                 MiniLayout& layout)
 {
-    int slots = std::max<int>(1, static_cast<int>(group.children.size()));
+    int slotCount = std::max<int>(1, static_cast<int>(group.children.size()));
     int first = centre.x + side * inner;
-    int last = first + side * (slots - 1) * kChildPitch;
+    int last = first + side * (slotCount - 1) * kChildPitch;
     int anchor = group.partner >= 0 ? (first + last) / 2 : centre.x;
     int childY = centre.y + kMiniChildDistance;
     int barY = centre.y + kMiniChildDistance / 2;
@@ -107,8 +107,8 @@ void PlaceDescendants(const TAhnenData& data, MiniLayout& layout)
         bool left = counts[0] < counts[1] || (counts[0] == counts[1] && inner[0] <= inner[1]);
         int s = left ? 0 : 1;
         PlaceGroup(group, s == 0 ? -1 : 1, inner[s], centre, layout);
-        int slots = std::max<int>(1, static_cast<int>(group.children.size()));
-        inner[s] += slots * kChildPitch + kGroupGap;
+        int slotCount = std::max<int>(1, static_cast<int>(group.children.size()));
+        inner[s] += slotCount * kChildPitch + kGroupGap;
         counts[s] += group.children.size();
     }
 }

@@ -6,15 +6,9 @@
 #include <deque>
 #include <utility>
 
+#include "charts/tree/person_sets.h"
+
 namespace qv {
-namespace {
-
-std::pair<int64_t, int64_t> ParentsOf(const TAhnenData& data, int64_t person)
-{
-    return {data.GetFather(person), data.GetMother(person)};
-}
-
-}  // namespace
 
 int32_t CircleRingCount(const TAhnenData& data, int64_t proband, int32_t maxRings)
 {

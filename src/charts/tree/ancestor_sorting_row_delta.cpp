@@ -12,12 +12,7 @@
 namespace qv {
 namespace {
 
-LineEnds Moved(LineEnds ends, const ElementMove& move)
-{
-    return {ends.first + move.First, ends.second + move.Second};
-}
-
-void Reset(std::vector<uint32_t>& marks, uint32_t& stamp, size_t size)
+void ResetAtLeast(std::vector<uint32_t>& marks, uint32_t& stamp, size_t size)
 {
     if (marks.size() < size || ++stamp == 0) {
         marks.assign(std::max(size, marks.size()), 0);
@@ -67,12 +62,12 @@ int64_t PairSum::Term(const ActiveElement& a, const ActiveElement& b) const
     const RowCrossings::Element& eb = m_elements[b.Element];
     const LineEnds nowA = m_records.Now(m_row).Ends(a.Element);
     const LineEnds nowB = m_records.Now(m_row).Ends(b.Element);
-    int64_t term = RowCrossings::Cross(ea, Moved(nowA, a.Trial), eb, Moved(nowB, b.Trial)) -
+    int64_t term = RowCrossings::Cross(ea, a.Trial.Applied(nowA), eb, b.Trial.Applied(nowB)) -
                    RowCrossings::Cross(ea, nowA, eb, nowB);
     if (!m_correction) return term;
     const LineEnds thenA = m_records.Then(m_row).Ends(a.Element);
     const LineEnds thenB = m_records.Then(m_row).Ends(b.Element);
-    return term - RowCrossings::Cross(ea, Moved(thenA, a.Trial), eb, Moved(thenB, b.Trial)) +
+    return term - RowCrossings::Cross(ea, a.Trial.Applied(thenA), eb, b.Trial.Applied(thenB)) +
            RowCrossings::Cross(ea, thenA, eb, thenB);
 }
 
@@ -89,7 +84,7 @@ int64_t PairSum::Between(size_t aBegin, size_t aEnd, size_t bBegin, size_t bEnd)
 // A class against the elements neither the trial nor the switch moves that come near it.
 int64_t PairSum::AgainstRest(size_t begin, size_t end, const Whereabouts& place) const
 {
-    Reset(m_scratch.visited, m_scratch.visitedStamp, m_elements.size());
+    ResetAtLeast(m_scratch.visited, m_scratch.visitedStamp, m_elements.size());
     int64_t sum = 0;
     auto visit = [&](int32_t other) {
         if (m_scratch.active[other] == m_scratch.activeStamp) return;
@@ -138,7 +133,7 @@ void CollectActive(const RowRecords& records, int32_t row, const ElementMove* mo
                    bool correction, RowScratch& scratch)
 {
     const size_t size = records.Rows().Elements(row).size();
-    Reset(scratch.active, scratch.activeStamp, size);
+    ResetAtLeast(scratch.active, scratch.activeStamp, size);
     scratch.slot.resize(std::max(scratch.slot.size(), size));
     std::vector<ActiveElement>& elements = scratch.elements;
     elements.clear();

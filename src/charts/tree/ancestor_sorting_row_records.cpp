@@ -4,15 +4,6 @@
 #include <algorithm>
 
 namespace qv {
-namespace {
-
-LineEnds Moved(LineEnds ends, const ElementMove& move)
-{
-    return {ends.first + move.First, ends.second + move.Second};
-}
-
-}  // namespace
-
 void Whereabouts::Take(const Whereabouts& other)
 {
     ThenLow = std::min(ThenLow, other.ThenLow);
@@ -76,12 +67,12 @@ void RowRecords::FindMoves(int32_t row, const std::vector<int32_t>& to,
 
 Whereabouts RowRecords::Locate(int32_t row, const ElementMove& move, bool then) const
 {
-    const LineEnds now = m_now[row].Ends(move.Element), nowMoved = Moved(now, move);
+    const LineEnds now = m_now[row].Ends(move.Element), nowMoved = move.Applied(now);
     Whereabouts place;
     place.NowLow = std::min(LowEnd(now), LowEnd(nowMoved));
     place.NowHigh = std::max(HighEnd(now), HighEnd(nowMoved));
     if (then) {
-        const LineEnds before = m_then[row].Ends(move.Element), moved = Moved(before, move);
+        const LineEnds before = m_then[row].Ends(move.Element), moved = move.Applied(before);
         place.ThenLow = std::min(LowEnd(before), LowEnd(moved));
         place.ThenHigh = std::max(HighEnd(before), HighEnd(moved));
     }

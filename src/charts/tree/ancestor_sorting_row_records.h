@@ -20,6 +20,7 @@ struct ElementMove {
 
     bool operator==(const ElementMove&) const = default;
     bool Moves() const { return First != 0 || Second != 0; }
+    LineEnds Applied(LineEnds ends) const { return {ends.first + First, ends.second + Second}; }
     bool SameMove(const ElementMove& other) const
     {
         return First == other.First && Second == other.Second;
