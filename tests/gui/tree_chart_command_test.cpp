@@ -1,5 +1,8 @@
 // The tree chart from the menu, and its preview window.
+#include <set>
+
 #include <QElapsedTimer>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
@@ -79,11 +82,17 @@ TEST_F(TreeChartCommandTest, AbbrechenStopsTheSortingPasses)
     m_window->Settings().Tree.Sorting = 2;
     const std::string path = AnswerSaveAs("sortiert", 0);
     ProgressLine& progress = m_window->Progress();
+    const QProgressBar* bar = progress.findChild<QProgressBar*>();
+    ASSERT_NE(bar, nullptr);
+    std::set<int> shown;  // the bar's values while a crossing pass ran
     QElapsedTimer sinceClick;
     QTimer watcher;
     QObject::connect(&watcher, &QTimer::timeout, [&] {
         if (sinceClick.isValid() || !progress.Text().startsWith("Überschneidungen minimieren"))
             return;
+        shown.insert(bar->value());
+        // Clicked once the line has been seen moving.
+        if (shown.size() < 2) return;
         QTest::mouseClick(progress.CancelButton(), Qt::LeftButton);
         sinceClick.start();
     });

@@ -1,11 +1,12 @@
 // The sorting passes of the tree chart: the straightforward passes beside the fast ones, on the
 // largest pedigree collapse of the shared files (Queen.ged, proband I3062, tree type 0) and on
 // royal92.ged; the ancestor layout alone, and the whole chart written as PNG and PDF. Both give
-// the same chart. Every benchmark reports its process's peak memory so far (peak_rss_mb): run
-// one per process (--benchmark_filter) to read its own.
-#include <sys/resource.h>
-
+// the same chart. Every benchmark reports its own peak memory (peak_rss_mb): the process's peak
+// is set back to what it holds before each one starts, so one run compares all of them. Time is
+// the wall clock, CPU that of all threads together.
 #include <filesystem>
+#include <fstream>
+#include <string>
 
 #include <benchmark/benchmark.h>
 
@@ -47,16 +48,31 @@ TImageSettings Settings(const TAhnenData& data, const Case& sorted, bool referen
     return settings;
 }
 
+// The process's peak resident size in MB (VmHWM), 0 where the system does not tell.
+double PeakMemoryMb()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmHWM:", 0) == 0) return std::stod(line.substr(6)) / 1024.0;
+    return 0;
+}
+
+// Sets the process's peak back to its present size (Linux), so that the next peak is the
+// benchmark's own.
+void ResetPeakMemory()
+{
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
 void ReportPeakMemory(benchmark::State& state)
 {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    state.counters["peak_rss_mb"] = double(usage.ru_maxrss) / 1024.0;
+    state.counters["peak_rss_mb"] = PeakMemoryMb();
 }
 
 // The ancestor chart's layout, sorting included (labels left out).
 void BM_AncestorSorting(benchmark::State& state, Case sorted, bool reference)
 {
+    ResetPeakMemory();
     std::unique_ptr<TAhnenData> data = Load(state, sorted);
     if (!data) return;
     const TImageSettings settings = Settings(*data, sorted, reference);
@@ -69,6 +85,7 @@ void BM_AncestorSorting(benchmark::State& state, Case sorted, bool reference)
 
 void BM_SortedChartFile(benchmark::State& state, Case sorted, const char* extension, bool reference)
 {
+    ResetPeakMemory();
     std::unique_ptr<TAhnenData> data = Load(state, sorted);
     if (!data) return;
     const TImageSettings settings = Settings(*data, sorted, reference);
@@ -92,17 +109,25 @@ void BM_SortedChartFile(benchmark::State& state, Case sorted, const char* extens
 #define QV_SORTING_PAIR(name, ...)                                             \
     BENCHMARK_CAPTURE(BM_AncestorSorting, name##_fast, __VA_ARGS__, false)     \
         ->Unit(benchmark::kSecond)                                             \
+        ->MeasureProcessCPUTime()                                              \
+        ->UseRealTime()                                                        \
         ->Iterations(1);                                                       \
     BENCHMARK_CAPTURE(BM_AncestorSorting, name##_reference, __VA_ARGS__, true) \
         ->Unit(benchmark::kSecond)                                             \
+        ->MeasureProcessCPUTime()                                              \
+        ->UseRealTime()                                                        \
         ->Iterations(1)
 
 #define QV_FILE_PAIR(name, ...)                                                \
     BENCHMARK_CAPTURE(BM_SortedChartFile, name##_fast, __VA_ARGS__, false)     \
         ->Unit(benchmark::kSecond)                                             \
+        ->MeasureProcessCPUTime()                                              \
+        ->UseRealTime()                                                        \
         ->Iterations(1);                                                       \
     BENCHMARK_CAPTURE(BM_SortedChartFile, name##_reference, __VA_ARGS__, true) \
         ->Unit(benchmark::kSecond)                                             \
+        ->MeasureProcessCPUTime()                                              \
+        ->UseRealTime()                                                        \
         ->Iterations(1)
 
 QV_SORTING_PAIR(royal92_crossings, kRoyalCrossings);

@@ -57,7 +57,9 @@ AncestorSorter::PassStart AncestorSorter::Record(SortingMeasure measure)
 double AncestorSorter::TrialCost(const PassStart& start, int32_t family, Worker& worker)
 {
     PackingTrial& trial = worker.trial;
-    trial.Run(m_record, m_input, family);
+    // The width needs no positions: a width trial places its persons only when it may win.
+    trial.Pack(m_record, m_input, family);
+    if (start.measure != SortingMeasure::Width) trial.Place();
     switch (start.measure) {
         case SortingMeasure::LineLength:
             return m_lengths.TrialTotal(trial, worker.lengths);
@@ -74,6 +76,7 @@ bool AncestorSorter::WidthWins(const PassStart& start, int32_t width, int32_t fa
                                Worker& worker)
 {
     if (width >= start.cost) return false;
+    worker.trial.Place();
     const int64_t crossings =
         m_crossings.TrialTotal(worker.trial, m_memos[family], worker.crossings);
     return crossings <= start.crossings;

@@ -109,7 +109,8 @@ int64_t PairSum::Run() const
     auto same = [](const ActiveElement& a, const ActiveElement& b) {
         return a.Trial.SameMove(b.Trial) && a.Switch.SameMove(b.Switch);
     };
-    std::vector<MoveClass> classes;
+    std::vector<MoveClass>& classes = m_scratch.classes;
+    classes.clear();
     int64_t sum = 0;
     for (uint32_t begin = 0, end = 0; begin < active.size(); begin = end) {
         MoveClass next{begin, begin, {}};
@@ -125,31 +126,40 @@ int64_t PairSum::Run() const
     return sum;
 }
 
-// The active elements of the row, marked, and in classes of equal moves.
+// The active elements of the row, marked, and in classes of equal moves: the trial's moves come
+// in classes already, and so do the elements only the switch moved; only the trial's moves are
+// sorted again by both moves. The order of the classes does not matter to a sum over pairs.
 void CollectActive(const RowRecords& records, int32_t row, const ElementMove* moves, uint32_t count,
                    bool correction, RowScratch& scratch)
 {
     const size_t size = records.Rows().Elements(row).size();
     ResetAtLeast(scratch.active, scratch.activeStamp, size);
     scratch.slot.resize(std::max(scratch.slot.size(), size));
-    scratch.elements.clear();
-    auto add = [&scratch](int32_t element) -> ActiveElement& {
-        if (scratch.active[element] != scratch.activeStamp) {
-            scratch.active[element] = scratch.activeStamp;
-            scratch.slot[element] = int32_t(scratch.elements.size());
-            scratch.elements.push_back({element, {element, 0, 0}, {element, 0, 0}, {}});
+    std::vector<ActiveElement>& elements = scratch.elements;
+    elements.clear();
+    for (uint32_t i = 0; i < count; ++i) {
+        const int32_t element = moves[i].Element;
+        scratch.active[element] = scratch.activeStamp;
+        scratch.slot[element] = int32_t(i);
+        elements.push_back(
+            {element, moves[i], {element, 0, 0}, records.Locate(row, moves[i], correction)});
+    }
+    if (!correction) return;
+    const std::vector<ElementMove>& switched = records.Switched(row);
+    const std::vector<Whereabouts>& places = records.SwitchedPlaces(row);
+    for (size_t j = 0; j < switched.size(); ++j) {
+        const int32_t element = switched[j].Element;
+        if (scratch.active[element] == scratch.activeStamp) {
+            elements[size_t(scratch.slot[element])].Switch = switched[j];
+            continue;
         }
-        return scratch.elements[scratch.slot[element]];
-    };
-    for (uint32_t i = 0; i < count; ++i) add(moves[i].Element).Trial = moves[i];
-    if (correction)
-        for (const ElementMove& move : records.Switched(row)) add(move.Element).Switch = move;
-    for (ActiveElement& a : scratch.elements) a.Place = records.Locate(row, a.Trial, correction);
-    if (!correction) return;  // the moves come in classes already
+        scratch.active[element] = scratch.activeStamp;
+        elements.push_back({element, {element, 0, 0}, switched[j], places[j]});
+    }
     auto key = [](const ActiveElement& a) {
         return std::tuple(a.Trial.First, a.Trial.Second, a.Switch.First, a.Switch.Second);
     };
-    std::sort(scratch.elements.begin(), scratch.elements.end(),
+    std::sort(elements.begin(), elements.begin() + count,
               [&key](const ActiveElement& a, const ActiveElement& b) { return key(a) < key(b); });
 }
 
@@ -160,25 +170,25 @@ int64_t ApartCorrection(const RowRecords& records, int32_t row, const ElementMov
 {
     const PairSum pairs(records, row, true, scratch);
     const std::vector<ElementMove>& switched = records.Switched(row);
+    const std::vector<Whereabouts>& switchedPlaces = records.SwitchedPlaces(row);
+    std::vector<Whereabouts>& places = scratch.places;
+    places.clear();
+    for (uint32_t i = 0; i < count; ++i) places.push_back(records.Locate(row, moves[i], true));
     int64_t sum = 0;
     for (uint32_t begin = 0, end = 0; begin < count; begin = end) {
         Whereabouts place;
         for (end = begin; end < count && moves[end].SameMove(moves[begin]); ++end)
-            place.Take(records.Locate(row, moves[end], true));
+            place.Take(places[end]);
         for (const MoveClass& other : records.SwitchedClasses(row)) {
             if (!place.Near(other.Place)) continue;
             for (uint32_t i = begin; i < end; ++i) {
-                const ActiveElement a{moves[i].Element,
-                                      moves[i],
-                                      {moves[i].Element, 0, 0},
-                                      records.Locate(row, moves[i], true)};
+                const ActiveElement a{
+                    moves[i].Element, moves[i], {moves[i].Element, 0, 0}, places[i]};
                 for (uint32_t j = other.Begin; j < other.End; ++j) {
+                    if (!a.Place.Near(switchedPlaces[j])) continue;
                     const int32_t element = switched[j].Element;
-                    const ActiveElement b{element,
-                                          {element, 0, 0},
-                                          switched[j],
-                                          records.Locate(row, {element, 0, 0}, true)};
-                    if (a.Place.Near(b.Place)) sum += pairs.Term(a, b);
+                    sum +=
+                        pairs.Term(a, {element, {element, 0, 0}, switched[j], switchedPlaces[j]});
                 }
             }
         }

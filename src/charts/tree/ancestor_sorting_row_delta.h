@@ -22,6 +22,8 @@ struct RowScratch {
     std::vector<int32_t> slot;  // per element: its place in elements
     uint32_t activeStamp = 0, visitedStamp = 0;
     std::vector<ActiveElement> elements;
+    std::vector<MoveClass> classes;
+    std::vector<Whereabouts> places;
 };
 
 // The trial's count of the row less the record's; moves are the elements the trial moves

@@ -26,6 +26,7 @@ void RowRecords::Update(const std::vector<int32_t>& positions)
     m_then.resize(rows);
     m_switched.resize(rows);
     m_classes.resize(rows);
+    m_places.resize(rows);
     m_isSwitched.resize(rows);
     std::vector<LineEnds> ends;
     for (int32_t row = 0; row < rows; ++row) {
@@ -84,12 +85,15 @@ void RowRecords::ClassifySwitched(int32_t row)
 {
     const std::vector<ElementMove>& switched = m_switched[row];
     std::vector<MoveClass>& classes = m_classes[row];
+    std::vector<Whereabouts>& places = m_places[row];
     m_isSwitched[row].assign(m_rows.Elements(row).size(), 0);
     classes.clear();
+    places.clear();
     for (uint32_t begin = 0, end = 0; begin < switched.size(); begin = end) {
         MoveClass next{begin, begin, {}};
         for (end = begin; end < switched.size() && switched[end].SameMove(switched[begin]); ++end) {
-            next.Place.Take(Locate(row, {switched[end].Element, 0, 0}, true));
+            places.push_back(Locate(row, {switched[end].Element, 0, 0}, true));
+            next.Place.Take(places.back());
             m_isSwitched[row][switched[end].Element] = 1;
         }
         next.End = end;

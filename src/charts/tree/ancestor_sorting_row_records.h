@@ -62,6 +62,8 @@ public:
     // The elements the step from the previous record moved differently from most of the row.
     const std::vector<ElementMove>& Switched(int32_t row) const { return m_switched[row]; }
     const std::vector<MoveClass>& SwitchedClasses(int32_t row) const { return m_classes[row]; }
+    // Where each switched element lies, unmoved by a trial, now and then (as Switched).
+    const std::vector<Whereabouts>& SwitchedPlaces(int32_t row) const { return m_places[row]; }
     bool IsSwitched(int32_t row, int32_t element) const { return m_isSwitched[row][element]; }
 
     // Appends the elements that moving from this record's positions to the given ones moves
@@ -78,6 +80,7 @@ private:
     std::vector<RowIndex> m_now, m_then;
     std::vector<std::vector<ElementMove>> m_switched;
     std::vector<std::vector<MoveClass>> m_classes;
+    std::vector<std::vector<Whereabouts>> m_places;
     std::vector<std::vector<uint8_t>> m_isSwitched;
 };
 

@@ -27,8 +27,8 @@ void PackingTrial::Reset()
     m_lists.clear();
 }
 
-void PackingTrial::Run(const PackingRecord& record, const AncestorPackingInput& input,
-                       int32_t family)
+void PackingTrial::Pack(const PackingRecord& record, const AncestorPackingInput& input,
+                        int32_t family)
 {
     m_record = &record;
     m_input = &input;
@@ -42,7 +42,10 @@ void PackingTrial::Run(const PackingRecord& record, const AncestorPackingInput& 
     Relink();
     MarkDirty();
     PackDirty();
-    Place();
+    if (m_dirty.empty() || !Has(m_changedMark, 0))
+        m_extent = m_record->Extent();
+    else
+        m_extent = RootExtent(DirtyContour(0), m_record->Rows());
 }
 
 bool PackingTrial::Placed(int64_t person) const
@@ -366,10 +369,6 @@ void PackingTrial::ResetPositions()
 void PackingTrial::Place()
 {
     ResetPositions();
-    if (m_dirty.empty() || !Has(m_changedMark, 0))
-        m_extent = m_record->Extent();
-    else
-        m_extent = RootExtent(DirtyContour(0), m_record->Rows());
     CollectMoves();
     const int32_t common = CommonMove();
     for (const Block& block : m_blocks)

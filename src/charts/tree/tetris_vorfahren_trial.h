@@ -17,8 +17,15 @@ using MovedPerson = std::pair<int32_t, int32_t>;
 class PackingTrial {
 public:
     // The record's tree with the family switched; the family's order must matter
-    // (record.OrderNode(family) >= 0).
-    void Run(const PackingRecord& record, const AncestorPackingInput& input, int32_t family);
+    // (record.OrderNode(family) >= 0). Pack alone gives the extent's width; Place then gives
+    // the positions (at most once per Pack). Run does both.
+    void Pack(const PackingRecord& record, const AncestorPackingInput& input, int32_t family);
+    void Place();
+    void Run(const PackingRecord& record, const AncestorPackingInput& input, int32_t family)
+    {
+        Pack(record, input, family);
+        Place();
+    }
 
     // Per person, as PackingRecord::Positions but moved as a whole so that most persons keep
     // their recorded position; Extent().Shift moves them to TTetrisVorfahren's offsets.
@@ -64,7 +71,6 @@ private:
     int32_t ShiftOf(int32_t node) const;
     TetrisChild AsChild(int32_t node) const;
     TetrisContour DirtyContour(int32_t node) const;
-    void Place();
     void ResetPositions();
     void CollectMoves();
     int32_t CommonMove() const;

@@ -88,13 +88,20 @@ struct Sorted {
     bool finished;
 };
 
+// How a random pedigree is packed: slot widths are scaled by slotScale.
+struct PackingShape {
+    int32_t minDistance = 15;
+    int32_t slotScale = 1;
+};
+
 // The passes on a random pedigree's packing: the fast ones on the given number of threads, or
 // (threads 0) the straightforward ones; cancelled at call cancelAt.
-Sorted SortPedigree(uint32_t seed, uint8_t sorting, int threads, size_t cancelAt = SIZE_MAX)
+Sorted SortPedigree(uint32_t seed, uint8_t sorting, int threads, size_t cancelAt = SIZE_MAX,
+                    PackingShape shape = {})
 {
-    test::RandomPacking packing = test::MakeRandomPacking(seed);
+    test::RandomPacking packing = test::MakeRandomPacking(seed, shape.slotScale);
     std::fill(packing.switched.begin(), packing.switched.end(), false);
-    const AncestorPackingInput input = packing.Input(15);
+    const AncestorPackingInput input = packing.Input(shape.minDistance);
     Sorted sorted{{}, {}, false};
     ProgressCallback progress = [&](const std::string& text, int64_t position, int64_t max) {
         sorted.calls.emplace_back(text, position, max);
@@ -136,15 +143,89 @@ TEST(AncestorSorter, FastPassesChooseTheSwitchesOfTheStraightforwardOnes)
     }
 }
 
+// Slots of other widths and a larger distance move the packing's contours against each other
+// in other ways.
+TEST(AncestorSorter, FastPassesAgreeOnWideSlotsAndLargeDistances)
+{
+    const PackingShape shape{45, 3};
+    for (uint32_t seed = 21; seed <= 26; ++seed) {
+        for (uint8_t sorting : {1, 2}) {
+            SCOPED_TRACE("seed " + std::to_string(seed) + " sorting " + std::to_string(sorting));
+            ExpectSameSorting(SortPedigree(seed, sorting, 2, SIZE_MAX, shape),
+                              SortPedigree(seed, sorting, 0, SIZE_MAX, shape));
+        }
+    }
+}
+
+// Cancels early, within a pass and in the last pass (with crossings sorted, a width pass).
 TEST(AncestorSorter, CancelStopsAtTheSameCallAsTheStraightforwardPasses)
 {
-    const size_t calls = SortPedigree(5, 2, 0).calls.size();
-    for (size_t cancelAt : {size_t(0), size_t(3), calls / 3, calls - 1}) {
-        SCOPED_TRACE("cancel at " + std::to_string(cancelAt));
-        const Sorted reference = SortPedigree(5, 2, 0, cancelAt);
-        EXPECT_FALSE(reference.finished);
-        ExpectSameSorting(SortPedigree(5, 2, 2, cancelAt), reference);
+    for (uint8_t sorting : {1, 2}) {
+        const size_t calls = SortPedigree(5, sorting, 0).calls.size();
+        for (size_t cancelAt : {size_t(0), size_t(3), calls / 3, calls - 1}) {
+            SCOPED_TRACE("sorting " + std::to_string(sorting) + " cancel at " +
+                         std::to_string(cancelAt));
+            const Sorted reference = SortPedigree(5, sorting, 0, cancelAt);
+            EXPECT_FALSE(reference.finished);
+            ExpectSameSorting(SortPedigree(5, sorting, 2, cancelAt), reference);
+        }
     }
+}
+
+// The crossing count of a random packing with nothing switched, and of each candidate's trial.
+struct FirstPass {
+    int64_t start = 0;
+    std::vector<int32_t> candidates;
+    std::vector<int64_t> costs;  // per candidate
+};
+
+FirstPass CrossingTrials(uint32_t seed)
+{
+    test::RandomPacking packing = test::MakeRandomPacking(seed);
+    std::fill(packing.switched.begin(), packing.switched.end(), false);
+    const AncestorPackingInput input = packing.Input(15);
+    TTetrisVorfahren tree;
+    auto crossings = [&] {
+        return ReferenceAncestorSorter(packing.data, packing.drawn, input, packing.switched, tree,
+                                       {})
+            .Crossings();
+    };
+    FirstPass pass;
+    pass.start = crossings();
+    pass.candidates =
+        ReferenceAncestorSorter(packing.data, packing.drawn, input, packing.switched, tree, {})
+            .Candidates();
+    for (int32_t family : pass.candidates) {
+        packing.switched[family] = true;
+        pass.costs.push_back(crossings());
+        packing.switched[family] = false;
+    }
+    return pass;
+}
+
+// Where several trials of a pass tie at its lowest cost, the first of them in the pass's order
+// is applied, however the trials were spread over the threads.
+TEST(AncestorSorter, AmongEqualCostsTheFirstFamilyWins)
+{
+    int ties = 0;
+    for (uint32_t seed = 1; seed <= 40 && ties < 4; ++seed) {
+        const FirstPass pass = CrossingTrials(seed);
+        const auto best = std::min_element(pass.costs.begin(), pass.costs.end());
+        if (best == pass.costs.end() || *best >= pass.start ||
+            std::count(pass.costs.begin(), pass.costs.end(), *best) < 2)
+            continue;
+        ++ties;
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        const int32_t winner = pass.candidates[size_t(best - pass.costs.begin())];
+        for (int threads : {1, 4}) {
+            // Cancelled at the second pass's first trial: the first pass alone is applied.
+            const Sorted fast = SortPedigree(seed, 2, threads, pass.candidates.size());
+            EXPECT_FALSE(fast.finished);
+            for (size_t f = 0; f < fast.switched.size(); ++f)
+                ASSERT_EQ(fast.switched[f], int32_t(f) == winner) << "family " << f;
+        }
+    }
+    EXPECT_GT(ties, 0);
 }
 
 // Whole layouts with either passes: the same switches and the same positions, also where slot

@@ -18,6 +18,15 @@ int32_t Mismatches(const TTetrisVorfahren& full, const std::vector<int32_t>& pos
     return wrong;
 }
 
+// The whole tree packed with one family switched, as a trial should come out.
+void PackSwitched(TTetrisVorfahren& full, test::RandomPacking& s, const AncestorPackingInput& input,
+                  int32_t family)
+{
+    s.switched[family] = !s.switched[family];
+    full.Pack(input);
+    s.switched[family] = !s.switched[family];
+}
+
 TEST(PackingTrial, RecordAndEveryTrialPackAsTheWholeTree)
 {
     int32_t trials = 0;
@@ -37,9 +46,7 @@ TEST(PackingTrial, RecordAndEveryTrialPackAsTheWholeTree)
         for (int32_t f = 0; f < int32_t(s.data.Families.size()); ++f) {
             if (record.OrderNode(f) < 0) continue;
             trial.Run(record, input, f);
-            s.switched[f] = !s.switched[f];
-            full.Pack(input);
-            s.switched[f] = !s.switched[f];
+            PackSwitched(full, s, input, f);
             ASSERT_EQ(Mismatches(full, trial.Positions(), trial.Extent()), 0) << "family " << f;
             ++trials;
         }
@@ -65,6 +72,34 @@ TEST(PackingTrial, MovedPersonsAreThoseThatMoved)
             ASSERT_EQ(trial.Positions()[p] - record.Positions()[p], moved[p])
                 << "family " << f << " person " << p;
     }
+}
+
+// Width trials pack without placing: whichever trials were only packed in between, a placed
+// trial's positions and extent are those of the whole tree packed with its switch, and an
+// unplaced one already has the whole tree's width.
+TEST(PackingTrial, TrialsPackedWithoutPlacingLeaveLaterPlacementsRight)
+{
+    int32_t placed = 0;
+    for (uint32_t seed : {3u, 8u, 13u}) {
+        test::RandomPacking s = test::MakeRandomPacking(seed);
+        const AncestorPackingInput input = s.Input(15);
+        PackingRecord record;
+        record.Pack(input);
+        TTetrisVorfahren full;
+        PackingTrial trial;
+        int32_t trials = 0;
+        for (int32_t f = 0; f < int32_t(s.data.Families.size()); ++f) {
+            if (record.OrderNode(f) < 0) continue;
+            trial.Pack(record, input, f);
+            PackSwitched(full, s, input, f);
+            ASSERT_EQ(trial.Extent().Width, full.PackedWidth) << "family " << f;
+            if (++trials % 2 != 0) continue;
+            trial.Place();
+            ASSERT_EQ(Mismatches(full, trial.Positions(), trial.Extent()), 0) << "family " << f;
+            ++placed;
+        }
+    }
+    EXPECT_GT(placed, 10);
 }
 
 }  // namespace
