@@ -2,7 +2,6 @@
 #include "charts/triangle/triangle_file.h"
 
 #include <filesystem>
-#include <fstream>
 #include <map>
 
 #include <QImage>
@@ -16,6 +15,7 @@
 #include "charts/tree/tree_fixture.h"
 #include "charts/triangle/image_dreiecksdiagramm.h"
 #include "data/example_family.h"
+#include "data/file_bytes.h"
 #include "data/gedcom_reader.h"
 #include "render/pdf_tools.h"
 #include "render/xml_check.h"
@@ -51,11 +51,7 @@ protected:
         m_settings.CommentHeaderText = {"<p>Dreieck der Familie</p>"};
     }
 
-    std::string Read(const std::string& name) const
-    {
-        std::ifstream file(m_dir.File(name), std::ios::binary);
-        return {std::istreambuf_iterator<char>(file), {}};
-    }
+    std::string Read(const std::string& name) const { return ReadFileBytes(m_dir.File(name)); }
 
     TAhnenData m_data;
     TCalcClass m_calc;
