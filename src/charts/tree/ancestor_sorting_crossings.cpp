@@ -45,6 +45,10 @@ void CrossingTracker::RowsToMeasure(const PackingTrial& trial, const CrossingMem
     };
     if (!memo) {
         for (const MovedPerson& moved : trial.Moved()) touch(moved.first);
+    } else if (memo->Moved == trial.Moved()) {
+        // The same moves in the same order, as a trial whose part of the tree stayed as it was
+        // makes them: nothing to measure again.
+        return;
     } else {
         Reset(scratch.personMarks, scratch.personStamp, m_rows.PersonCount());
         scratch.personMoves.resize(m_rows.PersonCount());

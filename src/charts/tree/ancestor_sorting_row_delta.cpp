@@ -20,6 +20,19 @@ void ResetAtLeast(std::vector<uint32_t>& marks, uint32_t& stamp, size_t size)
     }
 }
 
+ActiveElement MakeActive(const RowRecords& records, int32_t row, const ElementMove& trial,
+                         const ElementMove& moved, const Whereabouts& place, bool correction)
+{
+    const int32_t element = trial.Element;
+    return {element,
+            trial,
+            moved,
+            place,
+            records.Now(row).Ends(element),
+            correction ? records.Then(row).Ends(element) : LineEnds{},
+            records.Rows().Elements(row)[element].Child < 0};
+}
+
 class PairSum {
 public:
     PairSum(const RowRecords& records, int32_t row, bool correction, RowScratch& scratch)
@@ -58,17 +71,13 @@ private:
 
 int64_t PairSum::Term(const ActiveElement& a, const ActiveElement& b) const
 {
-    const RowCrossings::Element& ea = m_elements[a.Element];
-    const RowCrossings::Element& eb = m_elements[b.Element];
-    const LineEnds nowA = m_records.Now(m_row).Ends(a.Element);
-    const LineEnds nowB = m_records.Now(m_row).Ends(b.Element);
-    int64_t term = RowCrossings::Cross(ea, a.Trial.Applied(nowA), eb, b.Trial.Applied(nowB)) -
-                   RowCrossings::Cross(ea, nowA, eb, nowB);
+    auto cross = [&a, &b](LineEnds aEnds, LineEnds bEnds) {
+        return int64_t(RowCrossings::Cross(a.Couple, aEnds, b.Couple, bEnds));
+    };
+    const int64_t term =
+        cross(a.Trial.Applied(a.Now), b.Trial.Applied(b.Now)) - cross(a.Now, b.Now);
     if (!m_correction) return term;
-    const LineEnds thenA = m_records.Then(m_row).Ends(a.Element);
-    const LineEnds thenB = m_records.Then(m_row).Ends(b.Element);
-    return term - RowCrossings::Cross(ea, a.Trial.Applied(thenA), eb, b.Trial.Applied(thenB)) +
-           RowCrossings::Cross(ea, thenA, eb, thenB);
+    return term - cross(a.Trial.Applied(a.Then), b.Trial.Applied(b.Then)) + cross(a.Then, b.Then);
 }
 
 int64_t PairSum::Between(size_t aBegin, size_t aEnd, size_t bBegin, size_t bEnd) const
@@ -90,10 +99,10 @@ int64_t PairSum::AgainstRest(size_t begin, size_t end, const Whereabouts& place)
         if (m_scratch.active[other] == m_scratch.activeStamp) return;
         if (m_scratch.visited[other] == m_scratch.visitedStamp) return;
         m_scratch.visited[other] = m_scratch.visitedStamp;
-        const ActiveElement rest{other,
-                                 {other, 0, 0},
-                                 {other, 0, 0},
-                                 m_records.Locate(m_row, {other, 0, 0}, m_correction)};
+        const ElementMove still{other, 0, 0};
+        const ActiveElement rest = MakeActive(m_records, m_row, still, still,
+                                              m_records.Locate(m_row, still, m_correction),
+                                              m_correction);
         for (size_t i = begin; i < end; ++i)
             if (m_scratch.elements[i].Place.Near(rest.Place))
                 sum += Term(m_scratch.elements[i], rest);
@@ -141,8 +150,8 @@ void CollectActive(const RowRecords& records, int32_t row, const ElementMove* mo
         const int32_t element = moves[i].Element;
         scratch.active[element] = scratch.activeStamp;
         scratch.slot[element] = int32_t(i);
-        elements.push_back(
-            {element, moves[i], {element, 0, 0}, records.Locate(row, moves[i], correction)});
+        elements.push_back(MakeActive(records, row, moves[i], {element, 0, 0},
+                                      records.Locate(row, moves[i], correction), correction));
     }
     if (!correction) return;
     const std::vector<ElementMove>& switched = records.Switched(row);
@@ -154,7 +163,7 @@ void CollectActive(const RowRecords& records, int32_t row, const ElementMove* mo
             continue;
         }
         scratch.active[element] = scratch.activeStamp;
-        elements.push_back({element, {element, 0, 0}, switched[j], places[j]});
+        elements.push_back(MakeActive(records, row, {element, 0, 0}, switched[j], places[j], true));
     }
     auto key = [](const ActiveElement& a) {
         return std::tuple(a.Trial.First, a.Trial.Second, a.Switch.First, a.Switch.Second);
@@ -182,13 +191,13 @@ int64_t ApartCorrection(const RowRecords& records, int32_t row, const ElementMov
         for (const MoveClass& other : records.SwitchedClasses(row)) {
             if (!place.Near(other.Place)) continue;
             for (uint32_t i = begin; i < end; ++i) {
-                const ActiveElement a{
-                    moves[i].Element, moves[i], {moves[i].Element, 0, 0}, places[i]};
+                const ActiveElement a = MakeActive(records, row, moves[i],
+                                                   {moves[i].Element, 0, 0}, places[i], true);
                 for (uint32_t j = other.Begin; j < other.End; ++j) {
                     if (!a.Place.Near(switchedPlaces[j])) continue;
                     const int32_t element = switched[j].Element;
-                    sum +=
-                        pairs.Term(a, {element, {element, 0, 0}, switched[j], switchedPlaces[j]});
+                    sum += pairs.Term(a, MakeActive(records, row, {element, 0, 0}, switched[j],
+                                                    switchedPlaces[j], true));
                 }
             }
         }

@@ -14,6 +14,8 @@ struct ActiveElement {
     int32_t Element;
     ElementMove Trial, Switch;  // their Element is unused
     Whereabouts Place;
+    LineEnds Now, Then;  // in the pass's record and the previous one (for corrections)
+    bool Couple;
 };
 
 // Per thread: marks per element of the row at hand.

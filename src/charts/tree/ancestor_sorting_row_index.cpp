@@ -4,7 +4,7 @@
 namespace qv {
 
 // The longest tenth of the lines is kept apart, so that a search needs to look back only as far
-// as the longest of the others reaches.
+// as the longest of the others reaches; both lists end a search at the first line beyond it.
 void RowIndex::Build(const std::vector<RowCrossings::Element>& elements,
                      const std::vector<int32_t>& positions)
 {
@@ -20,14 +20,15 @@ void RowIndex::Build(const std::vector<RowCrossings::Element>& elements,
         std::nth_element(lengths.begin(), tenth, lengths.end());
         m_reach = *tenth;
     }
-    m_byLow.clear();
-    m_longOnes.clear();
+    m_short.clear();
+    m_long.clear();
     for (size_t i = 0; i < elements.size(); ++i) {
-        const int32_t length = HighEnd(m_ends[i]) - LowEnd(m_ends[i]);
-        (length <= m_reach ? m_byLow : m_longOnes).push_back(int32_t(i));
+        const Span span{LowEnd(m_ends[i]), HighEnd(m_ends[i]), int32_t(i)};
+        (span.High - span.Low <= m_reach ? m_short : m_long).push_back(span);
     }
-    std::sort(m_byLow.begin(), m_byLow.end(),
-              [this](int32_t a, int32_t b) { return LowEnd(m_ends[a]) < LowEnd(m_ends[b]); });
+    for (std::vector<Span>* spans : {&m_short, &m_long})
+        std::sort(spans->begin(), spans->end(),
+                  [](const Span& a, const Span& b) { return a.Low < b.Low; });
 }
 
 }  // namespace qv

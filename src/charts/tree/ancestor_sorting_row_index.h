@@ -21,19 +21,24 @@ public:
     template <typename Visit>
     void ForEachNear(int32_t low, int32_t high, Visit visit) const
     {
-        auto first = std::lower_bound(
-            m_byLow.begin(), m_byLow.end(), low - m_reach,
-            [this](int32_t element, int32_t x) { return LowEnd(m_ends[element]) < x; });
-        for (auto it = first; it != m_byLow.end() && LowEnd(m_ends[*it]) <= high; ++it)
-            if (HighEnd(m_ends[*it]) >= low) visit(*it);
-        for (int32_t element : m_longOnes)
-            if (LowEnd(m_ends[element]) <= high && HighEnd(m_ends[element]) >= low) visit(element);
+        auto first = std::lower_bound(m_short.begin(), m_short.end(), low - m_reach,
+                                      [](const Span& span, int32_t x) { return span.Low < x; });
+        for (auto it = first; it != m_short.end() && it->Low <= high; ++it)
+            if (it->High >= low) visit(it->Element);
+        for (auto it = m_long.begin(); it != m_long.end() && it->Low <= high; ++it)
+            if (it->High >= low) visit(it->Element);
     }
 
 private:
+    // An element's extent across, kept beside its number so that a search reads one array.
+    struct Span {
+        int32_t Low, High;
+        int32_t Element;
+    };
+
     std::vector<LineEnds> m_ends;  // per element
-    std::vector<int32_t> m_byLow;  // the short elements, by their left end
-    std::vector<int32_t> m_longOnes;
+    // By their left ends: the short elements, and the long ones apart.
+    std::vector<Span> m_short, m_long;
     int32_t m_reach = 0;  // the longest short element
 };
 

@@ -87,21 +87,6 @@ LineEnds RowCrossings::Ends(const Element& e, const std::vector<int32_t>& positi
     return {lower, 2 * positions[e.Father >= 0 ? e.Father : e.Mother]};
 }
 
-int32_t RowCrossings::Cross(const Element& a, LineEnds aEnds, const Element& b, LineEnds bEnds)
-{
-    const bool aCouple = a.Child < 0, bCouple = b.Child < 0;
-    if (aCouple && bCouple) return 0;
-    if (aCouple || bCouple) {
-        const LineEnds couple = aCouple ? aEnds : bEnds;
-        const int32_t upper = aCouple ? bEnds.second : aEnds.second;
-        const int32_t lo = LowEnd(couple), hi = HighEnd(couple);
-        if (hi - lo < 2) return 0;
-        return lo < upper && upper < hi && upper != (couple.first + couple.second) / 2;
-    }
-    return (bEnds.first < aEnds.first && bEnds.second > aEnds.second) ||
-           (bEnds.first > aEnds.first && bEnds.second < aEnds.second);
-}
-
 int64_t RowCrossings::Count(int32_t row, const std::vector<int32_t>& positions) const
 {
     thread_local std::vector<LineSegment> segments, buffer;

@@ -58,7 +58,24 @@ public:
     // Whether two elements of a row cross: segments whose ends swap order, or a segment whose
     // upper end lies strictly between a couple other than at the couple's anchor. Elements
     // whose ends lie apart never cross.
-    static int32_t Cross(const Element& a, LineEnds aEnds, const Element& b, LineEnds bEnds);
+    static int32_t Cross(const Element& a, LineEnds aEnds, const Element& b, LineEnds bEnds)
+    {
+        return Cross(a.Child < 0, aEnds, b.Child < 0, bEnds);
+    }
+    // The same for elements known only by whether they are couples.
+    static int32_t Cross(bool aCouple, LineEnds aEnds, bool bCouple, LineEnds bEnds)
+    {
+        if (aCouple && bCouple) return 0;
+        if (aCouple || bCouple) {
+            const LineEnds couple = aCouple ? aEnds : bEnds;
+            const int32_t upper = aCouple ? bEnds.second : aEnds.second;
+            const int32_t lo = LowEnd(couple), hi = HighEnd(couple);
+            if (hi - lo < 2) return 0;
+            return lo < upper && upper < hi && upper != (couple.first + couple.second) / 2;
+        }
+        return (bEnds.first < aEnds.first && bEnds.second > aEnds.second) ||
+               (bEnds.first > aEnds.first && bEnds.second < aEnds.second);
+    }
     // Pairs of crossing elements.
     int64_t Count(int32_t row, const std::vector<int32_t>& positions) const;
 

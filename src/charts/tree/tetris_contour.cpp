@@ -24,6 +24,12 @@ public:
             fillHigh = child.Level;
             m_low = std::min(m_low, fillLow);
         }
+        if (fillLow == fillHigh) {
+            // Nothing to fill: the stored rows are read where they are.
+            m_left = stored.Left ? stored.Left - m_low : nullptr;
+            m_right = stored.Right ? stored.Right - m_low : nullptr;
+            return;
+        }
         thread_local std::vector<int32_t> left, right;
         left.resize(size_t(m_high - m_low));
         right.resize(size_t(m_high - m_low));
