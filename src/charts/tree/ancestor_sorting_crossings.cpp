@@ -77,7 +77,7 @@ int64_t CrossingTracker::Carry(CrossingMemo& memo, CrossingScratch& scratch) con
     int64_t total = m_total;
     for (CrossingMemo::Row& row : memo.Rows) {
         row.Delta += RowDeltaCorrection(m_records, row.Index, memo.Moves.data() + row.FirstMove,
-                                        row.MoveCount, scratch.row);
+                                        row.MoveCount, row.Window, scratch.row);
         total += row.Delta;
     }
     memo.Version = m_version;
@@ -91,10 +91,11 @@ int64_t CrossingTracker::KeptRow(const CrossingMemo::Row& old, const CrossingMem
     const uint32_t first = uint32_t(scratch.moves.size());
     scratch.moves.insert(scratch.moves.end(), memo.Moves.begin() + old.FirstMove,
                          memo.Moves.begin() + old.FirstMove + old.MoveCount);
+    RowWindow window = old.Window;
     const int64_t delta =
         old.Delta + RowDeltaCorrection(m_records, old.Index, scratch.moves.data() + first,
-                                       old.MoveCount, scratch.row);
-    scratch.memoRows.push_back({old.Index, delta, first, old.MoveCount});
+                                       old.MoveCount, window, scratch.row);
+    scratch.memoRows.push_back({old.Index, delta, first, old.MoveCount, window});
     return delta;
 }
 
@@ -110,12 +111,15 @@ int64_t CrossingTracker::MeasuredRow(int32_t row, const PackingTrial& trial,
     if (count == 0) return 0;
     const ElementMove* moves = scratch.moves.data() + first;
     int64_t delta;
+    RowWindow window;
     if (memo && old && old->MoveCount == count &&
-        std::equal(moves, moves + count, memo->Moves.data() + old->FirstMove))
-        delta = old->Delta + RowDeltaCorrection(m_records, row, moves, count, scratch.row);
-    else
-        delta = FreshRowDelta(m_records, row, moves, count, scratch.row);
-    scratch.memoRows.push_back({row, delta, first, count});
+        std::equal(moves, moves + count, memo->Moves.data() + old->FirstMove)) {
+        window = old->Window;
+        delta = old->Delta + RowDeltaCorrection(m_records, row, moves, count, window, scratch.row);
+    } else {
+        delta = FreshRowDelta(m_records, row, moves, count, window, scratch.row);
+    }
+    scratch.memoRows.push_back({row, delta, first, count, window});
     return delta;
 }
 

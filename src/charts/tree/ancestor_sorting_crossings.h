@@ -19,6 +19,7 @@ struct CrossingMemo {
         int32_t Index;
         int64_t Delta;  // the trial's count less the record's
         uint32_t FirstMove, MoveCount;
+        RowWindow Window;  // in the record
     };
     int64_t Version = INT64_MIN;  // the record it was measured on
     std::vector<MovedPerson> Moved;

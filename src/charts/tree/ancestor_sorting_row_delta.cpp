@@ -1,13 +1,12 @@
 // A row's count is a sum over pairs of its elements, and a pair crosses differently only when
 // its two elements move differently and come near each other. So only such pairs are looked
-// at: classes of elements moved alike against each other, and against the unmoved elements
+// at: groups of elements moved alike against each other, and against the unmoved elements
 // found near them. A correction looks at four positions of each pair (the trial and its record,
 // now and in the previous pass); its pairs must move differently both in the trial and in the
-// step between the two records.
+// step between the two records, so every pair it looks at has an element the switch moved.
 #include "charts/tree/ancestor_sorting_row_delta.h"
 
 #include <algorithm>
-#include <tuple>
 
 namespace qv {
 namespace {
@@ -20,17 +19,27 @@ void ResetAtLeast(std::vector<uint32_t>& marks, uint32_t& stamp, size_t size)
     }
 }
 
+// The element with its record's ends read once, and where it lies before and after the trial's
+// move (as RowRecords::Locate), now and, for a correction, then.
 ActiveElement MakeActive(const RowRecords& records, int32_t row, const ElementMove& trial,
-                         const ElementMove& moved, const Whereabouts& place, bool correction)
+                         const ElementMove& moved, bool correction)
 {
     const int32_t element = trial.Element;
-    return {element,
-            trial,
-            moved,
-            place,
-            records.Now(row).Ends(element),
-            correction ? records.Then(row).Ends(element) : LineEnds{},
-            records.Rows().Elements(row)[element].Child < 0};
+    ActiveElement active{element,
+                         trial,
+                         moved,
+                         {},
+                         records.Now(row).Ends(element),
+                         correction ? records.Then(row).Ends(element) : LineEnds{},
+                         records.Rows().Elements(row)[element].Child < 0};
+    auto reach = [&trial](LineEnds ends, int32_t& low, int32_t& high) {
+        const LineEnds after = trial.Applied(ends);
+        low = std::min(LowEnd(ends), LowEnd(after));
+        high = std::max(HighEnd(ends), HighEnd(after));
+    };
+    reach(active.Now, active.Place.NowLow, active.Place.NowHigh);
+    if (correction) reach(active.Then, active.Place.ThenLow, active.Place.ThenHigh);
+    return active;
 }
 
 class PairSum {
@@ -44,23 +53,24 @@ public:
     {
     }
 
-    // Over the pairs of scratch.elements (sorted into classes) and of them with the rest.
-    int64_t Run() const;
     // How much more the pair crosses in the trial than in its record (less the same difference
     // in the previous pass, for a correction).
     int64_t Term(const ActiveElement& a, const ActiveElement& b) const;
+    // Over the pairs of scratch.elements in [aBegin, aEnd) x [bBegin, bEnd) that come near each
+    // other (and, for a correction, that the switch moves differently).
+    int64_t Between(size_t aBegin, size_t aEnd, size_t bBegin, size_t bEnd) const;
+    // Elements [begin, end) of scratch.elements against the elements neither the trial nor (for
+    // a correction) the switch moves that come near them; place holds them all.
+    int64_t AgainstRest(size_t begin, size_t end, const Whereabouts& place) const;
+    // For a correction: a group against the elements only the switch moves.
+    int64_t AgainstSwitched(const TrialGroup& group) const;
 
 private:
-    bool Differ(const ActiveElement& a, const ActiveElement& b) const
+    bool Resting(int32_t element) const
     {
-        return !a.Trial.SameMove(b.Trial) && (!m_correction || !a.Switch.SameMove(b.Switch));
+        return m_scratch.active[element] != m_scratch.activeStamp &&
+               (!m_correction || m_records.SwitchIndex(m_row, element) < 0);
     }
-    bool MovesAgainstRest(const ActiveElement& a) const
-    {
-        return a.Trial.Moves() && (!m_correction || a.Switch.Moves());
-    }
-    int64_t Between(size_t aBegin, size_t aEnd, size_t bBegin, size_t bEnd) const;
-    int64_t AgainstRest(size_t begin, size_t end, const Whereabouts& place) const;
 
     const RowRecords& m_records;
     const int32_t m_row;
@@ -86,23 +96,21 @@ int64_t PairSum::Between(size_t aBegin, size_t aEnd, size_t bBegin, size_t bEnd)
     int64_t sum = 0;
     for (size_t i = aBegin; i < aEnd; ++i)
         for (size_t j = bBegin; j < bEnd; ++j)
-            if (active[i].Place.Near(active[j].Place)) sum += Term(active[i], active[j]);
+            if ((!m_correction || !active[i].Switch.SameMove(active[j].Switch)) &&
+                active[i].Place.Near(active[j].Place))
+                sum += Term(active[i], active[j]);
     return sum;
 }
 
-// A class against the elements neither the trial nor the switch moves that come near it.
 int64_t PairSum::AgainstRest(size_t begin, size_t end, const Whereabouts& place) const
 {
     ResetAtLeast(m_scratch.visited, m_scratch.visitedStamp, m_elements.size());
     int64_t sum = 0;
     auto visit = [&](int32_t other) {
-        if (m_scratch.active[other] == m_scratch.activeStamp) return;
-        if (m_scratch.visited[other] == m_scratch.visitedStamp) return;
+        if (m_scratch.visited[other] == m_scratch.visitedStamp || !Resting(other)) return;
         m_scratch.visited[other] = m_scratch.visitedStamp;
         const ElementMove still{other, 0, 0};
-        const ActiveElement rest = MakeActive(m_records, m_row, still, still,
-                                              m_records.Locate(m_row, still, m_correction),
-                                              m_correction);
+        const ActiveElement rest = MakeActive(m_records, m_row, still, still, m_correction);
         for (size_t i = begin; i < end; ++i)
             if (m_scratch.elements[i].Place.Near(rest.Place))
                 sum += Term(m_scratch.elements[i], rest);
@@ -112,118 +120,136 @@ int64_t PairSum::AgainstRest(size_t begin, size_t end, const Whereabouts& place)
     return sum;
 }
 
-int64_t PairSum::Run() const
+int64_t PairSum::AgainstSwitched(const TrialGroup& group) const
 {
+    const std::vector<ElementMove>& switched = m_records.Switched(m_row);
+    const std::vector<Whereabouts>& places = m_records.SwitchedPlaces(m_row);
     const std::vector<ActiveElement>& active = m_scratch.elements;
-    auto same = [](const ActiveElement& a, const ActiveElement& b) {
-        return a.Trial.SameMove(b.Trial) && a.Switch.SameMove(b.Switch);
-    };
-    std::vector<MoveClass>& classes = m_scratch.classes;
-    classes.clear();
     int64_t sum = 0;
-    for (uint32_t begin = 0, end = 0; begin < active.size(); begin = end) {
-        MoveClass next{begin, begin, {}};
-        for (end = begin; end < active.size() && same(active[end], active[begin]); ++end)
-            next.Place.Take(active[end].Place);
-        next.End = end;
-        for (const MoveClass& other : classes)
-            if (Differ(active[begin], active[other.Begin]) && next.Place.Near(other.Place))
-                sum += Between(other.Begin, other.End, begin, end);
-        if (MovesAgainstRest(active[begin])) sum += AgainstRest(begin, end, next.Place);
-        classes.push_back(next);
-    }
-    return sum;
-}
-
-// The active elements of the row, marked, and in classes of equal moves: the trial's moves come
-// in classes already, and so do the elements only the switch moved; only the trial's moves are
-// sorted again by both moves. The order of the classes does not matter to a sum over pairs.
-void CollectActive(const RowRecords& records, int32_t row, const ElementMove* moves, uint32_t count,
-                   bool correction, RowScratch& scratch)
-{
-    const size_t size = records.Rows().Elements(row).size();
-    ResetAtLeast(scratch.active, scratch.activeStamp, size);
-    scratch.slot.resize(std::max(scratch.slot.size(), size));
-    std::vector<ActiveElement>& elements = scratch.elements;
-    elements.clear();
-    for (uint32_t i = 0; i < count; ++i) {
-        const int32_t element = moves[i].Element;
-        scratch.active[element] = scratch.activeStamp;
-        scratch.slot[element] = int32_t(i);
-        elements.push_back(MakeActive(records, row, moves[i], {element, 0, 0},
-                                      records.Locate(row, moves[i], correction), correction));
-    }
-    if (!correction) return;
-    const std::vector<ElementMove>& switched = records.Switched(row);
-    const std::vector<Whereabouts>& places = records.SwitchedPlaces(row);
-    for (size_t j = 0; j < switched.size(); ++j) {
-        const int32_t element = switched[j].Element;
-        if (scratch.active[element] == scratch.activeStamp) {
-            elements[size_t(scratch.slot[element])].Switch = switched[j];
-            continue;
-        }
-        scratch.active[element] = scratch.activeStamp;
-        elements.push_back(MakeActive(records, row, {element, 0, 0}, switched[j], places[j], true));
-    }
-    auto key = [](const ActiveElement& a) {
-        return std::tuple(a.Trial.First, a.Trial.Second, a.Switch.First, a.Switch.Second);
-    };
-    std::sort(elements.begin(), elements.begin() + count,
-              [&key](const ActiveElement& a, const ActiveElement& b) { return key(a) < key(b); });
-}
-
-// When the trial and the switch moved different elements, only pairs of one of each matter:
-// class against class, as far as they come near each other.
-int64_t ApartCorrection(const RowRecords& records, int32_t row, const ElementMove* moves,
-                        uint32_t count, RowScratch& scratch)
-{
-    const PairSum pairs(records, row, true, scratch);
-    const std::vector<ElementMove>& switched = records.Switched(row);
-    const std::vector<Whereabouts>& switchedPlaces = records.SwitchedPlaces(row);
-    std::vector<Whereabouts>& places = scratch.places;
-    places.clear();
-    for (uint32_t i = 0; i < count; ++i) places.push_back(records.Locate(row, moves[i], true));
-    int64_t sum = 0;
-    for (uint32_t begin = 0, end = 0; begin < count; begin = end) {
-        Whereabouts place;
-        for (end = begin; end < count && moves[end].SameMove(moves[begin]); ++end)
-            place.Take(places[end]);
-        for (const MoveClass& other : records.SwitchedClasses(row)) {
-            if (!place.Near(other.Place)) continue;
-            for (uint32_t i = begin; i < end; ++i) {
-                const ActiveElement a = MakeActive(records, row, moves[i],
-                                                   {moves[i].Element, 0, 0}, places[i], true);
-                for (uint32_t j = other.Begin; j < other.End; ++j) {
-                    if (!a.Place.Near(switchedPlaces[j])) continue;
-                    const int32_t element = switched[j].Element;
-                    sum += pairs.Term(a, MakeActive(records, row, {element, 0, 0}, switched[j],
-                                                    switchedPlaces[j], true));
-                }
+    for (const MoveClass& other : m_records.SwitchedClasses(m_row)) {
+        if (!group.Place.Near(other.Place)) continue;
+        for (uint32_t j = other.Begin; j < other.End; ++j) {
+            const int32_t element = switched[j].Element;
+            if (m_scratch.active[element] == m_scratch.activeStamp) continue;
+            bool made = false;
+            ActiveElement b{};
+            for (uint32_t i = group.Begin; i < group.End; ++i) {
+                if (active[i].Switch.SameMove(switched[j]) || !active[i].Place.Near(places[j]))
+                    continue;
+                if (!made) b = MakeActive(m_records, m_row, {element, 0, 0}, switched[j], true);
+                made = true;
+                sum += Term(active[i], b);
             }
         }
     }
     return sum;
 }
 
+// The elements the trial moves, marked and in groups of equal moves (moves come sorted by
+// move), those the switch moved too first in each group.
+void CollectGroups(const RowRecords& records, int32_t row, const ElementMove* moves,
+                   uint32_t count, bool correction, RowScratch& scratch)
+{
+    ResetAtLeast(scratch.active, scratch.activeStamp, records.Rows().Elements(row).size());
+    std::vector<ActiveElement>& elements = scratch.elements;
+    elements.clear();
+    scratch.groups.clear();
+    const std::vector<ElementMove>& switched = records.Switched(row);
+    auto switchOf = [&](int32_t element) {
+        const int32_t index = correction ? records.SwitchIndex(row, element) : -1;
+        return index >= 0 ? switched[size_t(index)] : ElementMove{element, 0, 0};
+    };
+    for (uint32_t begin = 0, end = 0; begin < count; begin = end) {
+        for (end = begin; end < count && moves[end].SameMove(moves[begin]); ++end)
+            scratch.active[moves[end].Element] = scratch.activeStamp;
+        TrialGroup group{uint32_t(elements.size()), 0, 0, {}, {}};
+        for (bool firstSwitched : {true, false}) {
+            for (uint32_t i = begin; i < end; ++i) {
+                const ElementMove moved = switchOf(moves[i].Element);
+                if (moved.Moves() != firstSwitched) continue;
+                elements.push_back(MakeActive(records, row, moves[i], moved, correction));
+                group.Place.Take(elements.back().Place);
+                if (firstSwitched) group.SwitchedPlace.Take(elements.back().Place);
+            }
+            (firstSwitched ? group.Switched : group.End) = uint32_t(elements.size());
+        }
+        scratch.groups.push_back(group);
+    }
+}
+
+// Where the collected groups lie now.
+RowWindow NowWindow(const std::vector<TrialGroup>& groups)
+{
+    RowWindow window;
+    for (const TrialGroup& group : groups) {
+        window.Low = std::min(window.Low, group.Place.NowLow);
+        window.High = std::max(window.High, group.Place.NowHigh);
+    }
+    return window;
+}
+
+// Whether an element moved by the trial and not by the switch can come near one the switch
+// moved: with none of the trial's elements switched, their ends moved with most of the row.
+bool NearSwitched(const RowRecords& records, int32_t row, const ElementMove* moves,
+                  uint32_t count, const RowWindow& then, const RowWindow& now)
+{
+    for (uint32_t i = 0; i < count; ++i)
+        if (records.SwitchIndex(row, moves[i].Element) >= 0) return true;
+    const Whereabouts place{then.Low, then.High, now.Low, now.High};
+    for (const MoveClass& other : records.SwitchedClasses(row))
+        if (place.Near(other.Place)) return true;
+    return false;
+}
+
 }  // namespace
 
 int64_t FreshRowDelta(const RowRecords& records, int32_t row, const ElementMove* moves,
-                      uint32_t count, RowScratch& scratch)
+                      uint32_t count, RowWindow& window, RowScratch& scratch)
 {
-    CollectActive(records, row, moves, count, false, scratch);
-    return PairSum(records, row, false, scratch).Run();
+    CollectGroups(records, row, moves, count, false, scratch);
+    window = NowWindow(scratch.groups);
+    const PairSum pairs(records, row, false, scratch);
+    const std::vector<TrialGroup>& groups = scratch.groups;
+    int64_t sum = 0;
+    for (size_t g = 0; g < groups.size(); ++g) {
+        for (size_t h = 0; h < g; ++h)
+            if (groups[g].Place.Near(groups[h].Place))
+                sum += pairs.Between(groups[h].Begin, groups[h].End, groups[g].Begin,
+                                     groups[g].End);
+        sum += pairs.AgainstRest(groups[g].Begin, groups[g].End, groups[g].Place);
+    }
+    return sum;
 }
 
+// Pairs in one group move alike in the trial; pairs of two elements the switch did not move
+// moved alike in the step. So a group meets an earlier one only where one of the two elements
+// is switched, and only the switched elements meet the rest.
 int64_t RowDeltaCorrection(const RowRecords& records, int32_t row, const ElementMove* moves,
-                           uint32_t count, RowScratch& scratch)
+                           uint32_t count, RowWindow& window, RowScratch& scratch)
 {
-    if (records.Switched(row).empty()) return 0;
-    for (uint32_t i = 0; i < count; ++i)
-        if (records.IsSwitched(row, moves[i].Element)) {
-            CollectActive(records, row, moves, count, true, scratch);
-            return PairSum(records, row, true, scratch).Run();
+    const RowWindow then = window;
+    const int32_t common = records.CommonMove(row);
+    window = {then.Low + common, then.High + common};
+    if (records.Switched(row).empty() || !NearSwitched(records, row, moves, count, then, window))
+        return 0;
+    CollectGroups(records, row, moves, count, true, scratch);
+    window = NowWindow(scratch.groups);
+    const PairSum pairs(records, row, true, scratch);
+    const std::vector<TrialGroup>& groups = scratch.groups;
+    int64_t sum = 0;
+    for (size_t g = 0; g < groups.size(); ++g) {
+        const TrialGroup& group = groups[g];
+        for (size_t h = 0; h < g; ++h) {
+            const TrialGroup& earlier = groups[h];
+            if (!group.Place.Near(earlier.Place)) continue;
+            sum += pairs.Between(earlier.Begin, earlier.Switched, group.Begin, group.End);
+            sum += pairs.Between(earlier.Switched, earlier.End, group.Begin, group.Switched);
         }
-    return ApartCorrection(records, row, moves, count, scratch);
+        sum += pairs.AgainstSwitched(group);
+        if (group.Switched > group.Begin)
+            sum += pairs.AgainstRest(group.Begin, group.Switched, group.SwitchedPlace);
+    }
+    return sum;
 }
 
 }  // namespace qv

@@ -2,6 +2,7 @@
 // change in the previous pass corrected for what the pass's own switch moved since.
 #pragma once
 
+#include <climits>
 #include <cstdint>
 #include <vector>
 
@@ -18,24 +19,35 @@ struct ActiveElement {
     bool Couple;
 };
 
+// Elements [Begin, End) that the trial moves alike; those before Switched are moved by the
+// pass's switch too.
+struct TrialGroup {
+    uint32_t Begin, Switched, End;
+    Whereabouts Place, SwitchedPlace;
+};
+
 // Per thread: marks per element of the row at hand.
 struct RowScratch {
     std::vector<uint32_t> active, visited;
-    std::vector<int32_t> slot;  // per element: its place in elements
     uint32_t activeStamp = 0, visitedStamp = 0;
     std::vector<ActiveElement> elements;
-    std::vector<MoveClass> classes;
-    std::vector<Whereabouts> places;
+    std::vector<TrialGroup> groups;
+};
+
+// Where a trial's moved elements of a row lie across in one record, before and after its moves.
+struct RowWindow {
+    int32_t Low = INT32_MAX, High = INT32_MIN;
 };
 
 // The trial's count of the row less the record's; moves are the elements the trial moves
-// differently from most of the row, by move.
+// differently from most of the row, by move. Sets window for the record.
 int64_t FreshRowDelta(const RowRecords& records, int32_t row, const ElementMove* moves,
-                      uint32_t count, RowScratch& scratch);
+                      uint32_t count, RowWindow& window, RowScratch& scratch);
 
 // For a trial that moves the row's elements relative to each other as in the previous pass:
-// how much its change to the row's count differs from then.
+// how much its change to the row's count differs from then. window, given for the previous
+// record, is set for this one.
 int64_t RowDeltaCorrection(const RowRecords& records, int32_t row, const ElementMove* moves,
-                           uint32_t count, RowScratch& scratch);
+                           uint32_t count, RowWindow& window, RowScratch& scratch);
 
 }  // namespace qv

@@ -4,19 +4,6 @@
 #include <algorithm>
 
 namespace qv {
-void Whereabouts::Take(const Whereabouts& other)
-{
-    ThenLow = std::min(ThenLow, other.ThenLow);
-    ThenHigh = std::max(ThenHigh, other.ThenHigh);
-    NowLow = std::min(NowLow, other.NowLow);
-    NowHigh = std::max(NowHigh, other.NowHigh);
-}
-
-bool Whereabouts::Near(const Whereabouts& other) const
-{
-    return (ThenLow <= other.ThenHigh && other.ThenLow <= ThenHigh) ||
-           (NowLow <= other.NowHigh && other.NowLow <= NowHigh);
-}
 
 void RowRecords::Update(const std::vector<int32_t>& positions)
 {
@@ -27,12 +14,13 @@ void RowRecords::Update(const std::vector<int32_t>& positions)
     m_switched.resize(rows);
     m_classes.resize(rows);
     m_places.resize(rows);
-    m_isSwitched.resize(rows);
+    m_switchIndex.resize(rows);
+    m_common.resize(rows);
     std::vector<LineEnds> ends;
     for (int32_t row = 0; row < rows; ++row) {
         m_switched[row].clear();
         if (!first) {
-            FindMoves(row, positions, m_switched[row], ends);
+            m_common[row] = FindMoves(row, positions, m_switched[row], ends);
             std::swap(m_then[row], m_now[row]);
         }
         m_now[row].Build(m_rows.Elements(row), positions);
@@ -42,8 +30,8 @@ void RowRecords::Update(const std::vector<int32_t>& positions)
 
 // The common move is found by a majority vote among the elements that move as a whole; any
 // choice is correct, a frequent one keeps the list short.
-void RowRecords::FindMoves(int32_t row, const std::vector<int32_t>& to,
-                           std::vector<ElementMove>& moves, std::vector<LineEnds>& ends) const
+int32_t RowRecords::FindMoves(int32_t row, const std::vector<int32_t>& to,
+                              std::vector<ElementMove>& moves, std::vector<LineEnds>& ends) const
 {
     const std::vector<RowCrossings::Element>& elements = m_rows.Elements(row);
     const std::vector<LineEnds>& from = m_now[row].AllEnds();
@@ -63,6 +51,7 @@ void RowRecords::FindMoves(int32_t row, const std::vector<int32_t>& to,
         if (move.Moves()) moves.push_back(move);
     }
     std::sort(moves.begin() + firstMove, moves.end());
+    return common;
 }
 
 Whereabouts RowRecords::Locate(int32_t row, const ElementMove& move, bool then) const
@@ -86,7 +75,7 @@ void RowRecords::ClassifySwitched(int32_t row)
     const std::vector<ElementMove>& switched = m_switched[row];
     std::vector<MoveClass>& classes = m_classes[row];
     std::vector<Whereabouts>& places = m_places[row];
-    m_isSwitched[row].assign(m_rows.Elements(row).size(), 0);
+    m_switchIndex[row].assign(m_rows.Elements(row).size(), -1);
     classes.clear();
     places.clear();
     for (uint32_t begin = 0, end = 0; begin < switched.size(); begin = end) {
@@ -94,7 +83,7 @@ void RowRecords::ClassifySwitched(int32_t row)
         for (end = begin; end < switched.size() && switched[end].SameMove(switched[begin]); ++end) {
             places.push_back(Locate(row, {switched[end].Element, 0, 0}, true));
             next.Place.Take(places.back());
-            m_isSwitched[row][switched[end].Element] = 1;
+            m_switchIndex[row][switched[end].Element] = int32_t(end);
         }
         next.End = end;
         classes.push_back(next);

@@ -3,6 +3,7 @@
 // of the row.
 #pragma once
 
+#include <algorithm>
 #include <climits>
 #include <cstdint>
 #include <vector>
@@ -38,9 +39,19 @@ struct Whereabouts {
     int32_t ThenLow = INT32_MAX, ThenHigh = INT32_MIN;
     int32_t NowLow = INT32_MAX, NowHigh = INT32_MIN;
 
-    void Take(const Whereabouts& other);
+    void Take(const Whereabouts& other)
+    {
+        ThenLow = std::min(ThenLow, other.ThenLow);
+        ThenHigh = std::max(ThenHigh, other.ThenHigh);
+        NowLow = std::min(NowLow, other.NowLow);
+        NowHigh = std::max(NowHigh, other.NowHigh);
+    }
     // Whether the two come near each other, then or now.
-    bool Near(const Whereabouts& other) const;
+    bool Near(const Whereabouts& other) const
+    {
+        return (ThenLow <= other.ThenHigh && other.ThenLow <= ThenHigh) ||
+               (NowLow <= other.NowHigh && other.NowLow <= NowHigh);
+    }
 };
 
 // Elements [Begin, End) of a list with equal moves, and where they lie.
@@ -64,12 +75,16 @@ public:
     const std::vector<MoveClass>& SwitchedClasses(int32_t row) const { return m_classes[row]; }
     // Where each switched element lies, unmoved by a trial, now and then (as Switched).
     const std::vector<Whereabouts>& SwitchedPlaces(int32_t row) const { return m_places[row]; }
-    bool IsSwitched(int32_t row, int32_t element) const { return m_isSwitched[row][element]; }
+    // The element's place in Switched, -1 when the step moved it with most of the row.
+    int32_t SwitchIndex(int32_t row, int32_t element) const { return m_switchIndex[row][element]; }
+
+    // How far the step from the previous record moved the row's other elements (at both ends).
+    int32_t CommonMove(int32_t row) const { return m_common[row]; }
 
     // Appends the elements that moving from this record's positions to the given ones moves
-    // differently from most of the row (ends is scratch).
-    void FindMoves(int32_t row, const std::vector<int32_t>& to, std::vector<ElementMove>& moves,
-                   std::vector<LineEnds>& ends) const;
+    // differently from most of the row (ends is scratch); answers the move of the others.
+    int32_t FindMoves(int32_t row, const std::vector<int32_t>& to, std::vector<ElementMove>& moves,
+                      std::vector<LineEnds>& ends) const;
     // Where the element lies before and after the move, now and (when asked) then.
     Whereabouts Locate(int32_t row, const ElementMove& move, bool then) const;
 
@@ -81,7 +96,8 @@ private:
     std::vector<std::vector<ElementMove>> m_switched;
     std::vector<std::vector<MoveClass>> m_classes;
     std::vector<std::vector<Whereabouts>> m_places;
-    std::vector<std::vector<uint8_t>> m_isSwitched;
+    std::vector<std::vector<int32_t>> m_switchIndex;
+    std::vector<int32_t> m_common;
 };
 
 }  // namespace qv
