@@ -3,6 +3,7 @@
 #include "charts/tree/ancestor_sorting_crossings.h"
 
 #include <algorithm>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -39,6 +40,68 @@ TEST(CoupleCrossings, CountsLinesEndingBetweenThePartnersButNotAtTheirAnchor)
     EXPECT_EQ(CoupleCrossings(byUpper, 3, 11), 5);
     EXPECT_EQ(CoupleCrossings(byUpper, 4, 5), 0);
     EXPECT_EQ(CoupleCrossings({}, 0, 20), 0);
+}
+
+// Three couples side by side with a child each, all in row 0: the step from one record to the
+// next moves every line alike but the middle family's child line.
+struct ThreeFamilies {
+    SortingFamilies families;
+    std::vector<int32_t> rows{1, 1, 0, 1, 1, 0, 1, 1, 0};
+    std::vector<int32_t> then{0, 10, 5, 40, 50, 45, 100, 110, 105};
+    std::vector<int32_t> now;
+
+    ThreeFamilies()
+    {
+        for (int64_t f = 0; f < 3; ++f) families.Lines.push_back({3 * f, 3 * f + 1, 0, {3 * f + 2}});
+        families.LineRows = 1;
+        for (int32_t position : then) now.push_back(position + 100);
+        now[5] -= 25;
+    }
+};
+
+TEST(RowRecords, AStepNotesTheCommonMoveAndTheLinesMovedOtherwise)
+{
+    ThreeFamilies three;
+    const RowCrossings rows(three.families, three.rows);
+    RowRecords records(rows);
+    records.Update(three.then);
+    EXPECT_TRUE(records.Switched(0).empty());
+    records.Update(three.now);
+    EXPECT_EQ(records.CommonMove(0), 200);
+    // Elements: each couple's marriage line, then its child's line.
+    ASSERT_EQ(records.Switched(0), (std::vector<ElementMove>{{3, -50, 0}}));
+    for (int32_t element = 0; element < 6; ++element)
+        EXPECT_EQ(records.SwitchIndex(0, element), element == 3 ? 0 : -1) << element;
+}
+
+// A trial that moves the first family's child, measured on one record and corrected on the
+// next, against counting all four positions: it stays clear of the switched line, crosses it
+// only after the step (which moved it far and the switched line back towards it), or in both.
+TEST(RowDeltaCorrection, AgreesWithCountingBothRecordsWithAndWithoutTheTrial)
+{
+    ThreeFamilies three;
+    const RowCrossings rows(three.families, three.rows);
+    for (int32_t by : {5, 20, 50}) {
+        SCOPED_TRACE("moved by " + std::to_string(by));
+        RowRecords records(rows);
+        records.Update(three.then);
+        std::vector<int32_t> thenTrial = three.then, nowTrial = three.now;
+        thenTrial[2] += by;
+        nowTrial[2] += by;
+        std::vector<ElementMove> moves;
+        std::vector<LineEnds> ends;
+        records.FindMoves(0, thenTrial, moves, ends);
+        RowScratch scratch;
+        RowWindow window;
+        const int64_t before = rows.Count(0, thenTrial) - rows.Count(0, three.then);
+        EXPECT_EQ(FreshRowDelta(records, 0, moves.data(), uint32_t(moves.size()), window, scratch),
+                  before);
+        records.Update(three.now);
+        const int64_t after = rows.Count(0, nowTrial) - rows.Count(0, three.now);
+        EXPECT_EQ(RowDeltaCorrection(records, 0, moves.data(), uint32_t(moves.size()), window,
+                                     scratch),
+                  after - before);
+    }
 }
 
 struct Whole {
