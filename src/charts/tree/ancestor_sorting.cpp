@@ -48,7 +48,7 @@ AncestorSorter::PassStart AncestorSorter::Record(SortingMeasure measure)
         m_lengths.Update(positions, m_record.Extent());
         return {measure, m_lengths.Total(), 0};
     }
-    m_crossings.Update(positions);
+    m_crossings.Update(positions, m_threads);
     const int64_t crossings = m_crossings.Total();
     if (measure == SortingMeasure::Crossings) return {measure, double(crossings), crossings};
     return {measure, double(m_record.Extent().Width), crossings};

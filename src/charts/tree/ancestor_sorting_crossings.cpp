@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <numeric>
 
+#include "charts/tree/ancestor_sorting_runner.h"
+
 namespace qv {
 namespace {
 
@@ -18,13 +20,16 @@ void Reset(std::vector<uint32_t>& marks, uint32_t& stamp, size_t size)
 
 }  // namespace
 
-void CrossingTracker::Update(const std::vector<int32_t>& positions)
+void CrossingTracker::Update(const std::vector<int32_t>& positions, int threads)
 {
     const bool first = m_version < 0;
-    m_records.Update(positions);
+    m_records.Update(positions, threads);
     m_counts.resize(m_rows.RowCount());
-    for (int32_t row = 0; row < m_rows.RowCount(); ++row)
-        if (first || !m_records.Switched(row).empty()) m_counts[row] = m_rows.Count(row, positions);
+    auto count = [&](size_t row, int) {
+        if (first || !m_records.Switched(int32_t(row)).empty())
+            m_counts[row] = m_rows.Count(int32_t(row), positions);
+    };
+    RunTrials(m_counts.size(), threads, count, [](size_t) { return false; });
     m_total = std::accumulate(m_counts.begin(), m_counts.end(), int64_t(0));
     ++m_version;
 }

@@ -46,8 +46,9 @@ class CrossingTracker {
 public:
     explicit CrossingTracker(const RowCrossings& rows) : m_rows(rows), m_records(rows) {}
 
-    // The pass's record: counts again the rows whose lines it moved relative to each other.
-    void Update(const std::vector<int32_t>& positions);
+    // The pass's record: counts again the rows whose lines it moved relative to each other,
+    // on up to threads threads.
+    void Update(const std::vector<int32_t>& positions, int threads = 1);
     int64_t Total() const { return m_total; }
     // The trial's count. The memo is the trial's family's own; calls for different memos may
     // run at the same time, but not with Update.

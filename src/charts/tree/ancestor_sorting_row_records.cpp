@@ -3,9 +3,11 @@
 
 #include <algorithm>
 
+#include "charts/tree/ancestor_sorting_runner.h"
+
 namespace qv {
 
-void RowRecords::Update(const std::vector<int32_t>& positions)
+void RowRecords::Update(const std::vector<int32_t>& positions, int threads)
 {
     const int32_t rows = m_rows.RowCount();
     const bool first = m_now.empty();
@@ -16,16 +18,18 @@ void RowRecords::Update(const std::vector<int32_t>& positions)
     m_places.resize(rows);
     m_switchIndex.resize(rows);
     m_common.resize(rows);
-    std::vector<LineEnds> ends;
-    for (int32_t row = 0; row < rows; ++row) {
+    std::vector<std::vector<LineEnds>> ends(size_t(std::max(threads, 1)));
+    auto update = [&](size_t index, int worker) {
+        const int32_t row = int32_t(index);
         m_switched[row].clear();
         if (!first) {
-            m_common[row] = FindMoves(row, positions, m_switched[row], ends);
+            m_common[row] = FindMoves(row, positions, m_switched[row], ends[size_t(worker)]);
             std::swap(m_then[row], m_now[row]);
         }
         m_now[row].Build(m_rows.Elements(row), positions);
         ClassifySwitched(row);
-    }
+    };
+    RunTrials(size_t(rows), threads, update, [](size_t) { return false; });
 }
 
 // The common move is found by a majority vote among the elements that move as a whole; any

@@ -64,8 +64,8 @@ class RowRecords {
 public:
     explicit RowRecords(const RowCrossings& rows) : m_rows(rows) {}
 
-    // A new record; the one before is kept.
-    void Update(const std::vector<int32_t>& positions);
+    // A new record; the one before is kept. The rows are taken on up to threads threads.
+    void Update(const std::vector<int32_t>& positions, int threads = 1);
 
     const RowCrossings& Rows() const { return m_rows; }
     const RowIndex& Now(int32_t row) const { return m_now[row]; }
