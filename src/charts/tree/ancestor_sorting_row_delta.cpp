@@ -53,6 +53,8 @@ public:
     {
     }
 
+    // Over the pairs of scratch.groups' elements, and of them with the rest.
+    int64_t Run() const;
     // How much more the pair crosses in the trial than in its record (less the same difference
     // in the previous pass, for a correction).
     int64_t Term(const ActiveElement& a, const ActiveElement& b) const;
@@ -145,8 +147,31 @@ int64_t PairSum::AgainstSwitched(const TrialGroup& group) const
     return sum;
 }
 
+// Pairs in one group move alike in the trial. For a correction, pairs of two elements the
+// switch did not move moved alike in the step: so a group meets an earlier one only where one
+// of the two elements is switched, and only the switched elements meet the rest.
+int64_t PairSum::Run() const
+{
+    const std::vector<TrialGroup>& groups = m_scratch.groups;
+    int64_t sum = 0;
+    for (size_t g = 0; g < groups.size(); ++g) {
+        const TrialGroup& group = groups[g];
+        for (size_t h = 0; h < g; ++h) {
+            const TrialGroup& earlier = groups[h];
+            if (!group.Place.Near(earlier.Place)) continue;
+            sum += Between(earlier.Begin, earlier.Switched, group.Begin, group.End);
+            sum += Between(earlier.Switched, earlier.End, group.Begin, group.Switched);
+        }
+        if (m_correction) sum += AgainstSwitched(group);
+        if (group.Switched > group.Begin)
+            sum += AgainstRest(group.Begin, group.Switched, group.SwitchedPlace);
+    }
+    return sum;
+}
+
 // The elements the trial moves, marked and in groups of equal moves (moves come sorted by
-// move), those the switch moved too first in each group.
+// move), those the switch moved too first in each group (for a fresh count, all of them: every
+// element meets the other groups and the rest).
 void CollectGroups(const RowRecords& records, int32_t row, const ElementMove* moves,
                    uint32_t count, bool correction, RowScratch& scratch)
 {
@@ -166,7 +191,7 @@ void CollectGroups(const RowRecords& records, int32_t row, const ElementMove* mo
         for (bool firstSwitched : {true, false}) {
             for (uint32_t i = begin; i < end; ++i) {
                 const ElementMove moved = switchOf(moves[i].Element);
-                if (moved.Moves() != firstSwitched) continue;
+                if ((moved.Moves() || !correction) != firstSwitched) continue;
                 elements.push_back(MakeActive(records, row, moves[i], moved, correction));
                 group.Place.Take(elements.back().Place);
                 if (firstSwitched) group.SwitchedPlace.Take(elements.back().Place);
@@ -208,22 +233,9 @@ int64_t FreshRowDelta(const RowRecords& records, int32_t row, const ElementMove*
 {
     CollectGroups(records, row, moves, count, false, scratch);
     window = NowWindow(scratch.groups);
-    const PairSum pairs(records, row, false, scratch);
-    const std::vector<TrialGroup>& groups = scratch.groups;
-    int64_t sum = 0;
-    for (size_t g = 0; g < groups.size(); ++g) {
-        for (size_t h = 0; h < g; ++h)
-            if (groups[g].Place.Near(groups[h].Place))
-                sum += pairs.Between(groups[h].Begin, groups[h].End, groups[g].Begin,
-                                     groups[g].End);
-        sum += pairs.AgainstRest(groups[g].Begin, groups[g].End, groups[g].Place);
-    }
-    return sum;
+    return PairSum(records, row, false, scratch).Run();
 }
 
-// Pairs in one group move alike in the trial; pairs of two elements the switch did not move
-// moved alike in the step. So a group meets an earlier one only where one of the two elements
-// is switched, and only the switched elements meet the rest.
 int64_t RowDeltaCorrection(const RowRecords& records, int32_t row, const ElementMove* moves,
                            uint32_t count, RowWindow& window, RowScratch& scratch)
 {
@@ -234,22 +246,7 @@ int64_t RowDeltaCorrection(const RowRecords& records, int32_t row, const Element
         return 0;
     CollectGroups(records, row, moves, count, true, scratch);
     window = NowWindow(scratch.groups);
-    const PairSum pairs(records, row, true, scratch);
-    const std::vector<TrialGroup>& groups = scratch.groups;
-    int64_t sum = 0;
-    for (size_t g = 0; g < groups.size(); ++g) {
-        const TrialGroup& group = groups[g];
-        for (size_t h = 0; h < g; ++h) {
-            const TrialGroup& earlier = groups[h];
-            if (!group.Place.Near(earlier.Place)) continue;
-            sum += pairs.Between(earlier.Begin, earlier.Switched, group.Begin, group.End);
-            sum += pairs.Between(earlier.Switched, earlier.End, group.Begin, group.Switched);
-        }
-        sum += pairs.AgainstSwitched(group);
-        if (group.Switched > group.Begin)
-            sum += pairs.AgainstRest(group.Begin, group.Switched, group.SwitchedPlace);
-    }
-    return sum;
+    return PairSum(records, row, true, scratch).Run();
 }
 
 }  // namespace qv

@@ -20,7 +20,7 @@ struct ActiveElement {
 };
 
 // Elements [Begin, End) that the trial moves alike; those before Switched are moved by the
-// pass's switch too.
+// pass's switch too (for a fresh count, all of them).
 struct TrialGroup {
     uint32_t Begin, Switched, End;
     Whereabouts Place, SwitchedPlace;
