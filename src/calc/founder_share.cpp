@@ -84,7 +84,8 @@ void FounderShares::Finish(int32_t person)
     bool tree = true;
     for (int32_t parent : {father, mother})
         tree = tree && (parent < 0 || m_shape[parent] == Shape::Tree);
-    if (tree && father >= 0 && mother >= 0) tree = father != mother && !ShareAncestor(father, mother);
+    if (tree && father >= 0 && mother >= 0)
+        tree = father != mother && !ShareAncestor(father, mother);
     m_shape[person] = tree ? Shape::Tree : Shape::Collapsed;
     if (!tree) return;
     double q = FounderWeight(m_graph, person);

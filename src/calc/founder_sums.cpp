@@ -111,9 +111,9 @@ bool FounderSums::SumRootSides(const FamilyGraph& graph, const std::vector<TPers
         terms.push_back(q * HalvingSum(results[p].DirectUp));
     }
     if (terms.empty()) return true;
-    size_t rowWords = blockWords ? blockWords
-                                 : std::clamp<size_t>(kRowBytesTotal / 8 / graph.Size(), 1,
-                                                      kMostWordsPerRow);
+    size_t rowWords =
+        blockWords ? blockWords
+                   : std::clamp<size_t>(kRowBytesTotal / 8 / graph.Size(), 1, kMostWordsPerRow);
     rowWords = std::min(rowWords, (terms.size() + 63) / 64);
     const size_t blockBits = rowWords * 64;
     std::vector<uint64_t> rows(static_cast<size_t>(graph.Size()) * rowWords);
