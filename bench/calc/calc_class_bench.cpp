@@ -116,8 +116,8 @@ void BM_ClosedPopulationPathMetrics(benchmark::State& state)
 // The dense population of the batch tool's large hostile-input runs: 2,000 persons per
 // generation, every couple's ancestry nearly the whole population above it. The turning
 // weights cost the sum of the parents' ancestries, so the time grows with the square of the
-// generations; 50 generations (100,000 persons) take minutes, shown with progress and
-// cancellable. The argument is the number of generations.
+// generations; 50 generations (100,000 persons) take about 25 minutes of processor time,
+// shown with progress and cancellable. The argument is the number of generations.
 void BM_DensePopulationAllMetrics(benchmark::State& state)
 {
     const TAhnenData data = bench::ClosedPopulation(2000, static_cast<int>(state.range(0)));

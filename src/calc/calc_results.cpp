@@ -109,14 +109,16 @@ bool TCalcClass::EnsureFX(int32_t person, WalkGuard& guard)
     return m_inbreeding.ComputeFX(person, guard);
 }
 
-bool TCalcClass::EnsureC(int32_t person, WalkGuard&)
+bool TCalcClass::EnsureC(int32_t person, WalkGuard& guard)
 {
     if (!HasRoot() || m_results[person].CDone) return true;
     // The founder share reads the root's direct lines; they may be missing when the
     // generation tables were cancelled after the root changed.
     EnsureDirectPaths();
     if (!m_founderShares) m_founderShares.emplace(m_graph, m_results);
-    m_results[person].C = m_founderShares->C(person);
+    std::optional<double> c = m_founderShares->C(person, guard);
+    if (!c) return false;
+    m_results[person].C = *c;
     m_results[person].CDone = true;
     return true;
 }

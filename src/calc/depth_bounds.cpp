@@ -46,6 +46,7 @@ std::vector<int32_t> GenerationsBelow(const FamilyGraph& graph)
 DepthBounds::DepthBounds(const FamilyGraph& graph)
     : m_below(GenerationsBelow(graph)), m_ancestryMost(graph.Size(), kUnboundedDepth)
 {
+    if (!m_below.empty()) m_mostBelow = *std::max_element(m_below.begin(), m_below.end());
     const int32_t n = graph.Size();
     std::vector<int32_t> waiting(n, 0), ready;
     int32_t parents[2];

@@ -25,12 +25,15 @@ public:
     int32_t Below(int32_t person) const { return m_below[person]; }
     const std::vector<int32_t>& BelowAll() const { return m_below; }
     int32_t AncestryMost(int32_t person) const { return m_ancestryMost[person]; }
+    // The largest Below of all persons: a bound at or above it leaves nobody out.
+    int32_t MostBelow() const { return m_mostBelow; }
     // The bound for the common ancestors of x and y.
     int32_t Common(int32_t x, int32_t y) const;
 
 private:
     std::vector<int32_t> m_below;
     std::vector<int32_t> m_ancestryMost;
+    int32_t m_mostBelow = 0;
 };
 
 }  // namespace qv

@@ -45,10 +45,15 @@ FounderShares::FounderShares(const FamilyGraph& graph, const std::vector<TPerson
 {
 }
 
-double FounderShares::C(int32_t person)
+std::optional<double> FounderShares::C(int32_t person, WalkGuard& guard)
 {
     Resolve(person);
     if (m_shape[person] == Shape::Tree) return m_rootSum[person] * m_ownSum[person];
+    if (!m_collapsed) {
+        m_collapsed = FounderSums::Compute(m_graph, m_results, guard);
+        if (!m_collapsed) return std::nullopt;
+    }
+    if (m_collapsed->Exact(person)) return m_collapsed->C(person);
     return ComputeC(m_graph, person, m_results);
 }
 
@@ -79,7 +84,8 @@ void FounderShares::Finish(int32_t person)
     bool tree = true;
     for (int32_t parent : {father, mother})
         tree = tree && (parent < 0 || m_shape[parent] == Shape::Tree);
-    if (tree && father >= 0 && mother >= 0) tree = father != mother && !ShareAncestor(father, mother);
+    if (tree && father >= 0 && mother >= 0)
+        tree = father != mother && !ShareAncestor(father, mother);
     m_shape[person] = tree ? Shape::Tree : Shape::Collapsed;
     if (!tree) return;
     double q = FounderWeight(m_graph, person);

@@ -2,14 +2,17 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "calc/depth_bounds.h"
+#include "calc/founder_sums.h"
 #include "calc/person_result.h"
 
 namespace qv {
 
 class FamilyGraph;
+class WalkGuard;
 
 // S1 · S2 over the founders i (persons missing a parent, each missing parent weighing ½)
 // who are ancestors (or self) of both person and root: S1 sums the root's direct lines to
@@ -19,12 +22,15 @@ double ComputeC(const FamilyGraph& graph, int32_t person,
 
 // ComputeC for many persons of one root. Where nobody occurs twice in a person's ancestry,
 // both sums follow from the parents' sums, so a long chain costs a step per person rather
-// than its whole ancestry each; elsewhere ComputeC walks the ancestry. The results' DirectUp
-// must be complete and stay unchanged while the object lives.
+// than its whole ancestry each. Where the ancestry collapses, the first such person has the
+// sums of every person computed at once (founder_sums.h); only those it cannot give exactly
+// walk their ancestry. The results' DirectUp must be complete and stay unchanged while the
+// object lives.
 class FounderShares {
 public:
     FounderShares(const FamilyGraph& graph, const std::vector<TPersonResult>& results);
-    double C(int32_t person);
+    // Nothing when the guard stopped.
+    std::optional<double> C(int32_t person, WalkGuard& guard);
 
 private:
     enum class Shape : uint8_t { Unknown, Open, Tree, Collapsed };
@@ -42,6 +48,7 @@ private:
     std::vector<double> m_rootSum;
     std::vector<double> m_ownSum;
     std::vector<uint8_t> m_mark;
+    std::optional<FounderSums> m_collapsed;
 };
 
 }  // namespace qv

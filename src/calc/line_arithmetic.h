@@ -32,6 +32,14 @@ struct ExactCounts {
     static uint64_t AddTriple(Value& into, const Value& c, const Value& a, const Value& b,
                               Value& scratch)
     {
+        // Lines of one length each, as in a population with clear generations: a * b is one
+        // entry, and c is added once, shifted and scaled.
+        if (a.Stored().size() == 1 && b.Stored().size() == 1) {
+            uint64_t product =
+                static_cast<uint64_t>(a.Stored()[0]) * static_cast<uint64_t>(b.Stored()[0]);
+            into.AddShifted(c, a.Offset() + b.Offset(), static_cast<int64_t>(product));
+            return 1 + c.Stored().size();
+        }
         scratch.Clear();
         scratch.AddProduct(a, b);
         into.AddProduct(c, scratch);

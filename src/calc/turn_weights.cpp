@@ -251,7 +251,10 @@ typename TurnWeights<Arithmetic>::Lines& TurnWeights<Arithmetic>::Pass(int32_t s
         if (&lines != keep && Holds(lines, start, down, bound)) return lines;
     int index = keep ? (keep == &m_lines[0] ? 1 : 0) : 1 - m_newerPass;
     m_newerPass = index;
-    work += m_lines[index].Run(m_links, start, down, &m_depth->BelowAll(), bound);
+    // In a dense population every ancestor lies within the bound; checking each is wasted.
+    const std::vector<int32_t>* below =
+        bound >= m_depth->MostBelow() ? nullptr : &m_depth->BelowAll();
+    work += m_lines[index].Run(m_links, start, down, below, bound);
     return m_lines[index];
 }
 
