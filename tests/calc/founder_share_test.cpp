@@ -8,23 +8,15 @@
 #include "calc/family_graph.h"
 #include "calc/walk_guard.h"
 #include "pedigree_builder.h"
+#include "root_lines.h"
 
 namespace qv {
 namespace {
 
-// Every person's DirectUp for the root, as the engine keeps them.
-std::vector<TPersonResult> RootLines(const FamilyGraph& graph, int32_t root)
-{
-    std::vector<TPersonResult> results(graph.Size());
-    std::vector<CountArray> up = CountDirectUp(graph, root);
-    for (int32_t p = 0; p < graph.Size(); ++p) results[p].DirectUp = std::move(up[p]);
-    return results;
-}
-
 void ExpectSameAsWalking(const TAhnenData& data, int32_t root)
 {
     FamilyGraph graph(data);
-    std::vector<TPersonResult> results = RootLines(graph, root);
+    std::vector<TPersonResult> results = test::RootLines(graph, root);
     FounderShares shares(graph, results);
     WalkGuard never;
     // From the youngest down, so later persons find their ancestors settled, and again.

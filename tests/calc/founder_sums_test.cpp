@@ -13,17 +13,10 @@
 #include "calc/founder_share.h"
 #include "calc/walk_guard.h"
 #include "pedigree_builder.h"
+#include "root_lines.h"
 
 namespace qv {
 namespace {
-
-std::vector<TPersonResult> LinesFromRoot(const FamilyGraph& graph, int32_t root)
-{
-    std::vector<TPersonResult> results(graph.Size());
-    std::vector<CountArray> up = CountDirectUp(graph, root);
-    for (int32_t p = 0; p < graph.Size(); ++p) results[p].DirectUp = std::move(up[p]);
-    return results;
-}
 
 // The same double, bit for bit: the printed fraction of "c" shows every bit.
 bool SameBits(double a, double b)
@@ -51,7 +44,7 @@ TAhnenData Population(int width, int generations, uint32_t seed)
 int ExpectWalkedValuesWhereExact(const TAhnenData& data, int32_t root, size_t blockWords = 0)
 {
     FamilyGraph graph(data);
-    std::vector<TPersonResult> results = LinesFromRoot(graph, root);
+    std::vector<TPersonResult> results = test::RootLines(graph, root);
     WalkGuard never;
     std::optional<FounderSums> sums = FounderSums::Compute(graph, results, never, blockWords);
     EXPECT_TRUE(sums.has_value());
@@ -107,7 +100,7 @@ TEST(FounderSums, FoundersAreAddedInPersonOrder)
     int64_t person = b.Add('M', b.Add('M', a, bFounder), b.Add('F', a, d));
     TAhnenData data = b.Build();
     FamilyGraph graph(data);
-    std::vector<TPersonResult> results = LinesFromRoot(graph, static_cast<int32_t>(root));
+    std::vector<TPersonResult> results = test::RootLines(graph, static_cast<int32_t>(root));
     WalkGuard never;
     std::optional<FounderSums> sums = FounderSums::Compute(graph, results, never);
     ASSERT_TRUE(sums && sums->Exact(static_cast<int32_t>(person)));
@@ -130,7 +123,7 @@ TEST(FounderSums, DeepCollapsedAncestryIsLeftToTheWalk)
     }
     TAhnenData data = b.Build();
     FamilyGraph graph(data);
-    std::vector<TPersonResult> results = LinesFromRoot(graph, static_cast<int32_t>(man));
+    std::vector<TPersonResult> results = test::RootLines(graph, static_cast<int32_t>(man));
     WalkGuard never;
     std::optional<FounderSums> sums = FounderSums::Compute(graph, results, never);
     ASSERT_TRUE(sums);
@@ -151,7 +144,7 @@ TEST(FounderSums, CyclicAncestryOfAnotherPersonIsNotExact)
     TAhnenData data = b.Build();
     data.Persons[a].ParentFamily = data.Persons[child].ParentFamily;
     FamilyGraph graph(data);
-    std::vector<TPersonResult> results = LinesFromRoot(graph, static_cast<int32_t>(root));
+    std::vector<TPersonResult> results = test::RootLines(graph, static_cast<int32_t>(root));
     WalkGuard never;
     std::optional<FounderSums> sums = FounderSums::Compute(graph, results, never);
     ASSERT_TRUE(sums);
@@ -165,7 +158,7 @@ TEST(FounderSums, CancelLeavesTheSharesToBeComputedLater)
     TAhnenData data = Population(1000, 16, 3);
     FamilyGraph graph(data);
     int32_t root = graph.Size() - 1;
-    std::vector<TPersonResult> results = LinesFromRoot(graph, root);
+    std::vector<TPersonResult> results = test::RootLines(graph, root);
     int asked = 0;
     ProgressCallback cancel = [&](const std::string&, int64_t, int64_t) {
         ++asked;
