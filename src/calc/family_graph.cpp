@@ -109,6 +109,43 @@ std::vector<uint8_t> WithAncestors(const FamilyGraph& graph, const std::vector<u
     return marked;
 }
 
+int DistinctParents(const FamilyGraph& graph, int32_t person, int32_t (&parents)[2])
+{
+    int n = 0;
+    if (graph.Father(person) >= 0) parents[n++] = graph.Father(person);
+    if (graph.Mother(person) >= 0 && graph.Mother(person) != graph.Father(person))
+        parents[n++] = graph.Mother(person);
+    return n;
+}
+
+// Kahn's method from the persons without parents down; the children are gathered from the
+// parent links themselves, so persons on or below a cycle never become ready.
+std::vector<int32_t> AcyclicParentsFirst(const FamilyGraph& graph)
+{
+    const int32_t n = graph.Size();
+    std::vector<uint32_t> start(n + 1, 0);
+    std::vector<int32_t> waiting(n, 0), ready;
+    int32_t parents[2];
+    for (int32_t p = 0; p < n; ++p) {
+        waiting[p] = DistinctParents(graph, p, parents);
+        for (int i = 0; i < waiting[p]; ++i) ++start[parents[i] + 1];
+    }
+    for (int32_t p = 0; p < n; ++p) start[p + 1] += start[p];
+    std::vector<int32_t> children(start[n]);
+    std::vector<uint32_t> fill(start.begin(), start.end() - 1);
+    for (int32_t p = 0; p < n; ++p)
+        for (int i = 0, k = DistinctParents(graph, p, parents); i < k; ++i)
+            children[fill[parents[i]]++] = p;
+    for (int32_t p = 0; p < n; ++p)
+        if (waiting[p] == 0) ready.push_back(p);
+    for (size_t next = 0; next < ready.size(); ++next) {
+        int32_t p = ready[next];
+        for (uint32_t c = start[p]; c < start[p + 1]; ++c)
+            if (--waiting[children[c]] == 0) ready.push_back(children[c]);
+    }
+    return ready;
+}
+
 std::vector<int32_t> DescendantsParentsFirst(const FamilyGraph& graph, int32_t start)
 {
     std::vector<uint8_t> seen(graph.Size(), 0);

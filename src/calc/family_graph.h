@@ -44,6 +44,11 @@ std::vector<int32_t> AncestorsChildrenFirst(const FamilyGraph& graph, int32_t st
                                             std::vector<uint8_t>& seen);
 // Flags of the flagged persons and all their ancestors.
 std::vector<uint8_t> WithAncestors(const FamilyGraph& graph, const std::vector<uint8_t>& persons);
+// The parents of a person, each once (a person may be both father and mother); returns how many.
+int DistinctParents(const FamilyGraph& graph, int32_t person, int32_t (&parents)[2]);
+// Every person whose ancestry holds no cycle, each after its parents; persons on or below a
+// cycle are left out.
+std::vector<int32_t> AcyclicParentsFirst(const FamilyGraph& graph);
 // start and all its descendants, each after its parents.
 std::vector<int32_t> DescendantsParentsFirst(const FamilyGraph& graph, int32_t start);
 

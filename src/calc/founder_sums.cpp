@@ -19,44 +19,6 @@ constexpr size_t kMostWordsPerRow = 64;
 constexpr int32_t kDeepest = 1000;
 constexpr double kExactUnits = 9007199254740992.0;  // 2^53
 
-// The parents of a person, each once (a person may be both father and mother).
-int DistinctParents(const FamilyGraph& graph, int32_t person, int32_t (&parents)[2])
-{
-    int n = 0;
-    if (graph.Father(person) >= 0) parents[n++] = graph.Father(person);
-    if (graph.Mother(person) >= 0 && graph.Mother(person) != graph.Father(person))
-        parents[n++] = graph.Mother(person);
-    return n;
-}
-
-// Kahn's method from the persons without parents down; the children are gathered from the
-// parent links themselves. Persons on or below a cycle never become ready.
-std::vector<int32_t> ParentsFirst(const FamilyGraph& graph)
-{
-    const int32_t n = graph.Size();
-    std::vector<uint32_t> start(n + 1, 0);
-    std::vector<int32_t> waiting(n, 0), ready;
-    int32_t parents[2];
-    for (int32_t p = 0; p < n; ++p) {
-        waiting[p] = DistinctParents(graph, p, parents);
-        for (int i = 0; i < waiting[p]; ++i) ++start[parents[i] + 1];
-    }
-    for (int32_t p = 0; p < n; ++p) start[p + 1] += start[p];
-    std::vector<int32_t> children(start[n]);
-    std::vector<uint32_t> fill(start.begin(), start.end() - 1);
-    for (int32_t p = 0; p < n; ++p)
-        for (int i = 0, k = DistinctParents(graph, p, parents); i < k; ++i)
-            children[fill[parents[i]]++] = p;
-    for (int32_t p = 0; p < n; ++p)
-        if (waiting[p] == 0) ready.push_back(p);
-    for (size_t next = 0; next < ready.size(); ++next) {
-        int32_t p = ready[next];
-        for (uint32_t c = start[p]; c < start[p + 1]; ++c)
-            if (--waiting[children[c]] == 0) ready.push_back(children[c]);
-    }
-    return ready;
-}
-
 // ½ for each missing parent, where the person is the root or its ancestor; else 0.
 double CountedWeight(const FamilyGraph& graph, const std::vector<TPersonResult>& results,
                      int32_t person)
@@ -72,7 +34,7 @@ std::optional<FounderSums> FounderSums::Compute(const FamilyGraph& graph,
                                                 WalkGuard& guard, size_t blockWords)
 {
     FounderSums sums;
-    sums.m_order = ParentsFirst(graph);
+    sums.m_order = AcyclicParentsFirst(graph);
     sums.m_rootSide.assign(graph.Size(), 0.0);
     sums.m_ownSide.assign(graph.Size(), 0.0);
     sums.m_exact.assign(graph.Size(), 0);

@@ -62,6 +62,9 @@ bool InbreedingCalculator::ComputeFW(int32_t person, WalkGuard& guard)
     if (m_results[person].FWDone ||
         TakeFromSibling(person, &TPersonResult::FW, &TPersonResult::FWDone, false))
         return true;
+    if (!Sweep(m_fw.Links(), m_fwSwept, &TPersonResult::FW, &TPersonResult::FWDone, guard))
+        return false;
+    if (m_results[person].FWDone) return true;
     return Finish(m_fw, person, &TPersonResult::FW, &TPersonResult::FWDone, guard);
 }
 
@@ -70,6 +73,9 @@ bool InbreedingCalculator::ComputeFX(int32_t person, WalkGuard& guard)
     if (m_results[person].FXDone ||
         TakeFromSibling(person, &TPersonResult::FX, &TPersonResult::FXDone, true))
         return true;
+    if (!Sweep(m_fx.Links(), m_fxSwept, &TPersonResult::FX, &TPersonResult::FXDone, guard))
+        return false;
+    if (m_results[person].FXDone) return true;
     return Finish(m_fx, person, &TPersonResult::FX, &TPersonResult::FXDone, guard);
 }
 
@@ -89,6 +95,24 @@ bool InbreedingCalculator::Finish(TurnWeights<HalvedSums>& weights, int32_t pers
     }
     if (outcome == WeightOutcome::Cyclic) throw Error(CycleMessage(m_data, weights.CyclePerson()));
     return outcome == WeightOutcome::Done;
+}
+
+// False only when the guard stopped the sweep; values already known stay as they are.
+bool InbreedingCalculator::Sweep(const FamilyLinks& links, bool& swept, double TPersonResult::*value,
+                                 bool TPersonResult::*done, WalkGuard& guard)
+{
+    if (swept) return true;
+    SweptCoefficients sweep;
+    SweepOutcome outcome = SweepCoefficients(links, guard, sweep);
+    if (outcome == SweepOutcome::Stopped) return false;
+    swept = true;
+    if (outcome == SweepOutcome::Declined) return true;
+    for (size_t p = 0; p < m_results.size(); ++p) {
+        if (!sweep.covered[p] || m_results[p].*done) continue;
+        m_results[p].*value = sweep.value[p];
+        m_results[p].*done = true;
+    }
+    return true;
 }
 
 // Full siblings share the value (for X only siblings of the same sex).

@@ -7,6 +7,7 @@
 
 #include "calc/family_links.h"
 #include "calc/inbreeding_enumeration.h"
+#include "calc/kinship_sweep.h"
 #include "calc/line_arithmetic.h"
 #include "calc/person_result.h"
 #include "calc/turn_weights.h"
@@ -32,7 +33,8 @@ public:
     // the same sums in doubles. A cyclic ancestry is walked path by path.
     bool ComputeF(int32_t person, WalkGuard& guard);
     // With it: a path turning at x adds (FW(x) + 1) / 2^n. A full sibling's value is taken
-    // over. Throws Error for a cyclic ancestry.
+    // over; the first call computes every person it can at once (kinship_sweep.h). Throws
+    // Error for a cyclic ancestry.
     bool ComputeFW(int32_t person, WalkGuard& guard);
     // The X-chromosome coefficient along X-inheritance steps; 1 for a male person.
     bool ComputeFX(int32_t person, WalkGuard& guard);
@@ -43,6 +45,8 @@ private:
                          bool sameSex);
     bool Finish(TurnWeights<HalvedSums>& weights, int32_t person, double TPersonResult::*value,
                 bool TPersonResult::*done, WalkGuard& guard);
+    bool Sweep(const FamilyLinks& links, bool& swept, double TPersonResult::*value,
+               bool TPersonResult::*done, WalkGuard& guard);
 
     const TAhnenData& m_data;
     const FamilyGraph& m_graph;
@@ -52,6 +56,10 @@ private:
     TurnWeights<HalvedSums> m_fSums;
     TurnWeights<HalvedSums> m_fw;
     TurnWeights<HalvedSums> m_fx;
+    // Whether the sweep over all persons has been tried (it gives up on very wide or odd data,
+    // and then the turning weights compute the persons one by one).
+    bool m_fwSwept = false;
+    bool m_fxSwept = false;
     InbreedingEnumerator m_walker;
 };
 
