@@ -45,7 +45,7 @@ uint64_t* CountArray::Cover(int64_t first, int64_t end)
     return reinterpret_cast<uint64_t*>(m_values.data()) + (first - m_offset);
 }
 
-void CountArray::AddShifted(const CountArray& other, int64_t shift, int64_t factor)
+void CountArray::AddShiftedGrowing(const CountArray& other, int64_t shift, int64_t factor)
 {
     if (other.Empty()) return;
     uint64_t* target = Cover(other.m_offset + shift, other.Size() + shift);

@@ -43,7 +43,19 @@ public:
     }
     // Adds factor times other's entry i to entry i + shift for every i; an empty other
     // changes nothing.
-    void AddShifted(const CountArray& other, int64_t shift, int64_t factor = 1);
+    void AddShifted(const CountArray& other, int64_t shift, int64_t factor = 1)
+    {
+        // Lines of one length each, as in a population with clear generations, mostly land
+        // on an entry already stored: no call, no growing.
+        if (other.m_values.size() == 1 && !m_values.empty()) {
+            int64_t i = other.m_offset + shift - m_offset;
+            if (i >= 0 && i < static_cast<int64_t>(m_values.size())) {
+                m_values[i] = WrapAdd(m_values[i], WrapMul(factor, other.m_values[0]));
+                return;
+            }
+        }
+        AddShiftedGrowing(other, shift, factor);
+    }
     // Adds the product of a and b as polynomials in the length: a[i] * b[j] to entry i + j.
     void AddProduct(const CountArray& a, const CountArray& b);
     // Drops the zero entries at both ends, so an array of zeros becomes empty.
@@ -62,6 +74,7 @@ public:
 private:
     friend CountArray CarryHalves(const CountArray& a);
     void Grow(int64_t index, int64_t count);
+    void AddShiftedGrowing(const CountArray& other, int64_t shift, int64_t factor);
     // Makes entries first to end - 1 stored (new ones 0); returns where entry first lies.
     uint64_t* Cover(int64_t first, int64_t end);
 

@@ -44,6 +44,25 @@ FamilyLinks::FamilyLinks(const FamilyGraph& graph, bool x)
     for (int32_t parent = 0; parent < graph.Size(); ++parent)
         for (int32_t child : graph.Children(parent)) AddDown(child, parent);
     for (int32_t p = 0; p < graph.Size(); ++p) m_same[p] = SameLinks(Up(p), Down(p));
+    Rank();
+}
+
+void FamilyLinks::Rank()
+{
+    m_byRank = AcyclicParentsFirst(m_graph);
+    m_rank.assign(m_graph.Size(), -1);
+    for (size_t r = 0; r < m_byRank.size(); ++r) m_rank[m_byRank[r]] = static_cast<int32_t>(r);
+    m_rankedUp.resize(2 * m_byRank.size());
+    m_rankedDown.resize(2 * m_byRank.size());
+    for (size_t r = 0; r < m_byRank.size(); ++r) {
+        for (auto [from, to] : {std::pair{&m_up, &m_rankedUp}, std::pair{&m_down, &m_rankedDown}}) {
+            for (size_t i = 0; i < 2; ++i) {
+                ParentLink link = (*from)[2 * static_cast<size_t>(m_byRank[r]) + i];
+                if (link.count > 0) link.parent = m_rank[link.parent];
+                (*to)[2 * r + i] = link;
+            }
+        }
+    }
 }
 
 void FamilyLinks::AddUp(int32_t person, int32_t parent, bool toMother)

@@ -43,7 +43,23 @@ public:
     // and down from it are the same, given the same holds for the ancestors).
     bool SameBothWays(int32_t person) const { return m_same[person] != 0; }
 
+    // A numbering of the persons whose ancestry holds no cycle, each after its parents (-1 for
+    // the others), with the steps in that numbering: a walk up an ancestry can then go through
+    // it in falling numbers, in memory order.
+    int32_t Rank(int32_t person) const { return m_rank[person]; }
+    int32_t PersonAt(int32_t rank) const { return m_byRank[rank]; }
+    int32_t Ranked() const { return static_cast<int32_t>(m_byRank.size()); }
+    std::span<const ParentLink> RankedUp(int32_t rank) const
+    {
+        return {m_rankedUp.data() + 2 * rank, m_upCount[m_byRank[rank]]};
+    }
+    std::span<const ParentLink> RankedDown(int32_t rank) const
+    {
+        return {m_rankedDown.data() + 2 * rank, m_downCount[m_byRank[rank]]};
+    }
+
 private:
+    void Rank();
     void AddUp(int32_t person, int32_t parent, bool toMother);
     void AddDown(int32_t person, int32_t parent);
 
@@ -54,6 +70,10 @@ private:
     std::vector<ParentLink> m_down;
     std::vector<uint8_t> m_downCount;
     std::vector<uint8_t> m_same;
+    std::vector<int32_t> m_rank;
+    std::vector<int32_t> m_byRank;
+    std::vector<ParentLink> m_rankedUp;
+    std::vector<ParentLink> m_rankedDown;
 };
 
 }  // namespace qv

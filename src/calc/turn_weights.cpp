@@ -229,7 +229,7 @@ uint64_t TurnWeights<Arithmetic>::SumPaths(int32_t from, int32_t to, Value& sum)
     const Lines& large = upSmaller ? down : up;
     for (size_t i = 0; i < small.Persons().size(); ++i) {
         int32_t ancestor = small.Persons()[i];
-        const Value* other = large.Find(ancestor);
+        const Value* other = large.Find(m_links, ancestor);
         if (!other || Arithmetic::IsZero(m_weight[ancestor])) continue;
         const Value& mine = small.Lines(i);
         work += Arithmetic::AddTriple(sum, m_weight[ancestor], upSmaller ? mine : *other,
