@@ -106,6 +106,7 @@ bool TCalcClass::ComputeTables()
 
 bool TCalcClass::RunPersonWork(uint16_t flags)
 {
+    if (flags & (kCalcFW | kCalcFX)) m_inbreeding.PlanSweeps(m_required);
     if ((flags & kCalcF) &&
         !ForRequired("Berechne <f>", &TPersonResult::FDone, &TCalcClass::EnsureF))
         return false;

@@ -33,11 +33,13 @@ public:
     // the same sums in doubles. A cyclic ancestry is walked path by path.
     bool ComputeF(int32_t person, WalkGuard& guard);
     // With it: a path turning at x adds (FW(x) + 1) / 2^n. A full sibling's value is taken
-    // over; the first call computes every person it can at once (kinship_sweep.h). Throws
-    // Error for a cyclic ancestry.
+    // over. Throws Error for a cyclic ancestry.
     bool ComputeFW(int32_t person, WalkGuard& guard);
     // The X-chromosome coefficient along X-inheritance steps; 1 for a male person.
     bool ComputeFX(int32_t person, WalkGuard& guard);
+    // Before FW and FX of many persons: lets the first of them compute every person at once
+    // where that is cheaper than the turning weights (kinship_sweep.h).
+    void PlanSweeps(const std::vector<bool>& required);
 
 private:
     bool CountsCannotWrap(int32_t person, const CountArray& paths) const;
@@ -45,7 +47,7 @@ private:
                          bool sameSex);
     bool Finish(TurnWeights<HalvedSums>& weights, int32_t person, double TPersonResult::*value,
                 bool TPersonResult::*done, WalkGuard& guard);
-    bool Sweep(const FamilyLinks& links, bool& swept, double TPersonResult::*value,
+    bool Sweep(const FamilyLinks& links, bool pays, bool& swept, double TPersonResult::*value,
                bool TPersonResult::*done, WalkGuard& guard);
 
     const TAhnenData& m_data;
@@ -56,8 +58,11 @@ private:
     TurnWeights<HalvedSums> m_fSums;
     TurnWeights<HalvedSums> m_fw;
     TurnWeights<HalvedSums> m_fx;
-    // Whether the sweep over all persons has been tried (it gives up on very wide or odd data,
-    // and then the turning weights compute the persons one by one).
+    // Whether the sweep over all persons is to be tried (PlanSweeps), and whether it has been
+    // (it gives up on very wide or odd data; the turning weights then compute the persons one
+    // by one).
+    bool m_fwSweepPays = false;
+    bool m_fxSweepPays = false;
     bool m_fwSwept = false;
     bool m_fxSwept = false;
     InbreedingEnumerator m_walker;

@@ -2,9 +2,14 @@
 // square matrix.
 #include "calc/kinship_sweep.h"
 
+#include <sys/mman.h>
+
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <memory>
 #include <span>
+#include <unordered_set>
 
 #include "calc/family_graph.h"
 #include "calc/family_links.h"
@@ -15,6 +20,23 @@ namespace {
 
 constexpr size_t kMatrixBytes = size_t{512} << 20;
 constexpr size_t kFirstCapacity = 64;
+constexpr size_t kHugePage = size_t{2} << 20;
+
+struct FreeMatrix {
+    void operator()(double* matrix) const { std::free(matrix); }
+};
+using Matrix = std::unique_ptr<double[], FreeMatrix>;
+
+// Every new row also writes a column, a step of a whole row apart each: in huge pages these
+// writes stay within few pages instead of each touching a page of its own.
+Matrix AllocateMatrix(size_t elements)
+{
+    size_t bytes = (elements * sizeof(double) + kHugePage - 1) / kHugePage * kHugePage;
+    void* memory = std::aligned_alloc(kHugePage, bytes);
+    if (!memory) throw std::bad_alloc();
+    madvise(memory, bytes, MADV_HUGEPAGE);
+    return Matrix(static_cast<double*>(memory));
+}
 
 // The persons of the acyclic set, each after its parents and as late as that allows: depth
 // first from each person in turn. A person who marries into a late generation is then
@@ -83,7 +105,7 @@ private:
     std::vector<int32_t> m_live;
     std::vector<int32_t> m_livePosition;
     std::vector<int32_t> m_free;
-    std::vector<double> m_matrix;
+    Matrix m_matrix;
     size_t m_capacity = 0;
     size_t m_used = 0;
 };
@@ -151,10 +173,9 @@ bool Sweep::Grow()
 {
     if (m_capacity >= m_mostLive) return false;
     size_t capacity = std::min(m_mostLive, std::max(kFirstCapacity, m_capacity + m_capacity / 2));
-    std::vector<double> matrix(capacity * capacity);
+    Matrix matrix = AllocateMatrix(capacity * capacity);
     for (size_t row = 0; row < m_used; ++row)
-        std::copy_n(m_matrix.begin() + static_cast<std::ptrdiff_t>(row * m_capacity), m_used,
-                    matrix.begin() + static_cast<std::ptrdiff_t>(row * capacity));
+        std::copy_n(m_matrix.get() + row * m_capacity, m_used, matrix.get() + row * capacity);
     m_matrix = std::move(matrix);
     m_capacity = capacity;
     m_livePosition.resize(capacity, -1);
@@ -172,7 +193,57 @@ void Sweep::Release(int32_t person)
     m_slot[person] = -1;
 }
 
+// The rows a sweep would hold, summed over its persons, without computing any.
+double LiveRowsSummed(const FamilyGraph& graph, const std::vector<int32_t>& order)
+{
+    std::vector<int32_t> remaining(graph.Size(), 0);
+    int32_t parents[2];
+    for (int32_t p : order)
+        for (int i = 0, n = DistinctParents(graph, p, parents); i < n; ++i) ++remaining[parents[i]];
+    double total = 0, live = 0;
+    for (int32_t p : order) {
+        total += live;
+        live += 1;
+        for (int i = 0, n = DistinctParents(graph, p, parents); i < n; ++i)
+            live -= --remaining[parents[i]] == 0;
+        live -= remaining[p] == 0;
+    }
+    return total;
+}
+
+// For each couple among the persons and their ancestors, an upper bound of the sizes of both
+// parents' ancestries: at most one more than the parents' together, and at most the persons
+// ranked before.
+double TurningWorkBound(const FamilyGraph& graph, const std::vector<int32_t>& parentsFirst,
+                        const std::vector<uint8_t>& persons)
+{
+    std::vector<uint8_t> counted = WithAncestors(graph, persons);
+    std::vector<double> ancestry(graph.Size(), 0);
+    std::unordered_set<uint64_t> couples;
+    double total = 0;
+    for (size_t rank = 0; rank < parentsFirst.size(); ++rank) {
+        int32_t p = parentsFirst[rank];
+        int32_t father = graph.Father(p), mother = graph.Mother(p);
+        double sum = 1 + (father >= 0 ? ancestry[father] : 0) + (mother >= 0 ? ancestry[mother] : 0);
+        ancestry[p] = std::min(sum, static_cast<double>(rank + 1));
+        if (!counted[p] || father < 0 || mother < 0) continue;
+        uint64_t key = static_cast<uint64_t>(father) << 32 | static_cast<uint32_t>(mother);
+        if (couples.insert(key).second) total += ancestry[father] + ancestry[mother];
+    }
+    return total;
+}
+
 }  // namespace
+
+bool SweepPays(const FamilyLinks& links, const std::vector<uint8_t>& persons)
+{
+    const FamilyGraph& graph = links.Graph();
+    std::vector<int32_t> parentsFirst = AcyclicParentsFirst(graph);
+    std::vector<uint8_t> acyclic(graph.Size(), 0);
+    for (int32_t p : parentsFirst) acyclic[p] = 1;
+    return LiveRowsSummed(graph, OrderOfNeed(graph, acyclic)) <
+           TurningWorkBound(graph, parentsFirst, persons);
+}
 
 SweepOutcome SweepCoefficients(const FamilyLinks& links, WalkGuard& guard,
                                SweptCoefficients& result, size_t mostLive)

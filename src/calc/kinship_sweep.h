@@ -32,4 +32,11 @@ struct SweptCoefficients {
 SweepOutcome SweepCoefficients(const FamilyLinks& links, WalkGuard& guard,
                                SweptCoefficients& result, size_t mostLive = 0);
 
+// Whether the sweep is likely cheaper than the turning weights of the given persons and their
+// ancestors: the sweep costs the number of live rows summed over all persons; the turning
+// weights cost, for each couple among the ancestors, the sizes of both parents' ancestries
+// (estimated from above). In a shallow or small family, or for a few persons of a large
+// one, the turning weights win.
+bool SweepPays(const FamilyLinks& links, const std::vector<uint8_t>& persons);
+
 }  // namespace qv

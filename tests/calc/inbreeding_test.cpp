@@ -168,6 +168,35 @@ TEST(Inbreeding, EqualsEnumerationOnThousandsOfCollapsedPedigrees)
     }
 }
 
+// Planned for all persons of a deep population, FW and FX come from the kinship sweep: they
+// still equal the walked values, and a full sibling's known value is still taken over.
+TEST(Inbreeding, PlannedForEveryoneOfADeepPopulationEqualsTheWalk)
+{
+    test::PedigreeBuilder b;
+    std::mt19937 random(3);
+    for (int i = 0; i < 40; ++i) b.Add(i % 2 ? 'F' : 'M');
+    for (int64_t g = 1, first = 0; g < 30; ++g, first += 40)
+        for (int i = 0; i < 40; ++i)
+            b.Add(i % 2 ? 'F' : 'M', first + 2 * (random() % 20), first + 2 * (random() % 20) + 1);
+    Fixture f(b.Build());
+    auto last = static_cast<int32_t>(f.graph.Size() - 1);
+    f.results[last].FW = 0.75;  // a value nothing gives: its full siblings must copy it
+    f.results[last].FWDone = true;
+    std::vector<uint8_t> everyone(f.graph.Size(), 1);
+    ASSERT_TRUE(SweepPays(f.blood, everyone));
+    f.calculator.PlanSweeps(std::vector<bool>(f.graph.Size(), true));
+    TurnWeights<HalvedSums> fw(f.blood, true, true), fx(f.x, true, true);
+    for (int32_t p = 0; p < last; ++p) {
+        SCOPED_TRACE(p);
+        WalkGuard guard;
+        ASSERT_EQ(fw.Ensure(p, guard), WeightOutcome::Done);
+        ASSERT_EQ(fx.Ensure(p, guard), WeightOutcome::Done);
+        bool sibling = f.data.Persons[p].ParentFamily == f.data.Persons[last].ParentFamily;
+        EXPECT_NEAR(f.FW(p), sibling ? 0.75 : fw.Coefficient(p), 1e-12);
+        EXPECT_NEAR(f.FX(p), fx.Coefficient(p), 1e-12);
+    }
+}
+
 TEST(Inbreeding, FWhereTheCountsWrapIsTheTrueSum)
 {
     // Forty generations of a closed population of eight: billions of billions of paths

@@ -1,6 +1,8 @@
 // The kinship sweep against the path-by-path coefficients, its odd families, and its limits.
 #include "calc/kinship_sweep.h"
 
+#include <random>
+
 #include <gtest/gtest.h>
 
 #include "calc/family_graph.h"
@@ -154,6 +156,37 @@ TEST(KinshipSweep, StopsWhenAsked)
     SweptCoefficients result;
     EXPECT_EQ(SweepCoefficients(blood, guard, result), SweepOutcome::Stopped);
     EXPECT_EQ(asked, 1);
+}
+
+// A closed population of 200 per generation: each person the child of a random couple of
+// the generation before.
+TAhnenData Village(int generations)
+{
+    PedigreeBuilder b;
+    std::mt19937 random(11);
+    for (int i = 0; i < 200; ++i) b.Add(i % 2 ? 'F' : 'M');
+    for (int64_t g = 1, first = 0; g < generations; ++g, first += 200) {
+        for (int i = 0; i < 200; ++i) {
+            int64_t couple = first + 2 * static_cast<int64_t>(random() % 100);
+            b.Add(i % 2 ? 'F' : 'M', couple, couple + 1);
+        }
+    }
+    return b.Build();
+}
+
+TEST(KinshipSweep, PaysForManyPersonsOfADeepPopulationOnly)
+{
+    auto pays = [](const TAhnenData& data, int64_t only = -1) {
+        FamilyGraph graph(data);
+        FamilyLinks blood(graph, false);
+        std::vector<uint8_t> persons(graph.Size(), only < 0);
+        if (only >= 0) persons[only] = 1;
+        return SweepPays(blood, persons);
+    };
+    TAhnenData deep = Village(40);
+    EXPECT_TRUE(pays(deep));
+    EXPECT_FALSE(pays(deep, 450));
+    EXPECT_FALSE(pays(Village(4)));
 }
 
 }  // namespace
