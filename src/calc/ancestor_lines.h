@@ -23,7 +23,8 @@ public:
 
     // start gets one line of length 0; returns the work done. With below, the walk leaves out
     // the ancestors whose below entry exceeds bound (see depth_bounds.h); the lines to the
-    // others are all counted, since no line to them passes through a person left out.
+    // others are all counted, since no line to them passes through a person left out. Exact
+    // counts scan the ranks (order-free sums); doubles keep the depth-first order.
     uint64_t Run(const FamilyLinks& links, int32_t start, bool down,
                  const std::vector<int32_t>* below = nullptr, int32_t bound = kUnboundedDepth)
     {
@@ -35,7 +36,7 @@ public:
         m_start = start;
         m_down = down;
         m_bound = below ? bound : kUnboundedDepth;
-        m_ranked = links.Rank(start) >= 0;
+        m_ranked = Arithmetic::kOrderFree && links.Rank(start) >= 0;
         if (m_ranked) return Scan(links, below);
         Order(links, below);
         Prepare(m_order.size());

@@ -13,6 +13,8 @@ namespace qv {
 // multiply-adds, for progress.
 struct ExactCounts {
     using Value = CountArray;
+    // Wrapping integer sums come out the same in any order.
+    static constexpr bool kOrderFree = true;
 
     static Value One()
     {
@@ -59,6 +61,8 @@ struct ExactCounts {
 // Doubles: a step of weight w multiplies by 2^-w.
 struct HalvedSums {
     using Value = double;
+    // Each order of the additions rounds in its own way; the walks keep theirs.
+    static constexpr bool kOrderFree = false;
 
     static Value One() { return 1.0; }
     static bool IsZero(Value v) { return v == 0; }
