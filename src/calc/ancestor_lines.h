@@ -125,7 +125,7 @@ private:
                     if (below && (*below)[links.PersonAt(link.parent)] > m_bound) continue;
                     if (m_slot[link.parent] == kAbsent) {
                         m_marks[static_cast<size_t>(link.parent) / 64] |= uint64_t{1}
-                                                                        << (link.parent % 64);
+                                                                          << (link.parent % 64);
                         m_slot[link.parent] = taken++;
                         if (m_values.size() < static_cast<size_t>(taken)) m_values.resize(taken);
                         Arithmetic::Reset(m_values[taken - 1]);

@@ -8,16 +8,6 @@
 namespace qv {
 namespace {
 
-// The parents of a person, each once (a person may be both father and mother).
-int ParentsOf(const FamilyGraph& graph, int32_t person, int32_t (&parents)[2])
-{
-    int n = 0;
-    if (graph.Father(person) >= 0) parents[n++] = graph.Father(person);
-    if (graph.Mother(person) >= 0 && graph.Mother(person) != graph.Father(person))
-        parents[n++] = graph.Mother(person);
-    return n;
-}
-
 // Below by Kahn's method: a person is final once all its children are. Persons left over sit
 // on or above a cycle.
 std::vector<int32_t> GenerationsBelow(const FamilyGraph& graph)
@@ -26,12 +16,12 @@ std::vector<int32_t> GenerationsBelow(const FamilyGraph& graph)
     std::vector<int32_t> below(n, 0), waiting(n, 0), ready;
     int32_t parents[2];
     for (int32_t p = 0; p < n; ++p)
-        for (int i = 0, k = ParentsOf(graph, p, parents); i < k; ++i) ++waiting[parents[i]];
+        for (int i = 0, k = DistinctParents(graph, p, parents); i < k; ++i) ++waiting[parents[i]];
     for (int32_t p = 0; p < n; ++p)
         if (waiting[p] == 0) ready.push_back(p);
     for (size_t next = 0; next < ready.size(); ++next) {
         int32_t child = ready[next];
-        for (int i = 0, k = ParentsOf(graph, child, parents); i < k; ++i) {
+        for (int i = 0, k = DistinctParents(graph, child, parents); i < k; ++i) {
             below[parents[i]] = std::max(below[parents[i]], below[child] + 1);
             if (--waiting[parents[i]] == 0) ready.push_back(parents[i]);
         }
@@ -51,13 +41,13 @@ DepthBounds::DepthBounds(const FamilyGraph& graph)
     std::vector<int32_t> waiting(n, 0), ready;
     int32_t parents[2];
     for (int32_t p = 0; p < n; ++p) {
-        waiting[p] = ParentsOf(graph, p, parents);
+        waiting[p] = DistinctParents(graph, p, parents);
         if (waiting[p] == 0) ready.push_back(p);
     }
     for (size_t next = 0; next < ready.size(); ++next) {
         int32_t p = ready[next];
         int32_t most = m_below[p];
-        for (int i = 0, k = ParentsOf(graph, p, parents); i < k; ++i)
+        for (int i = 0, k = DistinctParents(graph, p, parents); i < k; ++i)
             most = std::max(most, m_ancestryMost[parents[i]]);
         m_ancestryMost[p] = most;
         for (int32_t child : graph.Children(p))

@@ -62,7 +62,8 @@ bool InbreedingCalculator::ComputeFW(int32_t person, WalkGuard& guard)
     if (m_results[person].FWDone ||
         TakeFromSibling(person, &TPersonResult::FW, &TPersonResult::FWDone, false))
         return true;
-    if (!Sweep(m_fw.Links(), m_fwSweepPays, m_fwSwept, &TPersonResult::FW, &TPersonResult::FWDone, guard))
+    if (!Sweep(m_fw.Links(), m_fwSweepPays, m_fwSwept, &TPersonResult::FW, &TPersonResult::FWDone,
+               guard))
         return false;
     if (m_results[person].FWDone) return true;
     return Finish(m_fw, person, &TPersonResult::FW, &TPersonResult::FWDone, guard);
@@ -73,7 +74,8 @@ bool InbreedingCalculator::ComputeFX(int32_t person, WalkGuard& guard)
     if (m_results[person].FXDone ||
         TakeFromSibling(person, &TPersonResult::FX, &TPersonResult::FXDone, true))
         return true;
-    if (!Sweep(m_fx.Links(), m_fxSweepPays, m_fxSwept, &TPersonResult::FX, &TPersonResult::FXDone, guard))
+    if (!Sweep(m_fx.Links(), m_fxSweepPays, m_fxSwept, &TPersonResult::FX, &TPersonResult::FXDone,
+               guard))
         return false;
     if (m_results[person].FXDone) return true;
     return Finish(m_fx, person, &TPersonResult::FX, &TPersonResult::FXDone, guard);

@@ -224,7 +224,8 @@ double TurningWorkBound(const FamilyGraph& graph, const std::vector<int32_t>& pa
     for (size_t rank = 0; rank < parentsFirst.size(); ++rank) {
         int32_t p = parentsFirst[rank];
         int32_t father = graph.Father(p), mother = graph.Mother(p);
-        double sum = 1 + (father >= 0 ? ancestry[father] : 0) + (mother >= 0 ? ancestry[mother] : 0);
+        double sum =
+            1 + (father >= 0 ? ancestry[father] : 0) + (mother >= 0 ? ancestry[mother] : 0);
         ancestry[p] = std::min(sum, static_cast<double>(rank + 1));
         if (!counted[p] || father < 0 || mother < 0) continue;
         uint64_t key = static_cast<uint64_t>(father) << 32 | static_cast<uint32_t>(mother);
@@ -254,7 +255,8 @@ SweepOutcome SweepCoefficients(const FamilyLinks& links, WalkGuard& guard,
     for (int32_t p = 0; p < graph.Size(); ++p)
         if (acyclic[p] && !links.SameBothWays(p)) return SweepOutcome::Declined;
     if (mostLive == 0)
-        mostLive = static_cast<size_t>(std::sqrt(static_cast<double>(kMatrixBytes / sizeof(double))));
+        mostLive =
+            static_cast<size_t>(std::sqrt(static_cast<double>(kMatrixBytes / sizeof(double))));
     std::vector<int32_t> order = OrderOfNeed(graph, acyclic);
     Sweep sweep(links, order, mostLive);
     result.value.assign(graph.Size(), 0.0);
