@@ -1,7 +1,8 @@
 // "Sortierung" of the ancestor chart: which families place the mother before the father. Each
 // pass applies the one switch that helps most, exactly as the straightforward passes
 // (ReferenceAncestorSorter) choose it, but a trial repacks and remeasures only what its switch
-// changes, and the trials of a pass run on every core.
+// changes, a trial whose part of the tree the last applied switch left alone is not packed again,
+// and the trials of a pass run on every core.
 #pragma once
 
 #include <cstdint>
