@@ -36,29 +36,54 @@ AncestorSorter::AncestorSorter(const TAhnenData& data, const TArrayOfBoolean& dr
       m_crossings(m_rowCrossings),
       m_lengths(m_families, data.Persons.size()),
       m_workers(size_t(m_threads)),
-      m_memos(data.Families.size())
+      m_memos(data.Families.size()),
+      m_reaches(data.Families.size())
 {
 }
 
 AncestorSorter::PassStart AncestorSorter::Record(SortingMeasure measure)
 {
-    m_record.Pack(m_input);
-    const std::vector<int32_t>& positions = m_record.Positions();
+    const PackingRecord& before = Current();
+    m_current = 1 - m_current;
+    PackingRecord& record = m_records[m_current];
+    record.Pack(m_input);
+    if (before.Version() != 0) m_changes.Compare(before, record, m_applied);
+    const std::vector<int32_t>& positions = record.Positions();
     if (measure == SortingMeasure::LineLength) {
-        m_lengths.Update(positions, m_record.Extent());
+        m_lengths.Update(positions, record.Extent());
         return {measure, m_lengths.Total(), 0};
     }
     m_crossings.Update(positions, m_threads);
     const int64_t crossings = m_crossings.Total();
     if (measure == SortingMeasure::Crossings) return {measure, double(crossings), crossings};
-    return {measure, double(m_record.Extent().Width), crossings};
+    return {measure, double(record.Extent().Width), crossings};
+}
+
+// A trial that packs as on the previous record: its crossings follow from its memo, and its
+// width is the record's when it was then. kNoWin when it has to be packed after all.
+double AncestorSorter::KeptCost(const PassStart& start, int32_t family, Worker& worker)
+{
+    if (start.measure == SortingMeasure::Crossings && m_crossings.Remembers(m_memos[family]))
+        return double(m_crossings.KeptTotal(m_memos[family], worker.crossings));
+    if (start.measure == SortingMeasure::Width && m_reaches[family].SameExtent)
+        return Current().Extent().Width;
+    return kNoWin;
 }
 
 double AncestorSorter::TrialCost(const PassStart& start, int32_t family, Worker& worker)
 {
+    TrialReach& reach = m_reaches[family];
+    if (m_changes.Keeps(reach, Current(), family)) {
+        const double kept = KeptCost(start, family, worker);
+        if (kept != kNoWin) {
+            reach.Record = Current().Version();
+            return kept;
+        }
+    }
     PackingTrial& trial = worker.trial;
     // The width needs no positions: a width trial places its persons only when it may win.
-    trial.Pack(m_record, m_input, family);
+    trial.Pack(Current(), m_input, family);
+    trial.Reach(reach);
     if (start.measure != SortingMeasure::Width) trial.Place();
     switch (start.measure) {
         case SortingMeasure::LineLength:
@@ -93,7 +118,7 @@ bool AncestorSorter::Pass(SortingMeasure measure, const std::vector<int32_t>& fa
     auto trial = [&](size_t index, int worker) {
         const int32_t family = families[index];
         // A switch that cannot change the packing cannot win either.
-        if (m_record.OrderNode(family) < 0) return;
+        if (Current().OrderNode(family) < 0) return;
         const double cost = TrialCost(start, family, m_workers[worker]);
         if (measure != SortingMeasure::Width) {
             costs[index] = cost;
@@ -116,6 +141,7 @@ bool AncestorSorter::Pass(SortingMeasure measure, const std::vector<int32_t>& fa
         }
     }
     if (bestFamily >= 0) m_switched[bestFamily] = !m_switched[bestFamily];
+    m_applied = bestFamily;
     changed = bestFamily >= 0;
     return true;
 }

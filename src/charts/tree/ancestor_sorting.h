@@ -1,7 +1,8 @@
 // "Sortierung" of the ancestor chart: which families place the mother before the father. Each
 // pass applies the one switch that helps most, exactly as the straightforward passes
 // (ReferenceAncestorSorter) choose it, but a trial repacks and remeasures only what its switch
-// changes, and the trials of a pass run on every core.
+// changes, a trial whose part of the tree the last applied switch left alone is not packed again,
+// and the trials of a pass run on every core.
 #pragma once
 
 #include <cstdint>
@@ -11,6 +12,7 @@
 #include "charts/tree/ancestor_sorting_families.h"
 #include "charts/tree/ancestor_sorting_lengths.h"
 #include "charts/tree/ancestor_sorting_rows.h"
+#include "charts/tree/tetris_vorfahren_changes.h"
 #include "charts/tree/tetris_vorfahren_record.h"
 #include "charts/tree/tetris_vorfahren_trial.h"
 #include "data/progress.h"
@@ -45,7 +47,9 @@ private:
 
     bool Pass(SortingMeasure measure, const std::vector<int32_t>& families, bool& changed);
     PassStart Record(SortingMeasure measure);
+    const PackingRecord& Current() const { return m_records[m_current]; }
     double TrialCost(const PassStart& start, int32_t family, Worker& worker);
+    double KeptCost(const PassStart& start, int32_t family, Worker& worker);
     bool WidthWins(const PassStart& start, int32_t width, int32_t family, Worker& worker);
 
     const AncestorPackingInput& m_input;
@@ -56,10 +60,15 @@ private:
     RowCrossings m_rowCrossings;
     CrossingTracker m_crossings;
     LineLengths m_lengths;
-    PackingRecord m_record;
+    // The pass's record and the previous pass's, and what changed between them.
+    PackingRecord m_records[2];
+    int m_current = 0;
+    PackingChanges m_changes;
+    int32_t m_applied = -1;  // the family the last pass switched, -1 for none
     std::vector<Worker> m_workers;
     // Per family, from its last trial.
     std::vector<CrossingMemo> m_memos;
+    std::vector<TrialReach> m_reaches;
 };
 
 }  // namespace qv

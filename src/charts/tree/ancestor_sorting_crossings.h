@@ -54,6 +54,14 @@ public:
     // run at the same time, but not with Update.
     int64_t TrialTotal(const PackingTrial& trial, CrossingMemo& memo,
                        CrossingScratch& scratch) const;
+    // Whether the memo was left by a trial on the previous record.
+    bool Remembers(const CrossingMemo& memo) const { return memo.Version == m_version - 1; }
+    // The count of a trial known to move every person as the memo's trial did (which the
+    // memo must remember), without the trial.
+    int64_t KeptTotal(CrossingMemo& memo, CrossingScratch& scratch) const
+    {
+        return Carry(memo, scratch);
+    }
 
 private:
     void RowsToMeasure(const PackingTrial& trial, const CrossingMemo* memo,

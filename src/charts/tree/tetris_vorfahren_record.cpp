@@ -3,6 +3,7 @@
 #include "charts/tree/tetris_vorfahren_record.h"
 
 #include <algorithm>
+#include <atomic>
 #include <climits>
 
 namespace qv {
@@ -64,7 +65,9 @@ TetrisNode PackingRecord::NodeSpec(int32_t node) const
 
 void PackingRecord::Pack(const AncestorPackingInput& input)
 {
-    ++m_version;
+    // Unique among all records, so that a trial never takes one record for another.
+    static std::atomic<uint64_t> packings{0};
+    m_version = ++packings;
     m_links = &input.Links;
     m_rows = std::max(input.RowCount, 1);
     m_minDistance = input.MinDistance;

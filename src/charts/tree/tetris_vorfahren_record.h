@@ -19,7 +19,7 @@ public:
     void Pack(const AncestorPackingInput& input);
 
     int32_t NodeCount() const { return int32_t(m_person.size()); }
-    // Counts the packings made, so that trials notice a new one.
+    // Tells the packings of all records apart, so that trials notice a new one.
     uint64_t Version() const { return m_version; }
     int32_t Rows() const { return m_rows; }
     int32_t MinDistance() const { return m_minDistance; }

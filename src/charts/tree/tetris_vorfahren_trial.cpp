@@ -48,6 +48,20 @@ void PackingTrial::Pack(const PackingRecord& record, const AncestorPackingInput&
         m_extent = RootExtent(DirtyContour(0), m_record->Rows());
 }
 
+void PackingTrial::Reach(TrialReach& reach) const
+{
+    reach.Record = m_record->Version();
+    reach.OrderNode = m_frameBegin - 1;
+    reach.FrameEnd = m_frameEnd;
+    reach.SameExtent = m_dirty.empty() || !Has(m_changedMark, 0);
+    reach.Tops.clear();
+    for (int32_t node : m_dirty) {
+        const int32_t below = ParentOf(node);
+        if (Has(m_repackedMark, node) && (below < 0 || !Has(m_repackedMark, below)))
+            reach.Tops.push_back(m_record->PersonOf(node));
+    }
+}
+
 bool PackingTrial::Placed(int64_t person) const
 {
     const int32_t node = m_record->NodeOf(person);

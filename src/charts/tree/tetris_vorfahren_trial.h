@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "charts/tree/tetris_vorfahren_changes.h"
 #include "charts/tree/tetris_vorfahren_record.h"
 
 namespace qv {
@@ -33,6 +34,8 @@ public:
     // The persons whose positions differ from the record's, each once.
     const std::vector<MovedPerson>& Moved() const { return m_moved; }
     TetrisExtent Extent() const { return m_extent; }
+    // What the last Pack read of its record, for PackingChanges::Keeps.
+    void Reach(TrialReach& reach) const;
 
 private:
     struct Visit {
