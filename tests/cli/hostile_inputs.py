@@ -8,10 +8,11 @@ those on a release build):
 
     tests/cli/hostile_inputs.py --cli build/release/src/cli/quilvane-cli --large --memory 8192
 
-metrics on the 100,000-person and 200 MB files computes f, fw and fx of every couple over an
-ancestry of most of the file: about 25 minutes of processor time and 0.95 GB at its peak on
-a release build, with progress on a terminal and Ctrl+C. Give it --timeout 3600, or leave it
-out (--outputs and --only choose).
+metrics on the 100,000-person and 200 MB files counts the paths between every couple's
+parents exactly, over an ancestry of most of the file, for f and the path counts: about 10
+minutes of processor time and 0.93 GB at its peak on a release build (fw and fx take seconds),
+with progress on a terminal and Ctrl+C. Give it --timeout 1800, or leave it out (--outputs and
+--only choose).
 
 A new output is one more row in OUTPUTS (a new chart kind one more line in CHARTS), a new
 input one more entry in small_inputs or large_inputs. --testdata runs the outputs over every shared test file instead, and --wrapper
