@@ -9,7 +9,7 @@ those on a release build):
     tests/cli/hostile_inputs.py --cli build/release/src/cli/quilvane-cli --large --memory 8192
 
 metrics on the 100,000-person and 200 MB files counts the paths between every couple's
-parents exactly, over an ancestry of most of the file, for f and the path counts: about 10
+parents exactly, over an ancestry of most of the file, for f and the path counts: about 9
 minutes of processor time and 0.93 GB at its peak on a release build (fw and fx take seconds),
 with progress on a terminal and Ctrl+C. Give it --timeout 1800, or leave it out (--outputs and
 --only choose).
