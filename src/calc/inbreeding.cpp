@@ -62,7 +62,7 @@ bool InbreedingCalculator::ComputeFW(int32_t person, WalkGuard& guard)
     if (m_results[person].FWDone ||
         TakeFromSibling(person, &TPersonResult::FW, &TPersonResult::FWDone, false))
         return true;
-    if (!Sweep(m_fw.Links(), m_fwSweepPays, m_fwSwept, &TPersonResult::FW, &TPersonResult::FWDone,
+    if (!Sweep(m_fw.Links(), m_sweepPays, m_fwSwept, &TPersonResult::FW, &TPersonResult::FWDone,
                guard))
         return false;
     if (m_results[person].FWDone) return true;
@@ -74,7 +74,7 @@ bool InbreedingCalculator::ComputeFX(int32_t person, WalkGuard& guard)
     if (m_results[person].FXDone ||
         TakeFromSibling(person, &TPersonResult::FX, &TPersonResult::FXDone, true))
         return true;
-    if (!Sweep(m_fx.Links(), m_fxSweepPays, m_fxSwept, &TPersonResult::FX, &TPersonResult::FXDone,
+    if (!Sweep(m_fx.Links(), m_sweepPays, m_fxSwept, &TPersonResult::FX, &TPersonResult::FXDone,
                guard))
         return false;
     if (m_results[person].FXDone) return true;
@@ -99,15 +99,16 @@ bool InbreedingCalculator::Finish(TurnWeights<HalvedSums>& weights, int32_t pers
     return outcome == WeightOutcome::Done;
 }
 
-// False only when the guard stopped the sweep; values already known stay as they are.
+// The estimate reads only the family graph, which FW and FX share, so one serves both.
 void InbreedingCalculator::PlanSweeps(const std::vector<bool>& required)
 {
     if (m_fwSwept && m_fxSwept) return;
     std::vector<uint8_t> persons(m_graph.Size(), 0);
     for (size_t p = 0; p < persons.size() && p < required.size(); ++p) persons[p] = required[p];
-    m_fwSweepPays = m_fxSweepPays = SweepPays(m_fw.Links(), persons);
+    m_sweepPays = SweepPays(m_fw.Links(), persons);
 }
 
+// False only when the guard stopped the sweep; values already known stay as they are.
 bool InbreedingCalculator::Sweep(const FamilyLinks& links, bool pays, bool& swept,
                                  double TPersonResult::*value, bool TPersonResult::*done,
                                  WalkGuard& guard)

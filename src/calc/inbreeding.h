@@ -61,8 +61,7 @@ private:
     // Whether the sweep over all persons is to be tried (PlanSweeps), and whether it has been
     // (it gives up on very wide or odd data; the turning weights then compute the persons one
     // by one).
-    bool m_fwSweepPays = false;
-    bool m_fxSweepPays = false;
+    bool m_sweepPays = false;
     bool m_fwSwept = false;
     bool m_fxSwept = false;
     InbreedingEnumerator m_walker;

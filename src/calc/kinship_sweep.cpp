@@ -38,6 +38,25 @@ Matrix AllocateMatrix(size_t elements)
     return Matrix(static_cast<double*>(memory));
 }
 
+// Flags of the persons whose ancestry holds no cycle.
+std::vector<uint8_t> AcyclicMarks(const FamilyGraph& graph)
+{
+    std::vector<uint8_t> acyclic(graph.Size(), 0);
+    for (int32_t p : AcyclicParentsFirst(graph)) acyclic[p] = 1;
+    return acyclic;
+}
+
+// Per person, how many persons of order name it as a parent: its rows live until as many
+// have been added.
+std::vector<int32_t> ChildrenToCome(const FamilyGraph& graph, const std::vector<int32_t>& order)
+{
+    std::vector<int32_t> remaining(graph.Size(), 0);
+    int32_t parents[2];
+    for (int32_t p : order)
+        for (int i = 0, n = DistinctParents(graph, p, parents); i < n; ++i) ++remaining[parents[i]];
+    return remaining;
+}
+
 // The persons of the acyclic set, each after its parents and as late as that allows: depth
 // first from each person in turn. A person who marries into a late generation is then
 // reached with its first child, not at the start, and keeps a row only from then on.
@@ -75,12 +94,8 @@ public:
           m_graph(links.Graph()),
           m_mostLive(mostLive),
           m_slot(links.Size(), -1),
-          m_remaining(links.Size(), 0)
+          m_remaining(ChildrenToCome(m_graph, order))
     {
-        int32_t parents[2];
-        for (int32_t p : order)
-            for (int i = 0, n = DistinctParents(m_graph, p, parents); i < n; ++i)
-                ++m_remaining[parents[i]];
     }
 
     // The person's row and coefficient; false when there is no room for its row.
@@ -196,10 +211,8 @@ void Sweep::Release(int32_t person)
 // The rows a sweep would hold, summed over its persons, without computing any.
 double LiveRowsSummed(const FamilyGraph& graph, const std::vector<int32_t>& order)
 {
-    std::vector<int32_t> remaining(graph.Size(), 0);
+    std::vector<int32_t> remaining = ChildrenToCome(graph, order);
     int32_t parents[2];
-    for (int32_t p : order)
-        for (int i = 0, n = DistinctParents(graph, p, parents); i < n; ++i) ++remaining[parents[i]];
     double total = 0, live = 0;
     for (int32_t p : order) {
         total += live;
@@ -239,19 +252,15 @@ double TurningWorkBound(const FamilyGraph& graph, const std::vector<int32_t>& pa
 bool SweepPays(const FamilyLinks& links, const std::vector<uint8_t>& persons)
 {
     const FamilyGraph& graph = links.Graph();
-    std::vector<int32_t> parentsFirst = AcyclicParentsFirst(graph);
-    std::vector<uint8_t> acyclic(graph.Size(), 0);
-    for (int32_t p : parentsFirst) acyclic[p] = 1;
-    return LiveRowsSummed(graph, OrderOfNeed(graph, acyclic)) <
-           TurningWorkBound(graph, parentsFirst, persons);
+    return LiveRowsSummed(graph, OrderOfNeed(graph, AcyclicMarks(graph))) <
+           TurningWorkBound(graph, AcyclicParentsFirst(graph), persons);
 }
 
 SweepOutcome SweepCoefficients(const FamilyLinks& links, WalkGuard& guard,
                                SweptCoefficients& result, size_t mostLive)
 {
     const FamilyGraph& graph = links.Graph();
-    std::vector<uint8_t> acyclic(graph.Size(), 0);
-    for (int32_t p : AcyclicParentsFirst(graph)) acyclic[p] = 1;
+    std::vector<uint8_t> acyclic = AcyclicMarks(graph);
     for (int32_t p = 0; p < graph.Size(); ++p)
         if (acyclic[p] && !links.SameBothWays(p)) return SweepOutcome::Declined;
     if (mostLive == 0)
