@@ -4,6 +4,9 @@
 // found near them. A correction looks at four positions of each pair (the trial and its record,
 // now and in the previous pass); its pairs must move differently both in the trial and in the
 // step between the two records, so every pair it looks at has an element the switch moved.
+// Whether a pair crosses depends only on the order of its ends (a segment's lower ends, its
+// upper ends, a couple's partners about the other's upper end); so the unmoved elements a moved
+// one can cross differently are those with an end where the moved one's ends pass.
 #include "charts/tree/ancestor_sorting_row_delta.h"
 
 #include <algorithm>
@@ -42,6 +45,57 @@ ActiveElement MakeActive(const RowRecords& records, int32_t row, const ElementMo
     return active;
 }
 
+// Appends where the element's ends lie in the positions a term compares, in one record's frame:
+// a fresh count's record before and after the trial; for a correction the previous record and
+// this one moved back by the row's common move, each before and after the trial. A segment's
+// ends count apart, a couple's together.
+void AddReach(const ActiveElement& a, bool correction, int32_t common,
+              std::vector<RowWindow>& reach)
+{
+    RowWindow first, second;
+    auto take = [&](LineEnds ends) {
+        for (LineEnds at : {ends, a.Trial.Applied(ends)}) {
+            first = {std::min(first.Low, at.first), std::max(first.High, at.first)};
+            second = {std::min(second.Low, at.second), std::max(second.High, at.second)};
+        }
+    };
+    if (correction) {
+        take(a.Then);
+        take({a.Now.first - common, a.Now.second - common});
+    } else {
+        take(a.Now);
+    }
+    if (a.Couple) {
+        reach.push_back({std::min(first.Low, second.Low), std::max(first.High, second.High)});
+    } else {
+        reach.push_back(first);
+        reach.push_back(second);
+    }
+}
+
+// Sorts the windows and merges those that overlap.
+void MergeReach(std::vector<RowWindow>& reach)
+{
+    std::sort(reach.begin(), reach.end(),
+              [](const RowWindow& a, const RowWindow& b) { return a.Low < b.Low; });
+    size_t merged = 0;
+    for (const RowWindow& window : reach) {
+        if (merged > 0 && window.Low <= reach[merged - 1].High)
+            reach[merged - 1].High = std::max(reach[merged - 1].High, window.High);
+        else
+            reach[merged++] = window;
+    }
+    reach.resize(merged);
+}
+
+// Whether [low, high] overlaps one of the merged windows.
+bool Reaches(const std::vector<RowWindow>& reach, int32_t low, int32_t high)
+{
+    auto it = std::lower_bound(reach.begin(), reach.end(), low,
+                               [](const RowWindow& w, int32_t x) { return w.High < x; });
+    return it != reach.end() && it->Low <= high;
+}
+
 class PairSum {
 public:
     PairSum(const RowRecords& records, int32_t row, bool correction, RowScratch& scratch)
@@ -62,12 +116,14 @@ public:
     // other (and, for a correction, that the switch moves differently).
     int64_t Between(size_t aBegin, size_t aEnd, size_t bBegin, size_t bEnd) const;
     // Elements [begin, end) of scratch.elements against the elements neither the trial nor (for
-    // a correction) the switch moves that come near them; place holds them all.
-    int64_t AgainstRest(size_t begin, size_t end, const Whereabouts& place) const;
+    // a correction) the switch moves.
+    int64_t AgainstRest(size_t begin, size_t end) const;
     // For a correction: a group against the elements only the switch moves.
     int64_t AgainstSwitched(const TrialGroup& group) const;
 
 private:
+    // Where the ends of elements [begin, end) can meet others' (scratch.reach, merged).
+    void CollectReach(size_t begin, size_t end) const;
     bool Resting(int32_t element) const
     {
         return m_scratch.active[element] != m_scratch.activeStamp &&
@@ -104,9 +160,11 @@ int64_t PairSum::Between(size_t aBegin, size_t aEnd, size_t bBegin, size_t bEnd)
     return sum;
 }
 
-int64_t PairSum::AgainstRest(size_t begin, size_t end, const Whereabouts& place) const
+// The rest moves with the row: in the frame of the searched record it stays where it is.
+int64_t PairSum::AgainstRest(size_t begin, size_t end) const
 {
     ResetAtLeast(m_scratch.visited, m_scratch.visitedStamp, m_elements.size());
+    CollectReach(begin, end);
     int64_t sum = 0;
     auto visit = [&](int32_t other) {
         if (m_scratch.visited[other] == m_scratch.visitedStamp || !Resting(other)) return;
@@ -117,9 +175,18 @@ int64_t PairSum::AgainstRest(size_t begin, size_t end, const Whereabouts& place)
             if (m_scratch.elements[i].Place.Near(rest.Place))
                 sum += Term(m_scratch.elements[i], rest);
     };
-    m_records.Now(m_row).ForEachNear(place.NowLow, place.NowHigh, visit);
-    if (m_correction) m_records.Then(m_row).ForEachNear(place.ThenLow, place.ThenHigh, visit);
+    const RowIndex& index = m_correction ? m_records.Then(m_row) : m_records.Now(m_row);
+    index.ForEachNear(m_scratch.reach, visit);
     return sum;
+}
+
+void PairSum::CollectReach(size_t begin, size_t end) const
+{
+    m_scratch.reach.clear();
+    const int32_t common = m_records.CommonMove(m_row);
+    for (size_t i = begin; i < end; ++i)
+        AddReach(m_scratch.elements[i], m_correction, common, m_scratch.reach);
+    MergeReach(m_scratch.reach);
 }
 
 int64_t PairSum::AgainstSwitched(const TrialGroup& group) const
@@ -164,7 +231,7 @@ int64_t PairSum::Run() const
         }
         if (m_correction) sum += AgainstSwitched(group);
         if (group.Switched > group.Begin)
-            sum += AgainstRest(group.Begin, group.Switched, group.SwitchedPlace);
+            sum += AgainstRest(group.Begin, group.Switched);
     }
     return sum;
 }
@@ -187,14 +254,13 @@ void CollectGroups(const RowRecords& records, int32_t row, const ElementMove* mo
     for (uint32_t begin = 0, end = 0; begin < count; begin = end) {
         for (end = begin; end < count && moves[end].SameMove(moves[begin]); ++end)
             scratch.active[moves[end].Element] = scratch.activeStamp;
-        TrialGroup group{uint32_t(elements.size()), 0, 0, {}, {}};
+        TrialGroup group{uint32_t(elements.size()), 0, 0, {}};
         for (bool firstSwitched : {true, false}) {
             for (uint32_t i = begin; i < end; ++i) {
                 const ElementMove moved = switchOf(moves[i].Element);
                 if ((moved.Moves() || !correction) != firstSwitched) continue;
                 elements.push_back(MakeActive(records, row, moves[i], moved, correction));
                 group.Place.Take(elements.back().Place);
-                if (firstSwitched) group.SwitchedPlace.Take(elements.back().Place);
             }
             (firstSwitched ? group.Switched : group.End) = uint32_t(elements.size());
         }

@@ -23,7 +23,12 @@ struct ActiveElement {
 // pass's switch too (for a fresh count, all of them).
 struct TrialGroup {
     uint32_t Begin, Switched, End;
-    Whereabouts Place, SwitchedPlace;
+    Whereabouts Place;
+};
+
+// Where a trial's moved elements of a row lie across in one record, before and after its moves.
+struct RowWindow {
+    int32_t Low = INT32_MAX, High = INT32_MIN;
 };
 
 // Per thread: marks per element of the row at hand.
@@ -32,11 +37,7 @@ struct RowScratch {
     uint32_t activeStamp = 0, visitedStamp = 0;
     std::vector<ActiveElement> elements;
     std::vector<TrialGroup> groups;
-};
-
-// Where a trial's moved elements of a row lie across in one record, before and after its moves.
-struct RowWindow {
-    int32_t Low = INT32_MAX, High = INT32_MIN;
+    std::vector<RowWindow> reach;  // where the ends of some elements can meet others
 };
 
 // The trial's count of the row less the record's; moves are the elements the trial moves
