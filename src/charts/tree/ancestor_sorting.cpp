@@ -6,6 +6,7 @@
 #include <atomic>
 #include <limits>
 #include <string>
+#include <thread>
 
 #include "charts/tree/ancestor_sorting_runner.h"
 
@@ -47,7 +48,10 @@ AncestorSorter::PassStart AncestorSorter::Record(SortingMeasure measure)
     m_current = 1 - m_current;
     PackingRecord& record = m_records[m_current];
     record.Pack(m_input);
-    if (before.Version() != 0) m_changes.Compare(before, record, m_applied);
+    // What changed is needed only by the trials: it is found while the rows are measured.
+    std::jthread compare;
+    if (before.Version() != 0)
+        compare = std::jthread([&] { m_changes.Compare(before, record, m_applied); });
     const std::vector<int32_t>& positions = record.Positions();
     if (measure == SortingMeasure::LineLength) {
         m_lengths.Update(positions, record.Extent());

@@ -9,6 +9,8 @@
 // one can cross differently are those with an end where the moved one's ends pass.
 #include "charts/tree/ancestor_sorting_row_delta.h"
 
+#include "charts/tree/ancestor_sorting_row_cache.h"
+
 #include <algorithm>
 
 namespace qv {
@@ -86,14 +88,6 @@ void MergeReach(std::vector<RowWindow>& reach)
             reach[merged++] = window;
     }
     reach.resize(merged);
-}
-
-// Whether [low, high] overlaps one of the merged windows.
-bool Reaches(const std::vector<RowWindow>& reach, int32_t low, int32_t high)
-{
-    auto it = std::lower_bound(reach.begin(), reach.end(), low,
-                               [](const RowWindow& w, int32_t x) { return w.High < x; });
-    return it != reach.end() && it->Low <= high;
 }
 
 class PairSum {
@@ -295,24 +289,40 @@ bool NearSwitched(const RowRecords& records, int32_t row, const ElementMove* mov
 }  // namespace
 
 int64_t FreshRowDelta(const RowRecords& records, int32_t row, const ElementMove* moves,
-                      uint32_t count, RowWindow& window, RowScratch& scratch)
+                      uint32_t count, RowWindow& window, RowScratch& scratch,
+                      RowDeltaCache* cache)
 {
+    RowDeltaCache::Result result;
+    if (cache && cache->Find(row, moves, count, result)) {
+        window = result.Window;
+        return result.Delta;
+    }
     CollectGroups(records, row, moves, count, false, scratch);
-    window = NowWindow(scratch.groups);
-    return PairSum(records, row, false, scratch).Run();
+    result = {PairSum(records, row, false, scratch).Run(), NowWindow(scratch.groups)};
+    if (cache) cache->Store(row, moves, count, result);
+    window = result.Window;
+    return result.Delta;
 }
 
 int64_t RowDeltaCorrection(const RowRecords& records, int32_t row, const ElementMove* moves,
-                           uint32_t count, RowWindow& window, RowScratch& scratch)
+                           uint32_t count, RowWindow& window, RowScratch& scratch,
+                           RowDeltaCache* cache)
 {
     const RowWindow then = window;
     const int32_t common = records.CommonMove(row);
     window = {then.Low + common, then.High + common};
     if (records.Switched(row).empty() || !NearSwitched(records, row, moves, count, then, window))
         return 0;
+    RowDeltaCache::Result result;
+    if (cache && cache->Find(row, moves, count, result)) {
+        window = result.Window;
+        return result.Delta;
+    }
     CollectGroups(records, row, moves, count, true, scratch);
-    window = NowWindow(scratch.groups);
-    return PairSum(records, row, true, scratch).Run();
+    result = {PairSum(records, row, true, scratch).Run(), NowWindow(scratch.groups)};
+    if (cache) cache->Store(row, moves, count, result);
+    window = result.Window;
+    return result.Delta;
 }
 
 }  // namespace qv
