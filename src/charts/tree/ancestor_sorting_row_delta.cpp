@@ -9,9 +9,10 @@
 // one can cross differently are those with an end where the moved one's ends pass.
 #include "charts/tree/ancestor_sorting_row_delta.h"
 
-#include "charts/tree/ancestor_sorting_row_cache.h"
-
 #include <algorithm>
+#include <cstdlib>
+
+#include "charts/tree/ancestor_sorting_row_cache.h"
 
 namespace qv {
 namespace {
@@ -22,6 +23,14 @@ void ResetAtLeast(std::vector<uint32_t>& marks, uint32_t& stamp, size_t size)
         marks.assign(std::max(size, marks.size()), 0);
         stamp = 1;
     }
+}
+
+// Whether two elements cross alike before and after equal moves: always when the move takes
+// both ends alike; else only when both are segments or both couples (a couple's partners move
+// apart from a segment's upper end).
+bool Alike(const ElementMove& a, bool aCouple, const ElementMove& b, bool bCouple)
+{
+    return a.SameMove(b) && (a.First == a.Second || aCouple == bCouple);
 }
 
 // The element with its record's ends read once, and where it lies before and after the trial's
@@ -148,7 +157,8 @@ int64_t PairSum::Between(size_t aBegin, size_t aEnd, size_t bBegin, size_t bEnd)
     int64_t sum = 0;
     for (size_t i = aBegin; i < aEnd; ++i)
         for (size_t j = bBegin; j < bEnd; ++j)
-            if ((!m_correction || !active[i].Switch.SameMove(active[j].Switch)) &&
+            if ((!m_correction ||
+                 !Alike(active[i].Switch, active[i].Couple, active[j].Switch, active[j].Couple)) &&
                 active[i].Place.Near(active[j].Place))
                 sum += Term(active[i], active[j]);
     return sum;
@@ -194,10 +204,12 @@ int64_t PairSum::AgainstSwitched(const TrialGroup& group) const
         for (uint32_t j = other.Begin; j < other.End; ++j) {
             const int32_t element = switched[j].Element;
             if (m_scratch.active[element] == m_scratch.activeStamp) continue;
+            const bool couple = m_elements[element].Child < 0;
             bool made = false;
             ActiveElement b{};
             for (uint32_t i = group.Begin; i < group.End; ++i) {
-                if (active[i].Switch.SameMove(switched[j]) || !active[i].Place.Near(places[j]))
+                if (Alike(active[i].Switch, active[i].Couple, switched[j], couple) ||
+                    !active[i].Place.Near(places[j]))
                     continue;
                 if (!made) b = MakeActive(m_records, m_row, {element, 0, 0}, switched[j], true);
                 made = true;
@@ -230,11 +242,21 @@ int64_t PairSum::Run() const
     return sum;
 }
 
+// How far the move takes an element's ends at most.
+int64_t Span(const ElementMove& move)
+{
+    return std::max(std::abs(int64_t(move.First)), std::abs(int64_t(move.Second)));
+}
+
 // The elements the trial moves, marked and in groups of equal moves (moves come sorted by
 // move), those the switch moved too first in each group (for a fresh count, all of them: every
-// element meets the other groups and the rest).
-void CollectGroups(const RowRecords& records, int32_t row, const ElementMove* moves,
-                   uint32_t count, bool correction, RowScratch& scratch)
+// element meets the other groups and the rest). A correction leaves out the elements only the
+// trial moves that lie further from every switched element's sweep than the trial moves them
+// and any other group: each pair of theirs with a switched element crosses alike in both
+// records, and nothing else of theirs moved in the step. Answers where the collected elements
+// lie now, before and after the moves.
+RowWindow CollectGroups(const RowRecords& records, int32_t row, const ElementMove* moves,
+                        uint32_t count, bool correction, RowScratch& scratch)
 {
     ResetAtLeast(scratch.active, scratch.activeStamp, records.Rows().Elements(row).size());
     std::vector<ActiveElement>& elements = scratch.elements;
@@ -245,30 +267,42 @@ void CollectGroups(const RowRecords& records, int32_t row, const ElementMove* mo
         const int32_t index = correction ? records.SwitchIndex(row, element) : -1;
         return index >= 0 ? switched[size_t(index)] : ElementMove{element, 0, 0};
     };
-    for (uint32_t begin = 0, end = 0; begin < count; begin = end) {
-        for (end = begin; end < count && moves[end].SameMove(moves[begin]); ++end)
-            scratch.active[moves[end].Element] = scratch.activeStamp;
+    int64_t farthest = 0;
+    if (correction)
+        for (uint32_t i = 0; i < count; ++i) farthest = std::max(farthest, Span(moves[i]));
+    auto apart = [&](const ElementMove& move) {
+        return records.SwitchGap(row, move.Element) > Span(move) + farthest;
+    };
+    const std::vector<RowCrossings::Element>& lines = records.Rows().Elements(row);
+    RowWindow window;
+    // The moves [begin, end) of the elements that are couples or not (either, for "both").
+    auto addGroup = [&](uint32_t begin, uint32_t end, int both, bool couples) {
         TrialGroup group{uint32_t(elements.size()), 0, 0, {}};
         for (bool firstSwitched : {true, false}) {
             for (uint32_t i = begin; i < end; ++i) {
+                if (!both && (lines[moves[i].Element].Child < 0) != couples) continue;
                 const ElementMove moved = switchOf(moves[i].Element);
                 if ((moved.Moves() || !correction) != firstSwitched) continue;
+                if (correction && !firstSwitched && apart(moves[i])) continue;
                 elements.push_back(MakeActive(records, row, moves[i], moved, correction));
                 group.Place.Take(elements.back().Place);
             }
             (firstSwitched ? group.Switched : group.End) = uint32_t(elements.size());
         }
-        scratch.groups.push_back(group);
-    }
-}
-
-// Where the collected groups lie now.
-RowWindow NowWindow(const std::vector<TrialGroup>& groups)
-{
-    RowWindow window;
-    for (const TrialGroup& group : groups) {
         window.Low = std::min(window.Low, group.Place.NowLow);
         window.High = std::max(window.High, group.Place.NowHigh);
+        if (group.End > group.Begin) scratch.groups.push_back(group);
+    };
+    for (uint32_t begin = 0, end = 0; begin < count; begin = end) {
+        for (end = begin; end < count && moves[end].SameMove(moves[begin]); ++end)
+            scratch.active[moves[end].Element] = scratch.activeStamp;
+        // Couples and segments cross differently under a move that takes their ends apart.
+        if (moves[begin].First == moves[begin].Second) {
+            addGroup(begin, end, 1, false);
+        } else {
+            addGroup(begin, end, 0, false);
+            addGroup(begin, end, 0, true);
+        }
     }
     return window;
 }
@@ -286,6 +320,15 @@ bool NearSwitched(const RowRecords& records, int32_t row, const ElementMove* mov
     return false;
 }
 
+// The correction's delta; window, where the trial's elements lay then moved with the row,
+// takes in where the collected ones lie now (those left out moved with the row).
+int64_t Corrected(const RowDeltaCache::Result& result, RowWindow& window)
+{
+    window.Low = std::min(window.Low, result.Window.Low);
+    window.High = std::max(window.High, result.Window.High);
+    return result.Delta;
+}
+
 }  // namespace
 
 int64_t FreshRowDelta(const RowRecords& records, int32_t row, const ElementMove* moves,
@@ -297,8 +340,8 @@ int64_t FreshRowDelta(const RowRecords& records, int32_t row, const ElementMove*
         window = result.Window;
         return result.Delta;
     }
-    CollectGroups(records, row, moves, count, false, scratch);
-    result = {PairSum(records, row, false, scratch).Run(), NowWindow(scratch.groups)};
+    const RowWindow now = CollectGroups(records, row, moves, count, false, scratch);
+    result = {PairSum(records, row, false, scratch).Run(), now};
     if (cache) cache->Store(row, moves, count, result);
     window = result.Window;
     return result.Delta;
@@ -314,15 +357,11 @@ int64_t RowDeltaCorrection(const RowRecords& records, int32_t row, const Element
     if (records.Switched(row).empty() || !NearSwitched(records, row, moves, count, then, window))
         return 0;
     RowDeltaCache::Result result;
-    if (cache && cache->Find(row, moves, count, result)) {
-        window = result.Window;
-        return result.Delta;
-    }
-    CollectGroups(records, row, moves, count, true, scratch);
-    result = {PairSum(records, row, true, scratch).Run(), NowWindow(scratch.groups)};
+    if (cache && cache->Find(row, moves, count, result)) return Corrected(result, window);
+    const RowWindow now = CollectGroups(records, row, moves, count, true, scratch);
+    result = {PairSum(records, row, true, scratch).Run(), now};
     if (cache) cache->Store(row, moves, count, result);
-    window = result.Window;
-    return result.Delta;
+    return Corrected(result, window);
 }
 
 }  // namespace qv
