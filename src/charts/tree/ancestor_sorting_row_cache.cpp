@@ -18,7 +18,11 @@ uint64_t Mix(uint64_t x)
 void RowDeltaCache::Clear()
 {
     for (Shard& shard : m_shards) {
-        if (shard.Used > 0) std::fill(shard.Slots.begin(), shard.Slots.end(), Entry{});
+        if (shard.Used == 0) continue;
+        if (++shard.Generation == 0) {
+            std::fill(shard.Slots.begin(), shard.Slots.end(), Entry{});
+            shard.Generation = 1;
+        }
         shard.Used = 0;
         shard.Moves.clear();
     }
@@ -32,7 +36,7 @@ uint64_t RowDeltaCache::Key(int32_t row, const ElementMove* moves, uint32_t coun
     for (uint32_t i = 0; i < count; ++i)
         sum += Mix((uint64_t(uint32_t(moves[i].Element)) << 32 | uint32_t(moves[i].First)) ^
                    uint64_t(uint32_t(moves[i].Second)) * 0x9e3779b97f4a7c15ull);
-    return sum | 1;
+    return sum;
 }
 
 size_t RowDeltaCache::Slot(const Shard& shard, uint64_t key, int32_t row,
@@ -41,7 +45,7 @@ size_t RowDeltaCache::Slot(const Shard& shard, uint64_t key, int32_t row,
     const size_t mask = shard.Slots.size() - 1;
     for (size_t slot = size_t(key) & mask;; slot = (slot + 1) & mask) {
         const Entry& entry = shard.Slots[slot];
-        if (entry.Key == 0) return slot;
+        if (entry.Generation != shard.Generation) return slot;
         if (entry.Key == key && entry.Row == row && entry.Count == count &&
             std::equal(moves, moves + count, shard.Moves.begin() + entry.First))
             return slot;
@@ -54,9 +58,9 @@ void RowDeltaCache::Grow(Shard& shard)
     old.swap(shard.Slots);
     const size_t mask = shard.Slots.size() - 1;
     for (const Entry& entry : old) {
-        if (entry.Key == 0) continue;
+        if (entry.Generation != shard.Generation) continue;
         size_t slot = size_t(entry.Key) & mask;
-        while (shard.Slots[slot].Key != 0) slot = (slot + 1) & mask;
+        while (shard.Slots[slot].Generation == shard.Generation) slot = (slot + 1) & mask;
         shard.Slots[slot] = entry;
     }
 }
@@ -69,7 +73,7 @@ bool RowDeltaCache::Find(int32_t row, const ElementMove* moves, uint32_t count,
     std::lock_guard<std::mutex> lock(shard.Mutex);
     if (shard.Used == 0) return false;
     const Entry& entry = shard.Slots[Slot(shard, key, row, moves, count)];
-    if (entry.Key == 0) return false;
+    if (entry.Generation != shard.Generation) return false;
     result = entry.Value;
     return true;
 }
@@ -82,8 +86,8 @@ void RowDeltaCache::Store(int32_t row, const ElementMove* moves, uint32_t count,
     std::lock_guard<std::mutex> lock(shard.Mutex);
     if (2 * (shard.Used + 1) > shard.Slots.size()) Grow(shard);
     Entry& entry = shard.Slots[Slot(shard, key, row, moves, count)];
-    if (entry.Key != 0) return;
-    entry = {key, row, uint32_t(shard.Moves.size()), count, result};
+    if (entry.Generation == shard.Generation) return;
+    entry = {key, shard.Generation, row, uint32_t(shard.Moves.size()), count, result};
     shard.Moves.insert(shard.Moves.end(), moves, moves + count);
     ++shard.Used;
 }

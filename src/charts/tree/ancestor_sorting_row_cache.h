@@ -19,7 +19,7 @@ public:
         RowWindow Window;
     };
 
-    // Forgets everything (the records changed) and keeps the room.
+    // Forgets everything (the records changed) and keeps the room, without touching it.
     void Clear();
     // Threads may look up and store at the same time.
     bool Find(int32_t row, const ElementMove* moves, uint32_t count, Result& result) const;
@@ -27,7 +27,8 @@ public:
 
 private:
     struct Entry {
-        uint64_t Key = 0;  // 0 for an empty slot
+        uint64_t Key = 0;
+        uint32_t Generation = 0;  // a slot of an older one is empty
         int32_t Row;
         uint32_t First, Count;  // in the shard's moves
         Result Value;
@@ -38,6 +39,7 @@ private:
         mutable std::mutex Mutex;
         std::vector<Entry> Slots;  // a power of two of them, at most half in use
         size_t Used = 0;
+        uint32_t Generation = 1;  // counts the clearings
         std::vector<ElementMove> Moves;
     };
 
