@@ -84,21 +84,6 @@ void AddReach(const ActiveElement& a, bool correction, int32_t common,
     }
 }
 
-// Sorts the windows and merges those that overlap.
-void MergeReach(std::vector<RowWindow>& reach)
-{
-    std::sort(reach.begin(), reach.end(),
-              [](const RowWindow& a, const RowWindow& b) { return a.Low < b.Low; });
-    size_t merged = 0;
-    for (const RowWindow& window : reach) {
-        if (merged > 0 && window.Low <= reach[merged - 1].High)
-            reach[merged - 1].High = std::max(reach[merged - 1].High, window.High);
-        else
-            reach[merged++] = window;
-    }
-    reach.resize(merged);
-}
-
 class PairSum {
 public:
     PairSum(const RowRecords& records, int32_t row, bool correction, RowScratch& scratch)
@@ -190,7 +175,7 @@ void PairSum::CollectReach(size_t begin, size_t end) const
     const int32_t common = m_records.CommonMove(m_row);
     for (size_t i = begin; i < end; ++i)
         AddReach(m_scratch.elements[i], m_correction, common, m_scratch.reach);
-    MergeReach(m_scratch.reach);
+    MergeWindows(m_scratch.reach);
 }
 
 int64_t PairSum::AgainstSwitched(const TrialGroup& group) const

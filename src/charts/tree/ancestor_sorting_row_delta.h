@@ -26,11 +26,6 @@ struct TrialGroup {
     Whereabouts Place;
 };
 
-// Where a trial's moved elements of a row lie across in one record, before and after its moves.
-struct RowWindow {
-    int32_t Low = INT32_MAX, High = INT32_MIN;
-};
-
 // Per thread: marks per element of the row at hand.
 struct RowScratch {
     std::vector<uint32_t> active, visited;

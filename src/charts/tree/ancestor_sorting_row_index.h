@@ -2,12 +2,21 @@
 #pragma once
 
 #include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <vector>
 
 #include "charts/tree/ancestor_sorting_rows.h"
 
 namespace qv {
+
+// A stretch across a row, [Low, High]; empty as constructed.
+struct RowWindow {
+    int32_t Low = INT32_MAX, High = INT32_MIN;
+};
+
+// Sorts the windows and merges those that overlap.
+void MergeWindows(std::vector<RowWindow>& windows);
 
 class RowIndex {
 public:

@@ -8,31 +8,11 @@
 namespace qv {
 namespace {
 
-// A stretch across a row that a switched element's end swept through.
-struct Sweep {
-    int32_t Low, High;
-};
-
-// Sorts the sweeps and merges those that overlap.
-void MergeSweeps(std::vector<Sweep>& sweeps)
-{
-    std::sort(sweeps.begin(), sweeps.end(),
-              [](const Sweep& a, const Sweep& b) { return a.Low < b.Low; });
-    size_t merged = 0;
-    for (const Sweep& sweep : sweeps) {
-        if (merged > 0 && sweep.Low <= sweeps[merged - 1].High)
-            sweeps[merged - 1].High = std::max(sweeps[merged - 1].High, sweep.High);
-        else
-            sweeps[merged++] = sweep;
-    }
-    sweeps.resize(merged);
-}
-
 // The gap between [low, high] and the nearest of the merged sweeps, 0 where they meet.
-int32_t Gap(const std::vector<Sweep>& sweeps, int32_t low, int32_t high)
+int32_t Gap(const std::vector<RowWindow>& sweeps, int32_t low, int32_t high)
 {
     auto next = std::lower_bound(sweeps.begin(), sweeps.end(), low,
-                                 [](const Sweep& sweep, int32_t x) { return sweep.High < x; });
+                                 [](const RowWindow& sweep, int32_t x) { return sweep.High < x; });
     int32_t gap = INT32_MAX;
     if (next != sweeps.end()) gap = next->Low <= high ? 0 : next->Low - high;
     if (next != sweeps.begin()) gap = std::min(gap, low - std::prev(next)->High);
@@ -139,7 +119,8 @@ void RowRecords::MeasureGaps(int32_t row)
     gaps.clear();
     if (switched.empty()) return;
     const std::vector<RowCrossings::Element>& elements = m_rows.Elements(row);
-    std::vector<Sweep> sweeps;
+    // Where the switched elements' ends swept through.
+    std::vector<RowWindow> sweeps;
     for (const ElementMove& move : switched) {
         const LineEnds then = m_then[row].Ends(move.Element);
         const LineEnds now = m_now[row].Ends(move.Element);
@@ -153,7 +134,7 @@ void RowRecords::MeasureGaps(int32_t row)
                 {std::min(then.second, back.second), std::max(then.second, back.second)});
         }
     }
-    MergeSweeps(sweeps);
+    MergeWindows(sweeps);
     gaps.resize(elements.size());
     for (size_t i = 0; i < elements.size(); ++i) {
         const LineEnds then = m_then[row].Ends(int32_t(i));
