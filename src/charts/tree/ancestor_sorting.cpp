@@ -4,9 +4,9 @@
 #include "charts/tree/ancestor_sorting.h"
 
 #include <atomic>
+#include <future>
 #include <limits>
 #include <string>
-#include <thread>
 
 #include "charts/tree/ancestor_sorting_runner.h"
 
@@ -49,9 +49,18 @@ AncestorSorter::PassStart AncestorSorter::Record(SortingMeasure measure)
     PackingRecord& record = m_records[m_current];
     record.Pack(m_input);
     // What changed is needed only by the trials: it is found while the rows are measured.
-    std::jthread compare;
+    std::future<void> compare;
     if (before.Version() != 0)
-        compare = std::jthread([&] { m_changes.Compare(before, record, m_applied); });
+        compare = std::async(std::launch::async,
+                             [&] { m_changes.Compare(before, record, m_applied); });
+    const PassStart start = Measure(measure, record);
+    if (compare.valid()) compare.get();
+    return start;
+}
+
+AncestorSorter::PassStart AncestorSorter::Measure(SortingMeasure measure,
+                                                  const PackingRecord& record)
+{
     const std::vector<int32_t>& positions = record.Positions();
     if (measure == SortingMeasure::LineLength) {
         m_lengths.Update(positions, record.Extent());
