@@ -4,6 +4,7 @@
 #include "charts/tree/ancestor_sorting.h"
 
 #include <atomic>
+#include <future>
 #include <limits>
 #include <string>
 
@@ -47,7 +48,19 @@ AncestorSorter::PassStart AncestorSorter::Record(SortingMeasure measure)
     m_current = 1 - m_current;
     PackingRecord& record = m_records[m_current];
     record.Pack(m_input);
-    if (before.Version() != 0) m_changes.Compare(before, record, m_applied);
+    // What changed is needed only by the trials: it is found while the rows are measured.
+    std::future<void> compare;
+    if (before.Version() != 0)
+        compare = std::async(std::launch::async,
+                             [&] { m_changes.Compare(before, record, m_applied); });
+    const PassStart start = Measure(measure, record);
+    if (compare.valid()) compare.get();
+    return start;
+}
+
+AncestorSorter::PassStart AncestorSorter::Measure(SortingMeasure measure,
+                                                  const PackingRecord& record)
+{
     const std::vector<int32_t>& positions = record.Positions();
     if (measure == SortingMeasure::LineLength) {
         m_lengths.Update(positions, record.Extent());

@@ -47,6 +47,8 @@ private:
 
     bool Pass(SortingMeasure measure, const std::vector<int32_t>& families, bool& changed);
     PassStart Record(SortingMeasure measure);
+    // The record's own measure, with the rows taken again where needed.
+    PassStart Measure(SortingMeasure measure, const PackingRecord& record);
     const PackingRecord& Current() const { return m_records[m_current]; }
     double TrialCost(const PassStart& start, int32_t family, Worker& worker);
     double KeptCost(const PassStart& start, int32_t family, Worker& worker);

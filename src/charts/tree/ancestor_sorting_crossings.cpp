@@ -24,6 +24,8 @@ void CrossingTracker::Update(const std::vector<int32_t>& positions, int threads)
 {
     const bool first = m_version < 0;
     m_records.Update(positions, threads);
+    m_corrections.Clear();
+    m_fresh.Clear();
     m_counts.resize(m_rows.RowCount());
     auto count = [&](size_t row, int) {
         if (first || !m_records.Switched(int32_t(row)).empty())
@@ -82,7 +84,7 @@ int64_t CrossingTracker::Carry(CrossingMemo& memo, CrossingScratch& scratch) con
     int64_t total = m_total;
     for (CrossingMemo::Row& row : memo.Rows) {
         row.Delta += RowDeltaCorrection(m_records, row.Index, memo.Moves.data() + row.FirstMove,
-                                        row.MoveCount, row.Window, scratch.row);
+                                        row.MoveCount, row.Window, scratch.row, &m_corrections);
         total += row.Delta;
     }
     memo.Version = m_version;
@@ -99,7 +101,7 @@ int64_t CrossingTracker::KeptRow(const CrossingMemo::Row& old, const CrossingMem
     RowWindow window = old.Window;
     const int64_t delta =
         old.Delta + RowDeltaCorrection(m_records, old.Index, scratch.moves.data() + first,
-                                       old.MoveCount, window, scratch.row);
+                                       old.MoveCount, window, scratch.row, &m_corrections);
     scratch.memoRows.push_back({old.Index, delta, first, old.MoveCount, window});
     return delta;
 }
@@ -120,9 +122,10 @@ int64_t CrossingTracker::MeasuredRow(int32_t row, const PackingTrial& trial,
     if (memo && old && old->MoveCount == count &&
         std::equal(moves, moves + count, memo->Moves.data() + old->FirstMove)) {
         window = old->Window;
-        delta = old->Delta + RowDeltaCorrection(m_records, row, moves, count, window, scratch.row);
+        delta = old->Delta + RowDeltaCorrection(m_records, row, moves, count, window, scratch.row,
+                                                &m_corrections);
     } else {
-        delta = FreshRowDelta(m_records, row, moves, count, window, scratch.row);
+        delta = FreshRowDelta(m_records, row, moves, count, window, scratch.row, &m_fresh);
     }
     scratch.memoRows.push_back({row, delta, first, count, window});
     return delta;

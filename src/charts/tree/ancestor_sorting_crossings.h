@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "charts/tree/ancestor_sorting_row_cache.h"
 #include "charts/tree/ancestor_sorting_row_delta.h"
 #include "charts/tree/ancestor_sorting_row_records.h"
 #include "charts/tree/tetris_vorfahren_trial.h"
@@ -74,6 +75,8 @@ private:
 
     const RowCrossings& m_rows;
     RowRecords m_records;
+    // This pass's row changes, by row and moves.
+    mutable RowDeltaCache m_corrections, m_fresh;
     int64_t m_version = -1;
     std::vector<int64_t> m_counts;  // per row
     int64_t m_total = 0;

@@ -4,9 +4,15 @@
 // found near them. A correction looks at four positions of each pair (the trial and its record,
 // now and in the previous pass); its pairs must move differently both in the trial and in the
 // step between the two records, so every pair it looks at has an element the switch moved.
+// Whether a pair crosses depends only on the order of its ends (a segment's lower ends, its
+// upper ends, a couple's partners about the other's upper end); so the unmoved elements a moved
+// one can cross differently are those with an end where the moved one's ends pass.
 #include "charts/tree/ancestor_sorting_row_delta.h"
 
 #include <algorithm>
+#include <cstdlib>
+
+#include "charts/tree/ancestor_sorting_row_cache.h"
 
 namespace qv {
 namespace {
@@ -17,6 +23,14 @@ void ResetAtLeast(std::vector<uint32_t>& marks, uint32_t& stamp, size_t size)
         marks.assign(std::max(size, marks.size()), 0);
         stamp = 1;
     }
+}
+
+// Whether two elements cross alike before and after equal moves: always when the move takes
+// both ends alike; else only when both are segments or both couples (a couple's partners move
+// apart from a segment's upper end).
+bool Alike(const ElementMove& a, bool aCouple, const ElementMove& b, bool bCouple)
+{
+    return a.SameMove(b) && (a.First == a.Second || aCouple == bCouple);
 }
 
 // The element with its record's ends read once, and where it lies before and after the trial's
@@ -42,6 +56,34 @@ ActiveElement MakeActive(const RowRecords& records, int32_t row, const ElementMo
     return active;
 }
 
+// Appends where the element's ends lie in the positions a term compares, in one record's frame:
+// a fresh count's record before and after the trial; for a correction the previous record and
+// this one moved back by the row's common move, each before and after the trial. A segment's
+// ends count apart, a couple's together.
+void AddReach(const ActiveElement& a, bool correction, int32_t common,
+              std::vector<RowWindow>& reach)
+{
+    RowWindow first, second;
+    auto take = [&](LineEnds ends) {
+        for (LineEnds at : {ends, a.Trial.Applied(ends)}) {
+            first = {std::min(first.Low, at.first), std::max(first.High, at.first)};
+            second = {std::min(second.Low, at.second), std::max(second.High, at.second)};
+        }
+    };
+    if (correction) {
+        take(a.Then);
+        take({a.Now.first - common, a.Now.second - common});
+    } else {
+        take(a.Now);
+    }
+    if (a.Couple) {
+        reach.push_back({std::min(first.Low, second.Low), std::max(first.High, second.High)});
+    } else {
+        reach.push_back(first);
+        reach.push_back(second);
+    }
+}
+
 class PairSum {
 public:
     PairSum(const RowRecords& records, int32_t row, bool correction, RowScratch& scratch)
@@ -62,12 +104,14 @@ public:
     // other (and, for a correction, that the switch moves differently).
     int64_t Between(size_t aBegin, size_t aEnd, size_t bBegin, size_t bEnd) const;
     // Elements [begin, end) of scratch.elements against the elements neither the trial nor (for
-    // a correction) the switch moves that come near them; place holds them all.
-    int64_t AgainstRest(size_t begin, size_t end, const Whereabouts& place) const;
+    // a correction) the switch moves.
+    int64_t AgainstRest(size_t begin, size_t end) const;
     // For a correction: a group against the elements only the switch moves.
     int64_t AgainstSwitched(const TrialGroup& group) const;
 
 private:
+    // Where the ends of elements [begin, end) can meet others' (scratch.reach, merged).
+    void CollectReach(size_t begin, size_t end) const;
     bool Resting(int32_t element) const
     {
         return m_scratch.active[element] != m_scratch.activeStamp &&
@@ -98,15 +142,18 @@ int64_t PairSum::Between(size_t aBegin, size_t aEnd, size_t bBegin, size_t bEnd)
     int64_t sum = 0;
     for (size_t i = aBegin; i < aEnd; ++i)
         for (size_t j = bBegin; j < bEnd; ++j)
-            if ((!m_correction || !active[i].Switch.SameMove(active[j].Switch)) &&
+            if ((!m_correction ||
+                 !Alike(active[i].Switch, active[i].Couple, active[j].Switch, active[j].Couple)) &&
                 active[i].Place.Near(active[j].Place))
                 sum += Term(active[i], active[j]);
     return sum;
 }
 
-int64_t PairSum::AgainstRest(size_t begin, size_t end, const Whereabouts& place) const
+// The rest moves with the row: in the frame of the searched record it stays where it is.
+int64_t PairSum::AgainstRest(size_t begin, size_t end) const
 {
     ResetAtLeast(m_scratch.visited, m_scratch.visitedStamp, m_elements.size());
+    CollectReach(begin, end);
     int64_t sum = 0;
     auto visit = [&](int32_t other) {
         if (m_scratch.visited[other] == m_scratch.visitedStamp || !Resting(other)) return;
@@ -117,9 +164,18 @@ int64_t PairSum::AgainstRest(size_t begin, size_t end, const Whereabouts& place)
             if (m_scratch.elements[i].Place.Near(rest.Place))
                 sum += Term(m_scratch.elements[i], rest);
     };
-    m_records.Now(m_row).ForEachNear(place.NowLow, place.NowHigh, visit);
-    if (m_correction) m_records.Then(m_row).ForEachNear(place.ThenLow, place.ThenHigh, visit);
+    const RowIndex& index = m_correction ? m_records.Then(m_row) : m_records.Now(m_row);
+    index.ForEachNear(m_scratch.reach, visit);
     return sum;
+}
+
+void PairSum::CollectReach(size_t begin, size_t end) const
+{
+    m_scratch.reach.clear();
+    const int32_t common = m_records.CommonMove(m_row);
+    for (size_t i = begin; i < end; ++i)
+        AddReach(m_scratch.elements[i], m_correction, common, m_scratch.reach);
+    MergeWindows(m_scratch.reach);
 }
 
 int64_t PairSum::AgainstSwitched(const TrialGroup& group) const
@@ -133,10 +189,12 @@ int64_t PairSum::AgainstSwitched(const TrialGroup& group) const
         for (uint32_t j = other.Begin; j < other.End; ++j) {
             const int32_t element = switched[j].Element;
             if (m_scratch.active[element] == m_scratch.activeStamp) continue;
+            const bool couple = m_elements[element].Child < 0;
             bool made = false;
             ActiveElement b{};
             for (uint32_t i = group.Begin; i < group.End; ++i) {
-                if (active[i].Switch.SameMove(switched[j]) || !active[i].Place.Near(places[j]))
+                if (Alike(active[i].Switch, active[i].Couple, switched[j], couple) ||
+                    !active[i].Place.Near(places[j]))
                     continue;
                 if (!made) b = MakeActive(m_records, m_row, {element, 0, 0}, switched[j], true);
                 made = true;
@@ -164,16 +222,26 @@ int64_t PairSum::Run() const
         }
         if (m_correction) sum += AgainstSwitched(group);
         if (group.Switched > group.Begin)
-            sum += AgainstRest(group.Begin, group.Switched, group.SwitchedPlace);
+            sum += AgainstRest(group.Begin, group.Switched);
     }
     return sum;
 }
 
+// How far the move takes an element's ends at most.
+int64_t Span(const ElementMove& move)
+{
+    return std::max(std::abs(int64_t(move.First)), std::abs(int64_t(move.Second)));
+}
+
 // The elements the trial moves, marked and in groups of equal moves (moves come sorted by
 // move), those the switch moved too first in each group (for a fresh count, all of them: every
-// element meets the other groups and the rest).
-void CollectGroups(const RowRecords& records, int32_t row, const ElementMove* moves,
-                   uint32_t count, bool correction, RowScratch& scratch)
+// element meets the other groups and the rest). A correction leaves out the elements only the
+// trial moves that lie further from every switched element's sweep than the trial moves them
+// and any other group: each pair of theirs with a switched element crosses alike in both
+// records, and nothing else of theirs moved in the step. Answers where the collected elements
+// lie now, before and after the moves.
+RowWindow CollectGroups(const RowRecords& records, int32_t row, const ElementMove* moves,
+                        uint32_t count, bool correction, RowScratch& scratch)
 {
     ResetAtLeast(scratch.active, scratch.activeStamp, records.Rows().Elements(row).size());
     std::vector<ActiveElement>& elements = scratch.elements;
@@ -184,31 +252,42 @@ void CollectGroups(const RowRecords& records, int32_t row, const ElementMove* mo
         const int32_t index = correction ? records.SwitchIndex(row, element) : -1;
         return index >= 0 ? switched[size_t(index)] : ElementMove{element, 0, 0};
     };
-    for (uint32_t begin = 0, end = 0; begin < count; begin = end) {
-        for (end = begin; end < count && moves[end].SameMove(moves[begin]); ++end)
-            scratch.active[moves[end].Element] = scratch.activeStamp;
-        TrialGroup group{uint32_t(elements.size()), 0, 0, {}, {}};
+    int64_t farthest = 0;
+    if (correction)
+        for (uint32_t i = 0; i < count; ++i) farthest = std::max(farthest, Span(moves[i]));
+    auto apart = [&](const ElementMove& move) {
+        return records.SwitchGap(row, move.Element) > Span(move) + farthest;
+    };
+    const std::vector<RowCrossings::Element>& lines = records.Rows().Elements(row);
+    RowWindow window;
+    // The moves [begin, end) of the elements that are couples or not (either, for "both").
+    auto addGroup = [&](uint32_t begin, uint32_t end, int both, bool couples) {
+        TrialGroup group{uint32_t(elements.size()), 0, 0, {}};
         for (bool firstSwitched : {true, false}) {
             for (uint32_t i = begin; i < end; ++i) {
+                if (!both && (lines[moves[i].Element].Child < 0) != couples) continue;
                 const ElementMove moved = switchOf(moves[i].Element);
                 if ((moved.Moves() || !correction) != firstSwitched) continue;
+                if (correction && !firstSwitched && apart(moves[i])) continue;
                 elements.push_back(MakeActive(records, row, moves[i], moved, correction));
                 group.Place.Take(elements.back().Place);
-                if (firstSwitched) group.SwitchedPlace.Take(elements.back().Place);
             }
             (firstSwitched ? group.Switched : group.End) = uint32_t(elements.size());
         }
-        scratch.groups.push_back(group);
-    }
-}
-
-// Where the collected groups lie now.
-RowWindow NowWindow(const std::vector<TrialGroup>& groups)
-{
-    RowWindow window;
-    for (const TrialGroup& group : groups) {
         window.Low = std::min(window.Low, group.Place.NowLow);
         window.High = std::max(window.High, group.Place.NowHigh);
+        if (group.End > group.Begin) scratch.groups.push_back(group);
+    };
+    for (uint32_t begin = 0, end = 0; begin < count; begin = end) {
+        for (end = begin; end < count && moves[end].SameMove(moves[begin]); ++end)
+            scratch.active[moves[end].Element] = scratch.activeStamp;
+        // Couples and segments cross differently under a move that takes their ends apart.
+        if (moves[begin].First == moves[begin].Second) {
+            addGroup(begin, end, 1, false);
+        } else {
+            addGroup(begin, end, 0, false);
+            addGroup(begin, end, 0, true);
+        }
     }
     return window;
 }
@@ -226,27 +305,48 @@ bool NearSwitched(const RowRecords& records, int32_t row, const ElementMove* mov
     return false;
 }
 
+// The correction's delta; window, where the trial's elements lay then moved with the row,
+// takes in where the collected ones lie now (those left out moved with the row).
+int64_t Corrected(const RowDeltaCache::Result& result, RowWindow& window)
+{
+    window.Low = std::min(window.Low, result.Window.Low);
+    window.High = std::max(window.High, result.Window.High);
+    return result.Delta;
+}
+
 }  // namespace
 
 int64_t FreshRowDelta(const RowRecords& records, int32_t row, const ElementMove* moves,
-                      uint32_t count, RowWindow& window, RowScratch& scratch)
+                      uint32_t count, RowWindow& window, RowScratch& scratch,
+                      RowDeltaCache* cache)
 {
-    CollectGroups(records, row, moves, count, false, scratch);
-    window = NowWindow(scratch.groups);
-    return PairSum(records, row, false, scratch).Run();
+    RowDeltaCache::Result result;
+    if (cache && cache->Find(row, moves, count, result)) {
+        window = result.Window;
+        return result.Delta;
+    }
+    const RowWindow now = CollectGroups(records, row, moves, count, false, scratch);
+    result = {PairSum(records, row, false, scratch).Run(), now};
+    if (cache) cache->Store(row, moves, count, result);
+    window = result.Window;
+    return result.Delta;
 }
 
 int64_t RowDeltaCorrection(const RowRecords& records, int32_t row, const ElementMove* moves,
-                           uint32_t count, RowWindow& window, RowScratch& scratch)
+                           uint32_t count, RowWindow& window, RowScratch& scratch,
+                           RowDeltaCache* cache)
 {
     const RowWindow then = window;
     const int32_t common = records.CommonMove(row);
     window = {then.Low + common, then.High + common};
     if (records.Switched(row).empty() || !NearSwitched(records, row, moves, count, then, window))
         return 0;
-    CollectGroups(records, row, moves, count, true, scratch);
-    window = NowWindow(scratch.groups);
-    return PairSum(records, row, true, scratch).Run();
+    RowDeltaCache::Result result;
+    if (cache && cache->Find(row, moves, count, result)) return Corrected(result, window);
+    const RowWindow now = CollectGroups(records, row, moves, count, true, scratch);
+    result = {PairSum(records, row, true, scratch).Run(), now};
+    if (cache) cache->Store(row, moves, count, result);
+    return Corrected(result, window);
 }
 
 }  // namespace qv

@@ -23,7 +23,7 @@ struct ActiveElement {
 // pass's switch too (for a fresh count, all of them).
 struct TrialGroup {
     uint32_t Begin, Switched, End;
-    Whereabouts Place, SwitchedPlace;
+    Whereabouts Place;
 };
 
 // Per thread: marks per element of the row at hand.
@@ -32,22 +32,23 @@ struct RowScratch {
     uint32_t activeStamp = 0, visitedStamp = 0;
     std::vector<ActiveElement> elements;
     std::vector<TrialGroup> groups;
+    std::vector<RowWindow> reach;  // where the ends of some elements can meet others
 };
 
-// Where a trial's moved elements of a row lie across in one record, before and after its moves.
-struct RowWindow {
-    int32_t Low = INT32_MAX, High = INT32_MIN;
-};
+class RowDeltaCache;
 
 // The trial's count of the row less the record's; moves are the elements the trial moves
-// differently from most of the row, by move. Sets window for the record.
+// differently from most of the row, by move. Sets window for the record. The cache, when
+// given, holds the pass's fresh counts.
 int64_t FreshRowDelta(const RowRecords& records, int32_t row, const ElementMove* moves,
-                      uint32_t count, RowWindow& window, RowScratch& scratch);
+                      uint32_t count, RowWindow& window, RowScratch& scratch,
+                      RowDeltaCache* cache = nullptr);
 
 // For a trial that moves the row's elements relative to each other as in the previous pass:
 // how much its change to the row's count differs from then. window, given for the previous
-// record, is set for this one.
+// record, is set for this one. The cache, when given, holds the pass's corrections.
 int64_t RowDeltaCorrection(const RowRecords& records, int32_t row, const ElementMove* moves,
-                           uint32_t count, RowWindow& window, RowScratch& scratch);
+                           uint32_t count, RowWindow& window, RowScratch& scratch,
+                           RowDeltaCache* cache = nullptr);
 
 }  // namespace qv

@@ -1,7 +1,23 @@
 // Sorting a row's lines by where they start.
 #include "charts/tree/ancestor_sorting_row_index.h"
 
+#include <algorithm>
+
 namespace qv {
+
+void MergeWindows(std::vector<RowWindow>& windows)
+{
+    std::sort(windows.begin(), windows.end(),
+              [](const RowWindow& a, const RowWindow& b) { return a.Low < b.Low; });
+    size_t merged = 0;
+    for (const RowWindow& window : windows) {
+        if (merged > 0 && window.Low <= windows[merged - 1].High)
+            windows[merged - 1].High = std::max(windows[merged - 1].High, window.High);
+        else
+            windows[merged++] = window;
+    }
+    windows.resize(merged);
+}
 
 // The longest tenth of the lines is kept apart, so that a search needs to look back only as far
 // as the longest of the others reaches; both lists end a search at the first line beyond it.

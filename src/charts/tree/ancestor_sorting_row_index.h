@@ -2,12 +2,21 @@
 #pragma once
 
 #include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <vector>
 
 #include "charts/tree/ancestor_sorting_rows.h"
 
 namespace qv {
+
+// A stretch across a row, [Low, High]; empty as constructed.
+struct RowWindow {
+    int32_t Low = INT32_MAX, High = INT32_MIN;
+};
+
+// Sorts the windows and merges those that overlap.
+void MergeWindows(std::vector<RowWindow>& windows);
 
 class RowIndex {
 public:
@@ -27,6 +36,28 @@ public:
             if (it->High >= low) visit(it->Element);
         for (auto it = m_long.begin(); it != m_long.end() && it->Low <= high; ++it)
             if (it->High >= low) visit(it->Element);
+    }
+
+    // The same for windows sorted and apart: one walk through the lines, calling visit at
+    // least once for every element that reaches into one of them.
+    template <typename Windows, typename Visit>
+    void ForEachNear(const Windows& windows, Visit visit) const
+    {
+        if (windows.empty()) return;
+        auto from = m_short.begin();
+        for (const auto& window : windows) {
+            from = std::lower_bound(from, m_short.end(), window.Low - m_reach,
+                                    [](const Span& span, int32_t x) { return span.Low < x; });
+            // A line passed over here ends before this window and so before the next ones.
+            for (; from != m_short.end() && from->Low <= window.High; ++from)
+                if (from->High >= window.Low) visit(from->Element);
+        }
+        const int32_t last = windows.back().High;
+        for (auto it = m_long.begin(); it != m_long.end() && it->Low <= last; ++it) {
+            auto next = std::lower_bound(windows.begin(), windows.end(), it->Low,
+                                         [](const auto& w, int32_t x) { return w.High < x; });
+            if (next != windows.end() && next->Low <= it->High) visit(it->Element);
+        }
     }
 
 private:

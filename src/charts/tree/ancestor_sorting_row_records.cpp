@@ -6,6 +6,20 @@
 #include "charts/tree/ancestor_sorting_runner.h"
 
 namespace qv {
+namespace {
+
+// The gap between [low, high] and the nearest of the merged sweeps, 0 where they meet.
+int32_t Gap(const std::vector<RowWindow>& sweeps, int32_t low, int32_t high)
+{
+    auto next = std::lower_bound(sweeps.begin(), sweeps.end(), low,
+                                 [](const RowWindow& sweep, int32_t x) { return sweep.High < x; });
+    int32_t gap = INT32_MAX;
+    if (next != sweeps.end()) gap = next->Low <= high ? 0 : next->Low - high;
+    if (next != sweeps.begin()) gap = std::min(gap, low - std::prev(next)->High);
+    return gap;
+}
+
+}  // namespace
 
 void RowRecords::Update(const std::vector<int32_t>& positions, int threads)
 {
@@ -17,6 +31,7 @@ void RowRecords::Update(const std::vector<int32_t>& positions, int threads)
     m_classes.resize(rows);
     m_places.resize(rows);
     m_switchIndex.resize(rows);
+    m_gaps.resize(rows);
     m_common.resize(rows);
     std::vector<std::vector<LineEnds>> ends(size_t(std::max(threads, 1)));
     auto update = [&](size_t index, int worker) {
@@ -28,6 +43,7 @@ void RowRecords::Update(const std::vector<int32_t>& positions, int threads)
         }
         m_now[row].Build(m_rows.Elements(row), positions);
         ClassifySwitched(row);
+        MeasureGaps(row);
     };
     RunTrials(size_t(rows), threads, update, [](size_t) { return false; });
 }
@@ -91,6 +107,41 @@ void RowRecords::ClassifySwitched(int32_t row)
         }
         next.End = end;
         classes.push_back(next);
+    }
+}
+
+// A segment's ends are measured apart, a couple's partners together (as whether two elements
+// cross depends on them).
+void RowRecords::MeasureGaps(int32_t row)
+{
+    const std::vector<ElementMove>& switched = m_switched[row];
+    std::vector<int32_t>& gaps = m_gaps[row];
+    gaps.clear();
+    if (switched.empty()) return;
+    const std::vector<RowCrossings::Element>& elements = m_rows.Elements(row);
+    // Where the switched elements' ends swept through.
+    std::vector<RowWindow> sweeps;
+    for (const ElementMove& move : switched) {
+        const LineEnds then = m_then[row].Ends(move.Element);
+        const LineEnds now = m_now[row].Ends(move.Element);
+        const LineEnds back{now.first - m_common[row], now.second - m_common[row]};
+        if (elements[move.Element].Child < 0) {
+            sweeps.push_back({std::min(LowEnd(then), LowEnd(back)),
+                              std::max(HighEnd(then), HighEnd(back))});
+        } else {
+            sweeps.push_back({std::min(then.first, back.first), std::max(then.first, back.first)});
+            sweeps.push_back(
+                {std::min(then.second, back.second), std::max(then.second, back.second)});
+        }
+    }
+    MergeWindows(sweeps);
+    gaps.resize(elements.size());
+    for (size_t i = 0; i < elements.size(); ++i) {
+        const LineEnds then = m_then[row].Ends(int32_t(i));
+        gaps[i] = elements[i].Child < 0
+                      ? Gap(sweeps, LowEnd(then), HighEnd(then))
+                      : std::min(Gap(sweeps, then.first, then.first),
+                                 Gap(sweeps, then.second, then.second));
     }
 }
 

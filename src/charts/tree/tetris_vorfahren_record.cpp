@@ -9,17 +9,31 @@
 namespace qv {
 namespace {
 
-// Compressed lists: start[i] .. start[i + 1] indexes the members of list i.
-void Compress(const std::vector<std::vector<int32_t>>& lists, std::vector<int32_t>& start,
-              std::vector<int32_t>& members)
-{
-    start.assign(1, 0);
-    members.clear();
-    for (const std::vector<int32_t>& list : lists) {
-        members.insert(members.end(), list.begin(), list.end());
-        start.push_back(int32_t(members.size()));
+// Compressed lists: start[i] .. start[i + 1] indexes the members of list i. Filled from
+// (list, member) pairs in the order given, without a vector per list: records are built once
+// per sorting pass.
+class CompressedLists {
+public:
+    CompressedLists(std::vector<int32_t>& start, std::vector<int32_t>& members, int32_t lists)
+        : m_start(start), m_members(members)
+    {
+        m_start.assign(size_t(lists) + 1, 0);
     }
-}
+    void Count(int32_t list) { ++m_start[list + 1]; }
+    // After all counts.
+    void Open()
+    {
+        for (size_t i = 1; i < m_start.size(); ++i) m_start[i] += m_start[i - 1];
+        m_members.resize(size_t(m_start.back()));
+        m_fill.assign(m_start.begin(), m_start.end() - 1);
+    }
+    void Add(int32_t list, int32_t member) { m_members[m_fill[list]++] = member; }
+
+private:
+    std::vector<int32_t>& m_start;
+    std::vector<int32_t>& m_members;
+    std::vector<int32_t> m_fill;
+};
 
 }  // namespace
 
@@ -144,21 +158,32 @@ void PackingRecord::NoteOrder(const AncestorPackingInput& input, int64_t person,
 void PackingRecord::LinkChildren(const AncestorPackingInput& input)
 {
     const int32_t count = NodeCount();
-    std::vector<std::vector<int32_t>> children(count), dependents(count);
-    for (int32_t n = 1; n < count; ++n) {
-        children[m_parent[n]].push_back(n);
-        if (m_partner[n] >= 0) dependents[m_nodeOf[m_partner[n]]].push_back(n);
-    }
     m_spacerLevel.assign(count, -1);
     for (int32_t n = 0; n < count; ++n) {
         int32_t parentRow = INT_MAX;
         for (int32_t parent : {input.Links.Father[m_person[n]], input.Links.Mother[m_person[n]]})
             if (parent >= 0) parentRow = std::min(parentRow, input.Rows[parent]);
         if (parentRow != INT_MAX && parentRow >= m_level[n] + 2) m_spacerLevel[n] = parentRow - 1;
-        if (children[n].empty() && m_spacerLevel[n] >= 0) children[n].push_back(count + n);
     }
-    Compress(children, m_childStart, m_children);
-    Compress(dependents, m_dependentStart, m_dependents);
+    CompressedLists children(m_childStart, m_children, count);
+    CompressedLists dependents(m_dependentStart, m_dependents, count);
+    std::vector<bool> hasChild(count, false);
+    for (int32_t n = 1; n < count; ++n) {
+        children.Count(m_parent[n]);
+        hasChild[m_parent[n]] = true;
+        if (m_partner[n] >= 0) dependents.Count(m_nodeOf[m_partner[n]]);
+    }
+    // A node without children packs its spacer in their place.
+    for (int32_t n = 0; n < count; ++n)
+        if (!hasChild[n] && m_spacerLevel[n] >= 0) children.Count(n);
+    children.Open();
+    dependents.Open();
+    for (int32_t n = 1; n < count; ++n) {
+        children.Add(m_parent[n], n);
+        if (m_partner[n] >= 0) dependents.Add(m_nodeOf[m_partner[n]], n);
+    }
+    for (int32_t n = 0; n < count; ++n)
+        if (!hasChild[n] && m_spacerLevel[n] >= 0) children.Add(n, count + n);
 }
 
 void PackingRecord::PackNodes()

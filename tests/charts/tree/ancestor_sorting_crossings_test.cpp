@@ -3,6 +3,7 @@
 #include "charts/tree/ancestor_sorting_crossings.h"
 
 #include <algorithm>
+#include <random>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -101,6 +102,62 @@ TEST(RowDeltaCorrection, AgreesWithCountingBothRecordsWithAndWithoutTheTrial)
         EXPECT_EQ(RowDeltaCorrection(records, 0, moves.data(), uint32_t(moves.size()), window,
                                      scratch),
                   after - before);
+    }
+}
+
+// Rows of families crowded together: a step moves some persons by one of a few amounts beside
+// the row's common move, and a trial moves others (or the same) by amounts small and large. The
+// trial's change and its correction, with and without the pass's cache, against counting the
+// row in all four positions.
+TEST(RowDeltaCorrection, AgreesWithCountingOnCrowdedRandomRows)
+{
+    std::mt19937 random(7);
+    auto pick = [&random](int32_t range) { return int32_t(random() % uint32_t(range)); };
+    // One cache for all rows, as a pass keeps it, forgetting each row's records with them.
+    RowDeltaCache cache;
+    for (int32_t round = 0; round < 3000; ++round) {
+        SCOPED_TRACE("round " + std::to_string(round));
+        cache.Clear();
+        SortingFamilies families;
+        std::vector<int32_t> rows;
+        for (int32_t f = 0, count = 2 + pick(7); f < count; ++f) {
+            families.Lines.push_back({3 * f, 3 * f + 1, 0, {3 * f + 2}});
+            rows.insert(rows.end(), {1, 1, 0});
+        }
+        families.LineRows = 1;
+        const int32_t steps[] = {pick(21) - 10, pick(41) - 20};
+        const int32_t trials[] = {pick(21) - 10, pick(81) - 40, pick(9) - 4};
+        std::vector<int32_t> then(rows.size()), now, thenTrial, nowTrial;
+        for (int32_t& position : then) position = pick(40);
+        now = thenTrial = then;
+        for (size_t p = 0; p < rows.size(); ++p) {
+            now[p] += 5 + (pick(3) == 0 ? steps[pick(2)] : 0);
+            if (pick(2) == 0) thenTrial[p] += trials[pick(3)];
+        }
+        nowTrial = now;
+        for (size_t p = 0; p < rows.size(); ++p) nowTrial[p] += thenTrial[p] - then[p];
+
+        const RowCrossings lines(families, rows);
+        RowRecords records(lines);
+        records.Update(then);
+        std::vector<ElementMove> moves, again;
+        std::vector<LineEnds> ends;
+        records.FindMoves(0, thenTrial, moves, ends);
+        if (moves.empty()) continue;  // a row the trial leaves is not measured
+        const uint32_t count = uint32_t(moves.size());
+        RowScratch scratch;
+        RowWindow window;
+        const int64_t before = lines.Count(0, thenTrial) - lines.Count(0, then);
+        ASSERT_EQ(FreshRowDelta(records, 0, moves.data(), count, window, scratch), before);
+        records.Update(now);
+        records.FindMoves(0, nowTrial, again, ends);
+        ASSERT_EQ(again, moves);
+        const int64_t after = lines.Count(0, nowTrial) - lines.Count(0, now);
+        for (RowDeltaCache* kept : {static_cast<RowDeltaCache*>(nullptr), &cache, &cache}) {
+            RowWindow corrected = window;
+            ASSERT_EQ(RowDeltaCorrection(records, 0, moves.data(), count, corrected, scratch, kept),
+                      after - before);
+        }
     }
 }
 
