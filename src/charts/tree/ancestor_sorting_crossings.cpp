@@ -24,8 +24,6 @@ void CrossingTracker::Update(const std::vector<int32_t>& positions, int threads)
 {
     const bool first = m_version < 0;
     m_records.Update(positions, threads);
-    m_corrections.Clear();
-    m_fresh.Clear();
     m_counts.resize(m_rows.RowCount());
     auto count = [&](size_t row, int) {
         if (first || !m_records.Switched(int32_t(row)).empty())
@@ -84,7 +82,7 @@ int64_t CrossingTracker::Carry(CrossingMemo& memo, CrossingScratch& scratch) con
     int64_t total = m_total;
     for (CrossingMemo::Row& row : memo.Rows) {
         row.Delta += RowDeltaCorrection(m_records, row.Index, memo.Moves.data() + row.FirstMove,
-                                        row.MoveCount, row.Window, scratch.row, &m_corrections);
+                                        row.MoveCount, row.Window, scratch.row, &scratch.corrections);
         total += row.Delta;
     }
     memo.Version = m_version;
@@ -101,7 +99,7 @@ int64_t CrossingTracker::KeptRow(const CrossingMemo::Row& old, const CrossingMem
     RowWindow window = old.Window;
     const int64_t delta =
         old.Delta + RowDeltaCorrection(m_records, old.Index, scratch.moves.data() + first,
-                                       old.MoveCount, window, scratch.row, &m_corrections);
+                                       old.MoveCount, window, scratch.row, &scratch.corrections);
     scratch.memoRows.push_back({old.Index, delta, first, old.MoveCount, window});
     return delta;
 }
@@ -123,17 +121,26 @@ int64_t CrossingTracker::MeasuredRow(int32_t row, const PackingTrial& trial,
         std::equal(moves, moves + count, memo->Moves.data() + old->FirstMove)) {
         window = old->Window;
         delta = old->Delta + RowDeltaCorrection(m_records, row, moves, count, window, scratch.row,
-                                                &m_corrections);
+                                                &scratch.corrections);
     } else {
-        delta = FreshRowDelta(m_records, row, moves, count, window, scratch.row, &m_fresh);
+        delta = FreshRowDelta(m_records, row, moves, count, window, scratch.row, &scratch.fresh);
     }
     scratch.memoRows.push_back({row, delta, first, count, window});
     return delta;
 }
 
+void CrossingTracker::Renew(CrossingScratch& scratch) const
+{
+    if (scratch.cacheVersion == m_version) return;
+    scratch.corrections.Clear();
+    scratch.fresh.Clear();
+    scratch.cacheVersion = m_version;
+}
+
 int64_t CrossingTracker::TrialTotal(const PackingTrial& trial, CrossingMemo& memo,
                                     CrossingScratch& scratch) const
 {
+    Renew(scratch);
     const CrossingMemo* previous = memo.Version == m_version - 1 ? &memo : nullptr;
     RowsToMeasure(trial, previous, scratch);
     if (previous && scratch.rows.empty()) return Carry(memo, scratch);

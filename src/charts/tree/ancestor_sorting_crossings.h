@@ -41,6 +41,9 @@ struct CrossingScratch {
     std::vector<ElementMove> moves;
     std::vector<LineEnds> ends;
     RowScratch row;
+    // The row changes this thread worked out in the pass.
+    RowDeltaCache corrections, fresh;
+    int64_t cacheVersion = -1;
 };
 
 class CrossingTracker {
@@ -61,6 +64,7 @@ public:
     // memo must remember), without the trial.
     int64_t KeptTotal(CrossingMemo& memo, CrossingScratch& scratch) const
     {
+        Renew(scratch);
         return Carry(memo, scratch);
     }
 
@@ -68,6 +72,8 @@ private:
     void RowsToMeasure(const PackingTrial& trial, const CrossingMemo* memo,
                        CrossingScratch& scratch) const;
     int64_t Carry(CrossingMemo& memo, CrossingScratch& scratch) const;
+    // Forgets the scratch's row changes of an earlier pass.
+    void Renew(CrossingScratch& scratch) const;
     int64_t KeptRow(const CrossingMemo::Row& old, const CrossingMemo& memo,
                     CrossingScratch& scratch) const;
     int64_t MeasuredRow(int32_t row, const PackingTrial& trial, const CrossingMemo* memo,
@@ -75,8 +81,6 @@ private:
 
     const RowCrossings& m_rows;
     RowRecords m_records;
-    // This pass's row changes, by row and moves.
-    mutable RowDeltaCache m_corrections, m_fresh;
     int64_t m_version = -1;
     std::vector<int64_t> m_counts;  // per row
     int64_t m_total = 0;

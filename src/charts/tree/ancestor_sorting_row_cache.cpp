@@ -1,4 +1,4 @@
-// A hash table per shard, so that the threads of a pass seldom wait for each other.
+// An open-addressing hash table whose entries keep their moves, so that a hit is exact.
 #include "charts/tree/ancestor_sorting_row_cache.h"
 
 #include <algorithm>
@@ -17,15 +17,13 @@ uint64_t Mix(uint64_t x)
 
 void RowDeltaCache::Clear()
 {
-    for (Shard& shard : m_shards) {
-        if (shard.Used == 0) continue;
-        if (++shard.Generation == 0) {
-            std::fill(shard.Slots.begin(), shard.Slots.end(), Entry{});
-            shard.Generation = 1;
-        }
-        shard.Used = 0;
-        shard.Moves.clear();
+    if (m_used == 0) return;
+    if (++m_generation == 0) {
+        std::fill(m_slots.begin(), m_slots.end(), Entry{});
+        m_generation = 1;
     }
+    m_used = 0;
+    m_moves.clear();
 }
 
 // Moves come in one order (by move, then element), so a sum over them tells lists apart as well
@@ -39,41 +37,38 @@ uint64_t RowDeltaCache::Key(int32_t row, const ElementMove* moves, uint32_t coun
     return sum;
 }
 
-size_t RowDeltaCache::Slot(const Shard& shard, uint64_t key, int32_t row,
-                           const ElementMove* moves, uint32_t count)
+size_t RowDeltaCache::Slot(uint64_t key, int32_t row, const ElementMove* moves,
+                           uint32_t count) const
 {
-    const size_t mask = shard.Slots.size() - 1;
+    const size_t mask = m_slots.size() - 1;
     for (size_t slot = size_t(key) & mask;; slot = (slot + 1) & mask) {
-        const Entry& entry = shard.Slots[slot];
-        if (entry.Generation != shard.Generation) return slot;
+        const Entry& entry = m_slots[slot];
+        if (entry.Generation != m_generation) return slot;
         if (entry.Key == key && entry.Row == row && entry.Count == count &&
-            std::equal(moves, moves + count, shard.Moves.begin() + entry.First))
+            std::equal(moves, moves + count, m_moves.begin() + entry.First))
             return slot;
     }
 }
 
-void RowDeltaCache::Grow(Shard& shard)
+void RowDeltaCache::Grow()
 {
-    std::vector<Entry> old(std::max<size_t>(shard.Slots.size() * 2, 1024));
-    old.swap(shard.Slots);
-    const size_t mask = shard.Slots.size() - 1;
+    std::vector<Entry> old(std::max<size_t>(m_slots.size() * 2, 1024));
+    old.swap(m_slots);
+    const size_t mask = m_slots.size() - 1;
     for (const Entry& entry : old) {
-        if (entry.Generation != shard.Generation) continue;
+        if (entry.Generation != m_generation) continue;
         size_t slot = size_t(entry.Key) & mask;
-        while (shard.Slots[slot].Generation == shard.Generation) slot = (slot + 1) & mask;
-        shard.Slots[slot] = entry;
+        while (m_slots[slot].Generation == m_generation) slot = (slot + 1) & mask;
+        m_slots[slot] = entry;
     }
 }
 
 bool RowDeltaCache::Find(int32_t row, const ElementMove* moves, uint32_t count,
                          Result& result) const
 {
-    const uint64_t key = Key(row, moves, count);
-    const Shard& shard = ShardOf(key);
-    std::lock_guard<std::mutex> lock(shard.Mutex);
-    if (shard.Used == 0) return false;
-    const Entry& entry = shard.Slots[Slot(shard, key, row, moves, count)];
-    if (entry.Generation != shard.Generation) return false;
+    if (m_used == 0) return false;
+    const Entry& entry = m_slots[Slot(Key(row, moves, count), row, moves, count)];
+    if (entry.Generation != m_generation) return false;
     result = entry.Value;
     return true;
 }
@@ -81,15 +76,13 @@ bool RowDeltaCache::Find(int32_t row, const ElementMove* moves, uint32_t count,
 void RowDeltaCache::Store(int32_t row, const ElementMove* moves, uint32_t count,
                           const Result& result)
 {
+    if (2 * (m_used + 1) > m_slots.size()) Grow();
     const uint64_t key = Key(row, moves, count);
-    Shard& shard = ShardOf(key);
-    std::lock_guard<std::mutex> lock(shard.Mutex);
-    if (2 * (shard.Used + 1) > shard.Slots.size()) Grow(shard);
-    Entry& entry = shard.Slots[Slot(shard, key, row, moves, count)];
-    if (entry.Generation == shard.Generation) return;
-    entry = {key, shard.Generation, row, uint32_t(shard.Moves.size()), count, result};
-    shard.Moves.insert(shard.Moves.end(), moves, moves + count);
-    ++shard.Used;
+    Entry& entry = m_slots[Slot(key, row, moves, count)];
+    if (entry.Generation == m_generation) return;
+    entry = {key, m_generation, row, uint32_t(m_moves.size()), count, result};
+    m_moves.insert(m_moves.end(), moves, moves + count);
+    ++m_used;
 }
 
 }  // namespace qv
