@@ -81,8 +81,9 @@ int64_t CrossingTracker::Carry(CrossingMemo& memo, CrossingScratch& scratch) con
 {
     int64_t total = m_total;
     for (CrossingMemo::Row& row : memo.Rows) {
-        row.Delta += RowDeltaCorrection(m_records, row.Index, memo.Moves.data() + row.FirstMove,
-                                        row.MoveCount, row.Window, scratch.row, &scratch.corrections);
+        row.Delta +=
+            RowDeltaCorrection(m_records, row.Index, memo.Moves.data() + row.FirstMove,
+                               row.MoveCount, row.Window, scratch.row, &scratch.corrections);
         total += row.Delta;
     }
     memo.Version = m_version;

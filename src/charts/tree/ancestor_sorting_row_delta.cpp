@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 
 #include "charts/tree/ancestor_sorting_row_cache.h"
 
@@ -58,30 +59,16 @@ ActiveElement MakeActive(const RowRecords& records, int32_t row, const ElementMo
 
 // Appends where the element's ends lie in the positions a term compares, in one record's frame:
 // a fresh count's record before and after the trial; for a correction the previous record and
-// this one moved back by the row's common move, each before and after the trial. A segment's
-// ends count apart, a couple's together.
+// this one moved back by the row's common move, each before and after the trial.
 void AddReach(const ActiveElement& a, bool correction, int32_t common,
               std::vector<RowWindow>& reach)
 {
-    RowWindow first, second;
-    auto take = [&](LineEnds ends) {
-        for (LineEnds at : {ends, a.Trial.Applied(ends)}) {
-            first = {std::min(first.Low, at.first), std::max(first.High, at.first)};
-            second = {std::min(second.Low, at.second), std::max(second.High, at.second)};
-        }
-    };
-    if (correction) {
-        take(a.Then);
-        take({a.Now.first - common, a.Now.second - common});
-    } else {
-        take(a.Now);
+    if (!correction) {
+        AddEndWindows(a.Couple, {a.Now, a.Trial.Applied(a.Now)}, reach);
+        return;
     }
-    if (a.Couple) {
-        reach.push_back({std::min(first.Low, second.Low), std::max(first.High, second.High)});
-    } else {
-        reach.push_back(first);
-        reach.push_back(second);
-    }
+    const LineEnds back{a.Now.first - common, a.Now.second - common};
+    AddEndWindows(a.Couple, {a.Then, a.Trial.Applied(a.Then), back, a.Trial.Applied(back)}, reach);
 }
 
 class PairSum {
@@ -221,8 +208,7 @@ int64_t PairSum::Run() const
             sum += Between(earlier.Switched, earlier.End, group.Begin, group.Switched);
         }
         if (m_correction) sum += AgainstSwitched(group);
-        if (group.Switched > group.Begin)
-            sum += AgainstRest(group.Begin, group.Switched);
+        if (group.Switched > group.Begin) sum += AgainstRest(group.Begin, group.Switched);
     }
     return sum;
 }
@@ -260,12 +246,12 @@ RowWindow CollectGroups(const RowRecords& records, int32_t row, const ElementMov
     };
     const std::vector<RowCrossings::Element>& lines = records.Rows().Elements(row);
     RowWindow window;
-    // The moves [begin, end) of the elements that are couples or not (either, for "both").
-    auto addGroup = [&](uint32_t begin, uint32_t end, int both, bool couples) {
+    // The moves [begin, end) of the elements that are couples or not (all, without couples).
+    auto addGroup = [&](uint32_t begin, uint32_t end, std::optional<bool> couples) {
         TrialGroup group{uint32_t(elements.size()), 0, 0, {}};
         for (bool firstSwitched : {true, false}) {
             for (uint32_t i = begin; i < end; ++i) {
-                if (!both && (lines[moves[i].Element].Child < 0) != couples) continue;
+                if (couples && (lines[moves[i].Element].Child < 0) != *couples) continue;
                 const ElementMove moved = switchOf(moves[i].Element);
                 if ((moved.Moves() || !correction) != firstSwitched) continue;
                 if (correction && !firstSwitched && apart(moves[i])) continue;
@@ -283,10 +269,10 @@ RowWindow CollectGroups(const RowRecords& records, int32_t row, const ElementMov
             scratch.active[moves[end].Element] = scratch.activeStamp;
         // Couples and segments cross differently under a move that takes their ends apart.
         if (moves[begin].First == moves[begin].Second) {
-            addGroup(begin, end, 1, false);
+            addGroup(begin, end, std::nullopt);
         } else {
-            addGroup(begin, end, 0, false);
-            addGroup(begin, end, 0, true);
+            addGroup(begin, end, false);
+            addGroup(begin, end, true);
         }
     }
     return window;
@@ -294,8 +280,8 @@ RowWindow CollectGroups(const RowRecords& records, int32_t row, const ElementMov
 
 // Whether an element moved by the trial and not by the switch can come near one the switch
 // moved: with none of the trial's elements switched, their ends moved with most of the row.
-bool NearSwitched(const RowRecords& records, int32_t row, const ElementMove* moves,
-                  uint32_t count, const RowWindow& then, const RowWindow& now)
+bool NearSwitched(const RowRecords& records, int32_t row, const ElementMove* moves, uint32_t count,
+                  const RowWindow& then, const RowWindow& now)
 {
     for (uint32_t i = 0; i < count; ++i)
         if (records.SwitchIndex(row, moves[i].Element) >= 0) return true;
@@ -303,6 +289,20 @@ bool NearSwitched(const RowRecords& records, int32_t row, const ElementMove* mov
     for (const MoveClass& other : records.SwitchedClasses(row))
         if (place.Near(other.Place)) return true;
     return false;
+}
+
+// The row's change (a fresh count's or a correction's) and where the collected elements lie
+// now, from the pass's cache when it has them.
+RowDeltaCache::Result Measure(const RowRecords& records, int32_t row, const ElementMove* moves,
+                              uint32_t count, bool correction, RowScratch& scratch,
+                              RowDeltaCache* cache)
+{
+    RowDeltaCache::Result result;
+    if (cache && cache->Find(row, moves, count, result)) return result;
+    const RowWindow now = CollectGroups(records, row, moves, count, correction, scratch);
+    result = {PairSum(records, row, correction, scratch).Run(), now};
+    if (cache) cache->Store(row, moves, count, result);
+    return result;
 }
 
 // The correction's delta; window, where the trial's elements lay then moved with the row,
@@ -317,17 +317,9 @@ int64_t Corrected(const RowDeltaCache::Result& result, RowWindow& window)
 }  // namespace
 
 int64_t FreshRowDelta(const RowRecords& records, int32_t row, const ElementMove* moves,
-                      uint32_t count, RowWindow& window, RowScratch& scratch,
-                      RowDeltaCache* cache)
+                      uint32_t count, RowWindow& window, RowScratch& scratch, RowDeltaCache* cache)
 {
-    RowDeltaCache::Result result;
-    if (cache && cache->Find(row, moves, count, result)) {
-        window = result.Window;
-        return result.Delta;
-    }
-    const RowWindow now = CollectGroups(records, row, moves, count, false, scratch);
-    result = {PairSum(records, row, false, scratch).Run(), now};
-    if (cache) cache->Store(row, moves, count, result);
+    const RowDeltaCache::Result result = Measure(records, row, moves, count, false, scratch, cache);
     window = result.Window;
     return result.Delta;
 }
@@ -341,12 +333,7 @@ int64_t RowDeltaCorrection(const RowRecords& records, int32_t row, const Element
     window = {then.Low + common, then.High + common};
     if (records.Switched(row).empty() || !NearSwitched(records, row, moves, count, then, window))
         return 0;
-    RowDeltaCache::Result result;
-    if (cache && cache->Find(row, moves, count, result)) return Corrected(result, window);
-    const RowWindow now = CollectGroups(records, row, moves, count, true, scratch);
-    result = {PairSum(records, row, true, scratch).Run(), now};
-    if (cache) cache->Store(row, moves, count, result);
-    return Corrected(result, window);
+    return Corrected(Measure(records, row, moves, count, true, scratch, cache), window);
 }
 
 }  // namespace qv

@@ -5,6 +5,22 @@
 
 namespace qv {
 
+void AddEndWindows(bool couple, std::initializer_list<LineEnds> positions,
+                   std::vector<RowWindow>& windows)
+{
+    RowWindow first, second;
+    for (LineEnds at : positions) {
+        first = {std::min(first.Low, at.first), std::max(first.High, at.first)};
+        second = {std::min(second.Low, at.second), std::max(second.High, at.second)};
+    }
+    if (couple) {
+        windows.push_back({std::min(first.Low, second.Low), std::max(first.High, second.High)});
+    } else {
+        windows.push_back(first);
+        windows.push_back(second);
+    }
+}
+
 void MergeWindows(std::vector<RowWindow>& windows)
 {
     std::sort(windows.begin(), windows.end(),

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <initializer_list>
 #include <vector>
 
 #include "charts/tree/ancestor_sorting_rows.h"
@@ -15,6 +16,10 @@ struct RowWindow {
     int32_t Low = INT32_MAX, High = INT32_MIN;
 };
 
+// Appends where a line's ends lie over the given positions of it: a segment's two ends apart, a
+// couple's partners together (whether two lines cross depends on these).
+void AddEndWindows(bool couple, std::initializer_list<LineEnds> positions,
+                   std::vector<RowWindow>& windows);
 // Sorts the windows and merges those that overlap.
 void MergeWindows(std::vector<RowWindow>& windows);
 

@@ -125,23 +125,15 @@ void RowRecords::MeasureGaps(int32_t row)
         const LineEnds then = m_then[row].Ends(move.Element);
         const LineEnds now = m_now[row].Ends(move.Element);
         const LineEnds back{now.first - m_common[row], now.second - m_common[row]};
-        if (elements[move.Element].Child < 0) {
-            sweeps.push_back({std::min(LowEnd(then), LowEnd(back)),
-                              std::max(HighEnd(then), HighEnd(back))});
-        } else {
-            sweeps.push_back({std::min(then.first, back.first), std::max(then.first, back.first)});
-            sweeps.push_back(
-                {std::min(then.second, back.second), std::max(then.second, back.second)});
-        }
+        AddEndWindows(elements[move.Element].Child < 0, {then, back}, sweeps);
     }
     MergeWindows(sweeps);
     gaps.resize(elements.size());
     for (size_t i = 0; i < elements.size(); ++i) {
         const LineEnds then = m_then[row].Ends(int32_t(i));
-        gaps[i] = elements[i].Child < 0
-                      ? Gap(sweeps, LowEnd(then), HighEnd(then))
-                      : std::min(Gap(sweeps, then.first, then.first),
-                                 Gap(sweeps, then.second, then.second));
+        gaps[i] = elements[i].Child < 0 ? Gap(sweeps, LowEnd(then), HighEnd(then))
+                                        : std::min(Gap(sweeps, then.first, then.first),
+                                                   Gap(sweeps, then.second, then.second));
     }
 }
 
