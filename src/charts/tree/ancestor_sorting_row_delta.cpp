@@ -71,6 +71,27 @@ void AddReach(const ActiveElement& a, bool correction, int32_t common,
     AddEndWindows(a.Couple, {a.Then, a.Trial.Applied(a.Then), back, a.Trial.Applied(back)}, reach);
 }
 
+// How far the move takes an element's ends at most.
+int64_t Span(const ElementMove& move)
+{
+    return std::max(std::abs(int64_t(move.First)), std::abs(int64_t(move.Second)));
+}
+
+int64_t Farthest(const ElementMove* moves, uint32_t count)
+{
+    int64_t farthest = 0;
+    for (uint32_t i = 0; i < count; ++i) farthest = std::max(farthest, Span(moves[i]));
+    return farthest;
+}
+
+// Whether the element lies further from every element the switch did not move alike with it
+// than the trial can move the two apart (at most farthest for the other): then each of its
+// pairs crosses alike in both passes, before and after the trial.
+bool Apart(const RowRecords& records, int32_t row, const ElementMove& move, int64_t farthest)
+{
+    return records.SwitchGap(row, move.Element) > Span(move) + farthest;
+}
+
 class PairSum {
 public:
     PairSum(const RowRecords& records, int32_t row, bool correction, RowScratch& scratch)
@@ -93,7 +114,7 @@ public:
     // Elements [begin, end) of scratch.elements against the elements neither the trial nor (for
     // a correction) the switch moves.
     int64_t AgainstRest(size_t begin, size_t end) const;
-    // For a correction: a group against the elements only the switch moves.
+    // For a correction: a group against the elements only the switch moves that are not apart.
     int64_t AgainstSwitched(const TrialGroup& group) const;
 
 private:
@@ -175,7 +196,9 @@ int64_t PairSum::AgainstSwitched(const TrialGroup& group) const
         if (!group.Place.Near(other.Place)) continue;
         for (uint32_t j = other.Begin; j < other.End; ++j) {
             const int32_t element = switched[j].Element;
-            if (m_scratch.active[element] == m_scratch.activeStamp) continue;
+            if (m_scratch.active[element] == m_scratch.activeStamp ||
+                Apart(m_records, m_row, {element, 0, 0}, m_scratch.farthest))
+                continue;
             const bool couple = m_elements[element].Child < 0;
             bool made = false;
             ActiveElement b{};
@@ -213,19 +236,21 @@ int64_t PairSum::Run() const
     return sum;
 }
 
-// How far the move takes an element's ends at most.
-int64_t Span(const ElementMove& move)
+// Widens window by where the switched element lies now, before and after the trial's move (an
+// unswitched one lies where it lay then, moved with the row).
+void TakeNowPlace(const RowRecords& records, int32_t row, const ElementMove& move,
+                  RowWindow& window)
 {
-    return std::max(std::abs(int64_t(move.First)), std::abs(int64_t(move.Second)));
+    const Whereabouts place = records.Locate(row, move, false);
+    window.Low = std::min(window.Low, place.NowLow);
+    window.High = std::max(window.High, place.NowHigh);
 }
 
 // The elements the trial moves, marked and in groups of equal moves (moves come sorted by
 // move), those the switch moved too first in each group (for a fresh count, all of them: every
-// element meets the other groups and the rest). A correction leaves out the elements only the
-// trial moves that lie further from every switched element's sweep than the trial moves them
-// and any other group: each pair of theirs with a switched element crosses alike in both
-// records, and nothing else of theirs moved in the step. Answers where the collected elements
-// lie now, before and after the moves.
+// element meets the other groups and the rest). A correction leaves out the elements that are
+// apart. Answers where the trial's elements lie now, before and after the moves, as far as
+// they do not lie where they lay then, moved with the row.
 RowWindow CollectGroups(const RowRecords& records, int32_t row, const ElementMove* moves,
                         uint32_t count, bool correction, RowScratch& scratch)
 {
@@ -238,12 +263,7 @@ RowWindow CollectGroups(const RowRecords& records, int32_t row, const ElementMov
         const int32_t index = correction ? records.SwitchIndex(row, element) : -1;
         return index >= 0 ? switched[size_t(index)] : ElementMove{element, 0, 0};
     };
-    int64_t farthest = 0;
-    if (correction)
-        for (uint32_t i = 0; i < count; ++i) farthest = std::max(farthest, Span(moves[i]));
-    auto apart = [&](const ElementMove& move) {
-        return records.SwitchGap(row, move.Element) > Span(move) + farthest;
-    };
+    scratch.farthest = correction ? Farthest(moves, count) : 0;
     const std::vector<RowCrossings::Element>& lines = records.Rows().Elements(row);
     RowWindow window;
     // The moves [begin, end) of the elements that are couples or not (all, without couples).
@@ -254,7 +274,10 @@ RowWindow CollectGroups(const RowRecords& records, int32_t row, const ElementMov
                 if (couples && (lines[moves[i].Element].Child < 0) != *couples) continue;
                 const ElementMove moved = switchOf(moves[i].Element);
                 if ((moved.Moves() || !correction) != firstSwitched) continue;
-                if (correction && !firstSwitched && apart(moves[i])) continue;
+                if (correction && Apart(records, row, moves[i], scratch.farthest)) {
+                    if (firstSwitched) TakeNowPlace(records, row, moves[i], window);
+                    continue;
+                }
                 elements.push_back(MakeActive(records, row, moves[i], moved, correction));
                 group.Place.Take(elements.back().Place);
             }
@@ -289,6 +312,20 @@ bool NearSwitched(const RowRecords& records, int32_t row, const ElementMove* mov
     for (const MoveClass& other : records.SwitchedClasses(row))
         if (place.Near(other.Place)) return true;
     return false;
+}
+
+// Whether every element the trial moves is apart: then the correction is 0. Widens window by
+// where the switched ones of them lie now.
+bool AllApart(const RowRecords& records, int32_t row, const ElementMove* moves, uint32_t count,
+              RowWindow& window)
+{
+    const int64_t farthest = Farthest(moves, count);
+    for (uint32_t i = 0; i < count; ++i)
+        if (!Apart(records, row, moves[i], farthest)) return false;
+    for (uint32_t i = 0; i < count; ++i)
+        if (records.SwitchIndex(row, moves[i].Element) >= 0)
+            TakeNowPlace(records, row, moves[i], window);
+    return true;
 }
 
 // The row's change (a fresh count's or a correction's) and where the collected elements lie
@@ -331,7 +368,8 @@ int64_t RowDeltaCorrection(const RowRecords& records, int32_t row, const Element
     const RowWindow then = window;
     const int32_t common = records.CommonMove(row);
     window = {then.Low + common, then.High + common};
-    if (records.Switched(row).empty() || !NearSwitched(records, row, moves, count, then, window))
+    if (records.Switched(row).empty() || !NearSwitched(records, row, moves, count, then, window) ||
+        AllApart(records, row, moves, count, window))
         return 0;
     return Corrected(Measure(records, row, moves, count, true, scratch, cache), window);
 }

@@ -19,6 +19,14 @@ int32_t Gap(const std::vector<RowWindow>& sweeps, int32_t low, int32_t high)
     return gap;
 }
 
+// The smallest gap between any of the windows and the merged ones.
+int32_t GapBetween(const std::vector<RowWindow>& windows, const std::vector<RowWindow>& merged)
+{
+    int32_t gap = INT32_MAX;
+    for (const RowWindow& window : windows) gap = std::min(gap, Gap(merged, window.Low, window.High));
+    return gap;
+}
+
 }  // namespace
 
 void RowRecords::Update(const std::vector<int32_t>& positions, int threads)
@@ -110,30 +118,75 @@ void RowRecords::ClassifySwitched(int32_t row)
     }
 }
 
+// Where the element's ends lay in the previous record and lie now, moved back with the row.
+void RowRecords::AddSweep(int32_t row, int32_t element, std::vector<RowWindow>& windows) const
+{
+    const LineEnds then = m_then[row].Ends(element);
+    const LineEnds now = m_now[row].Ends(element);
+    const LineEnds back{now.first - m_common[row], now.second - m_common[row]};
+    AddEndWindows(m_rows.Elements(row)[element].Child < 0, {then, back}, windows);
+}
+
 // A segment's ends are measured apart, a couple's partners together (as whether two elements
-// cross depends on them).
+// cross depends on them). An unswitched element is measured against every switched element's
+// sweep, a switched one against the others' ends and the sweeps of the switched elements it
+// does not move alike with.
 void RowRecords::MeasureGaps(int32_t row)
 {
-    const std::vector<ElementMove>& switched = m_switched[row];
     std::vector<int32_t>& gaps = m_gaps[row];
     gaps.clear();
-    if (switched.empty()) return;
+    if (m_switched[row].empty()) return;
     const std::vector<RowCrossings::Element>& elements = m_rows.Elements(row);
-    // Where the switched elements' ends swept through.
-    std::vector<RowWindow> sweeps;
-    for (const ElementMove& move : switched) {
-        const LineEnds then = m_then[row].Ends(move.Element);
-        const LineEnds now = m_now[row].Ends(move.Element);
-        const LineEnds back{now.first - m_common[row], now.second - m_common[row]};
-        AddEndWindows(elements[move.Element].Child < 0, {then, back}, sweeps);
-    }
+    std::vector<RowWindow> sweeps, own, rest;
+    for (const ElementMove& move : m_switched[row]) AddSweep(row, move.Element, sweeps);
     MergeWindows(sweeps);
     gaps.resize(elements.size());
     for (size_t i = 0; i < elements.size(); ++i) {
-        const LineEnds then = m_then[row].Ends(int32_t(i));
-        gaps[i] = elements[i].Child < 0 ? Gap(sweeps, LowEnd(then), HighEnd(then))
-                                        : std::min(Gap(sweeps, then.first, then.first),
-                                                   Gap(sweeps, then.second, then.second));
+        if (m_switchIndex[row][i] >= 0) continue;
+        own.clear();
+        AddEndWindows(elements[i].Child < 0, {m_then[row].Ends(int32_t(i))}, own);
+        gaps[i] = GapBetween(own, sweeps);
+        rest.insert(rest.end(), own.begin(), own.end());
+    }
+    MergeWindows(rest);
+    MeasureSwitchedGaps(row, rest);
+}
+
+// The switched elements in classes that move alike (as in a row change's groups), each class
+// against the sweeps of the others. With many classes that costs more than the gaps save:
+// their elements keep no gap then.
+void RowRecords::MeasureSwitchedGaps(int32_t row, const std::vector<RowWindow>& rest)
+{
+    constexpr size_t kMostClasses = 16;
+    const std::vector<ElementMove>& switched = m_switched[row];
+    const std::vector<MoveClass>& moves = m_classes[row];
+    const std::vector<RowCrossings::Element>& elements = m_rows.Elements(row);
+    std::vector<int32_t>& gaps = m_gaps[row];
+    const size_t classes = 2 * moves.size();
+    if (classes > kMostClasses) {
+        for (const ElementMove& move : switched) gaps[move.Element] = 0;
+        return;
+    }
+    // Couples and segments cross differently under a move that takes their ends apart.
+    std::vector<uint32_t> classOf(switched.size());
+    for (size_t c = 0; c < moves.size(); ++c) {
+        const bool apart = switched[moves[c].Begin].First != switched[moves[c].Begin].Second;
+        for (uint32_t j = moves[c].Begin; j < moves[c].End; ++j)
+            classOf[j] = uint32_t(2 * c) + (apart && elements[switched[j].Element].Child < 0);
+    }
+    std::vector<RowWindow> others, own;
+    for (uint32_t c = 0; c < classes; ++c) {
+        if (std::find(classOf.begin(), classOf.end(), c) == classOf.end()) continue;
+        others.clear();
+        for (size_t j = 0; j < switched.size(); ++j)
+            if (classOf[j] != c) AddSweep(row, switched[j].Element, others);
+        MergeWindows(others);
+        for (size_t j = 0; j < switched.size(); ++j) {
+            if (classOf[j] != c) continue;
+            own.clear();
+            AddSweep(row, switched[j].Element, own);
+            gaps[switched[j].Element] = std::min(GapBetween(own, rest), GapBetween(own, others));
+        }
     }
 }
 

@@ -105,19 +105,19 @@ TEST(RowDeltaCorrection, AgreesWithCountingBothRecordsWithAndWithoutTheTrial)
     }
 }
 
-// Rows of families crowded together: a step moves some persons by one of a few amounts beside
-// the row's common move, and a trial moves others (or the same) by amounts small and large. The
-// trial's change and its correction, with and without the pass's cache, against counting the
-// row in all four positions.
-TEST(RowDeltaCorrection, AgreesWithCountingOnCrowdedRandomRows)
+// A row of families spread over [0, spread): each of two steps moves some persons by one of a
+// few amounts beside the row's common move, and a trial moves others (or the same) by amounts
+// small and large. The trial's change and its corrections from step to step (each starting
+// from where the one before left the trial's lines), with and without the pass's cache,
+// against counting the row in all positions.
+void CheckRandomRows(uint32_t seed, int32_t spread)
 {
-    std::mt19937 random(7);
+    std::mt19937 random(seed);
     auto pick = [&random](int32_t range) { return int32_t(random() % uint32_t(range)); };
     // One cache for all rows, as a pass keeps it, forgetting each row's records with them.
     RowDeltaCache cache;
     for (int32_t round = 0; round < 3000; ++round) {
         SCOPED_TRACE("round " + std::to_string(round));
-        cache.Clear();
         SortingFamilies families;
         std::vector<int32_t> rows;
         for (int32_t f = 0, count = 2 + pick(7); f < count; ++f) {
@@ -127,15 +127,11 @@ TEST(RowDeltaCorrection, AgreesWithCountingOnCrowdedRandomRows)
         families.LineRows = 1;
         const int32_t steps[] = {pick(21) - 10, pick(41) - 20};
         const int32_t trials[] = {pick(21) - 10, pick(81) - 40, pick(9) - 4};
-        std::vector<int32_t> then(rows.size()), now, thenTrial, nowTrial;
-        for (int32_t& position : then) position = pick(40);
-        now = thenTrial = then;
-        for (size_t p = 0; p < rows.size(); ++p) {
-            now[p] += 5 + (pick(3) == 0 ? steps[pick(2)] : 0);
+        std::vector<int32_t> then(rows.size()), thenTrial;
+        for (int32_t& position : then) position = pick(spread);
+        thenTrial = then;
+        for (size_t p = 0; p < rows.size(); ++p)
             if (pick(2) == 0) thenTrial[p] += trials[pick(3)];
-        }
-        nowTrial = now;
-        for (size_t p = 0; p < rows.size(); ++p) nowTrial[p] += thenTrial[p] - then[p];
 
         const RowCrossings lines(families, rows);
         RowRecords records(lines);
@@ -147,18 +143,47 @@ TEST(RowDeltaCorrection, AgreesWithCountingOnCrowdedRandomRows)
         const uint32_t count = uint32_t(moves.size());
         RowScratch scratch;
         RowWindow window;
-        const int64_t before = lines.Count(0, thenTrial) - lines.Count(0, then);
+        int64_t before = lines.Count(0, thenTrial) - lines.Count(0, then);
         ASSERT_EQ(FreshRowDelta(records, 0, moves.data(), count, window, scratch), before);
-        records.Update(now);
-        records.FindMoves(0, nowTrial, again, ends);
-        ASSERT_EQ(again, moves);
-        const int64_t after = lines.Count(0, nowTrial) - lines.Count(0, now);
-        for (RowDeltaCache* kept : {static_cast<RowDeltaCache*>(nullptr), &cache, &cache}) {
-            RowWindow corrected = window;
-            ASSERT_EQ(RowDeltaCorrection(records, 0, moves.data(), count, corrected, scratch, kept),
-                      after - before);
+        for (int32_t step = 0; step < 2; ++step) {
+            SCOPED_TRACE("step " + std::to_string(step));
+            std::vector<int32_t> now = then, nowTrial = thenTrial;
+            for (size_t p = 0; p < rows.size(); ++p) {
+                const int32_t by = 5 + (pick(3) == 0 ? steps[pick(2)] : 0);
+                now[p] += by;
+                nowTrial[p] += by;
+            }
+            records.Update(now);
+            records.FindMoves(0, nowTrial, again, ends);
+            ASSERT_EQ(again, moves);
+            again.clear();
+            const int64_t after = lines.Count(0, nowTrial) - lines.Count(0, now);
+            cache.Clear();
+            RowWindow next = window;
+            for (RowDeltaCache* kept : {static_cast<RowDeltaCache*>(nullptr), &cache, &cache}) {
+                RowWindow corrected = window;
+                ASSERT_EQ(
+                    RowDeltaCorrection(records, 0, moves.data(), count, corrected, scratch, kept),
+                    after - before);
+                next = corrected;
+            }
+            window = next;
+            before = after;
+            then = now;
+            thenTrial = nowTrial;
         }
     }
+}
+
+TEST(RowDeltaCorrection, AgreesWithCountingOnCrowdedRandomRows)
+{
+    CheckRandomRows(7, 40);
+}
+
+// Lines further apart than some moves: corrections that leave lines out, or the whole row.
+TEST(RowDeltaCorrection, AgreesWithCountingOnSparseRandomRows)
+{
+    CheckRandomRows(11, 400);
 }
 
 struct Whole {
