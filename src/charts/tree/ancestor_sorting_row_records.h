@@ -75,9 +75,10 @@ public:
     const std::vector<MoveClass>& SwitchedClasses(int32_t row) const { return m_classes[row]; }
     // Where each switched element lies, unmoved by a trial, now and then (as Switched).
     const std::vector<Whereabouts>& SwitchedPlaces(int32_t row) const { return m_places[row]; }
-    // How far the element's ends lay in the previous record from every stretch that the ends
-    // of an element the switch moved otherwise swept through in the step (0 where they meet;
-    // only for rows the step changed). Two elements the switch did not move alike cross alike
+    // How far the element's ends lay in the previous record (a switched element's: the
+    // stretches they swept through in the step) from every stretch that the ends of an element
+    // the switch moved otherwise swept through (0 where they meet; only for rows the step
+    // changed). Two elements the switch did not move alike cross alike
     // in both records while a trial moves them by less than this, together.
     int32_t SwitchGap(int32_t row, int32_t element) const { return m_gaps[row][element]; }
     // The element's place in Switched, -1 when the step moved it with most of the row.
