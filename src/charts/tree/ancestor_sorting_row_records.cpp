@@ -23,7 +23,8 @@ int32_t Gap(const std::vector<RowWindow>& sweeps, int32_t low, int32_t high)
 int32_t GapBetween(const std::vector<RowWindow>& windows, const std::vector<RowWindow>& merged)
 {
     int32_t gap = INT32_MAX;
-    for (const RowWindow& window : windows) gap = std::min(gap, Gap(merged, window.Low, window.High));
+    for (const RowWindow& window : windows)
+        gap = std::min(gap, Gap(merged, window.Low, window.High));
     return gap;
 }
 

@@ -78,8 +78,8 @@ public:
     // How far the element's ends lay in the previous record (a switched element's: the
     // stretches they swept through in the step) from every stretch that the ends of an element
     // the switch moved otherwise swept through (0 where they meet; only for rows the step
-    // changed). Two elements the switch did not move alike cross alike
-    // in both records while a trial moves them by less than this, together.
+    // changed). Two elements the switch did not move alike cross alike in both records while a
+    // trial moves them by less than this, together.
     int32_t SwitchGap(int32_t row, int32_t element) const { return m_gaps[row][element]; }
     // The element's place in Switched, -1 when the step moved it with most of the row.
     int32_t SwitchIndex(int32_t row, int32_t element) const { return m_switchIndex[row][element]; }
