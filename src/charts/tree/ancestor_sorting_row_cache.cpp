@@ -63,21 +63,20 @@ void RowDeltaCache::Grow()
     }
 }
 
-bool RowDeltaCache::Find(int32_t row, const ElementMove* moves, uint32_t count,
+bool RowDeltaCache::Find(uint64_t key, int32_t row, const ElementMove* moves, uint32_t count,
                          Result& result) const
 {
     if (m_used == 0) return false;
-    const Entry& entry = m_slots[Slot(Key(row, moves, count), row, moves, count)];
+    const Entry& entry = m_slots[Slot(key, row, moves, count)];
     if (entry.Generation != m_generation) return false;
     result = entry.Value;
     return true;
 }
 
-void RowDeltaCache::Store(int32_t row, const ElementMove* moves, uint32_t count,
+void RowDeltaCache::Store(uint64_t key, int32_t row, const ElementMove* moves, uint32_t count,
                           const Result& result)
 {
     if (2 * (m_used + 1) > m_slots.size()) Grow();
-    const uint64_t key = Key(row, moves, count);
     Entry& entry = m_slots[Slot(key, row, moves, count)];
     if (entry.Generation == m_generation) return;
     entry = {key, m_generation, row, uint32_t(m_moves.size()), count, result};

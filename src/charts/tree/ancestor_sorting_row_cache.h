@@ -20,8 +20,12 @@ public:
 
     // Forgets everything (the records changed) and keeps the room, without touching it.
     void Clear();
-    bool Find(int32_t row, const ElementMove* moves, uint32_t count, Result& result) const;
-    void Store(int32_t row, const ElementMove* moves, uint32_t count, const Result& result);
+    // key: Key() of the same row and moves, worked out once for a lookup and its store.
+    static uint64_t Key(int32_t row, const ElementMove* moves, uint32_t count);
+    bool Find(uint64_t key, int32_t row, const ElementMove* moves, uint32_t count,
+              Result& result) const;
+    void Store(uint64_t key, int32_t row, const ElementMove* moves, uint32_t count,
+               const Result& result);
 
 private:
     struct Entry {
@@ -32,7 +36,6 @@ private:
         Result Value;
     };
 
-    static uint64_t Key(int32_t row, const ElementMove* moves, uint32_t count);
     // The slot holding the row and moves, or the empty slot where they go.
     size_t Slot(uint64_t key, int32_t row, const ElementMove* moves, uint32_t count) const;
     void Grow();

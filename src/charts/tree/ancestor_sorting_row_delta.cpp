@@ -26,14 +26,6 @@ void ResetAtLeast(std::vector<uint32_t>& marks, uint32_t& stamp, size_t size)
     }
 }
 
-// Whether two elements cross alike before and after equal moves: always when the move takes
-// both ends alike; else only when both are segments or both couples (a couple's partners move
-// apart from a segment's upper end).
-bool Alike(const ElementMove& a, bool aCouple, const ElementMove& b, bool bCouple)
-{
-    return a.SameMove(b) && (a.First == a.Second || aCouple == bCouple);
-}
-
 // The element with its record's ends read once, and where it lies before and after the trial's
 // move (as RowRecords::Locate), now and, for a correction, then.
 ActiveElement MakeActive(const RowRecords& records, int32_t row, const ElementMove& trial,
@@ -94,10 +86,13 @@ bool Apart(const RowRecords& records, int32_t row, const ElementMove& move, int6
 
 class PairSum {
 public:
-    PairSum(const RowRecords& records, int32_t row, bool correction, RowScratch& scratch)
+    // farthest: how far a correction's trial moves an element at most.
+    PairSum(const RowRecords& records, int32_t row, bool correction, int64_t farthest,
+            RowScratch& scratch)
         : m_records(records),
           m_row(row),
           m_correction(correction),
+          m_farthest(farthest),
           m_elements(records.Rows().Elements(row)),
           m_scratch(scratch)
     {
@@ -129,6 +124,7 @@ private:
     const RowRecords& m_records;
     const int32_t m_row;
     const bool m_correction;
+    const int64_t m_farthest;
     const std::vector<RowCrossings::Element>& m_elements;
     RowScratch& m_scratch;
 };
@@ -151,7 +147,7 @@ int64_t PairSum::Between(size_t aBegin, size_t aEnd, size_t bBegin, size_t bEnd)
     for (size_t i = aBegin; i < aEnd; ++i)
         for (size_t j = bBegin; j < bEnd; ++j)
             if ((!m_correction ||
-                 !Alike(active[i].Switch, active[i].Couple, active[j].Switch, active[j].Couple)) &&
+                 !MovedAlike(active[i].Switch, active[i].Couple, active[j].Switch, active[j].Couple)) &&
                 active[i].Place.Near(active[j].Place))
                 sum += Term(active[i], active[j]);
     return sum;
@@ -197,13 +193,13 @@ int64_t PairSum::AgainstSwitched(const TrialGroup& group) const
         for (uint32_t j = other.Begin; j < other.End; ++j) {
             const int32_t element = switched[j].Element;
             if (m_scratch.active[element] == m_scratch.activeStamp ||
-                Apart(m_records, m_row, {element, 0, 0}, m_scratch.farthest))
+                Apart(m_records, m_row, {element, 0, 0}, m_farthest))
                 continue;
             const bool couple = m_elements[element].Child < 0;
             bool made = false;
             ActiveElement b{};
             for (uint32_t i = group.Begin; i < group.End; ++i) {
-                if (Alike(active[i].Switch, active[i].Couple, switched[j], couple) ||
+                if (MovedAlike(active[i].Switch, active[i].Couple, switched[j], couple) ||
                     !active[i].Place.Near(places[j]))
                     continue;
                 if (!made) b = MakeActive(m_records, m_row, {element, 0, 0}, switched[j], true);
@@ -252,7 +248,7 @@ void TakeNowPlace(const RowRecords& records, int32_t row, const ElementMove& mov
 // apart. Answers where the trial's elements lie now, before and after the moves, as far as
 // they do not lie where they lay then, moved with the row.
 RowWindow CollectGroups(const RowRecords& records, int32_t row, const ElementMove* moves,
-                        uint32_t count, bool correction, RowScratch& scratch)
+                        uint32_t count, bool correction, int64_t farthest, RowScratch& scratch)
 {
     ResetAtLeast(scratch.active, scratch.activeStamp, records.Rows().Elements(row).size());
     std::vector<ActiveElement>& elements = scratch.elements;
@@ -263,7 +259,6 @@ RowWindow CollectGroups(const RowRecords& records, int32_t row, const ElementMov
         const int32_t index = correction ? records.SwitchIndex(row, element) : -1;
         return index >= 0 ? switched[size_t(index)] : ElementMove{element, 0, 0};
     };
-    scratch.farthest = correction ? Farthest(moves, count) : 0;
     const std::vector<RowCrossings::Element>& lines = records.Rows().Elements(row);
     RowWindow window;
     // The moves [begin, end) of the elements that are couples or not (all, without couples).
@@ -274,7 +269,7 @@ RowWindow CollectGroups(const RowRecords& records, int32_t row, const ElementMov
                 if (couples && (lines[moves[i].Element].Child < 0) != *couples) continue;
                 const ElementMove moved = switchOf(moves[i].Element);
                 if ((moved.Moves() || !correction) != firstSwitched) continue;
-                if (correction && Apart(records, row, moves[i], scratch.farthest)) {
+                if (correction && Apart(records, row, moves[i], farthest)) {
                     if (firstSwitched) TakeNowPlace(records, row, moves[i], window);
                     continue;
                 }
@@ -317,9 +312,8 @@ bool NearSwitched(const RowRecords& records, int32_t row, const ElementMove* mov
 // Whether every element the trial moves is apart: then the correction is 0. Widens window by
 // where the switched ones of them lie now.
 bool AllApart(const RowRecords& records, int32_t row, const ElementMove* moves, uint32_t count,
-              RowWindow& window)
+              int64_t farthest, RowWindow& window)
 {
-    const int64_t farthest = Farthest(moves, count);
     for (uint32_t i = 0; i < count; ++i)
         if (!Apart(records, row, moves[i], farthest)) return false;
     for (uint32_t i = 0; i < count; ++i)
@@ -331,14 +325,15 @@ bool AllApart(const RowRecords& records, int32_t row, const ElementMove* moves, 
 // The row's change (a fresh count's or a correction's) and where the collected elements lie
 // now, from the pass's cache when it has them.
 RowDeltaCache::Result Measure(const RowRecords& records, int32_t row, const ElementMove* moves,
-                              uint32_t count, bool correction, RowScratch& scratch,
-                              RowDeltaCache* cache)
+                              uint32_t count, bool correction, int64_t farthest,
+                              RowScratch& scratch, RowDeltaCache* cache)
 {
     RowDeltaCache::Result result;
-    if (cache && cache->Find(row, moves, count, result)) return result;
-    const RowWindow now = CollectGroups(records, row, moves, count, correction, scratch);
-    result = {PairSum(records, row, correction, scratch).Run(), now};
-    if (cache) cache->Store(row, moves, count, result);
+    const uint64_t key = cache ? RowDeltaCache::Key(row, moves, count) : 0;
+    if (cache && cache->Find(key, row, moves, count, result)) return result;
+    const RowWindow now = CollectGroups(records, row, moves, count, correction, farthest, scratch);
+    result = {PairSum(records, row, correction, farthest, scratch).Run(), now};
+    if (cache) cache->Store(key, row, moves, count, result);
     return result;
 }
 
@@ -356,7 +351,8 @@ int64_t Corrected(const RowDeltaCache::Result& result, RowWindow& window)
 int64_t FreshRowDelta(const RowRecords& records, int32_t row, const ElementMove* moves,
                       uint32_t count, RowWindow& window, RowScratch& scratch, RowDeltaCache* cache)
 {
-    const RowDeltaCache::Result result = Measure(records, row, moves, count, false, scratch, cache);
+    const RowDeltaCache::Result result =
+        Measure(records, row, moves, count, false, 0, scratch, cache);
     window = result.Window;
     return result.Delta;
 }
@@ -368,10 +364,11 @@ int64_t RowDeltaCorrection(const RowRecords& records, int32_t row, const Element
     const RowWindow then = window;
     const int32_t common = records.CommonMove(row);
     window = {then.Low + common, then.High + common};
-    if (records.Switched(row).empty() || !NearSwitched(records, row, moves, count, then, window) ||
-        AllApart(records, row, moves, count, window))
+    if (records.Switched(row).empty() || !NearSwitched(records, row, moves, count, then, window))
         return 0;
-    return Corrected(Measure(records, row, moves, count, true, scratch, cache), window);
+    const int64_t farthest = Farthest(moves, count);
+    if (AllApart(records, row, moves, count, farthest, window)) return 0;
+    return Corrected(Measure(records, row, moves, count, true, farthest, scratch, cache), window);
 }
 
 }  // namespace qv

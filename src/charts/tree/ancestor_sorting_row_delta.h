@@ -33,7 +33,6 @@ struct RowScratch {
     std::vector<ActiveElement> elements;
     std::vector<TrialGroup> groups;
     std::vector<RowWindow> reach;  // where the ends of some elements can meet others
-    int64_t farthest = 0;          // how far the trial moves an element at most
 };
 
 class RowDeltaCache;

@@ -153,37 +153,33 @@ void RowRecords::MeasureGaps(int32_t row)
     MeasureSwitchedGaps(row, rest);
 }
 
-// The switched elements in classes that move alike (as in a row change's groups), each class
-// against the sweeps of the others. With many classes that costs more than the gaps save:
-// their elements keep no gap then.
+// The switched elements in classes moved alike, each class against the sweeps of the others.
+// With many classes that costs more than the gaps save: their elements keep no gap then.
 void RowRecords::MeasureSwitchedGaps(int32_t row, const std::vector<RowWindow>& rest)
 {
-    constexpr size_t kMostClasses = 16;
+    constexpr size_t kMostMoves = 8;
     const std::vector<ElementMove>& switched = m_switched[row];
-    const std::vector<MoveClass>& moves = m_classes[row];
-    const std::vector<RowCrossings::Element>& elements = m_rows.Elements(row);
     std::vector<int32_t>& gaps = m_gaps[row];
-    const size_t classes = 2 * moves.size();
-    if (classes > kMostClasses) {
+    if (m_classes[row].size() > kMostMoves) {
         for (const ElementMove& move : switched) gaps[move.Element] = 0;
         return;
     }
-    // Couples and segments cross differently under a move that takes their ends apart.
-    std::vector<uint32_t> classOf(switched.size());
-    for (size_t c = 0; c < moves.size(); ++c) {
-        const bool apart = switched[moves[c].Begin].First != switched[moves[c].Begin].Second;
-        for (uint32_t j = moves[c].Begin; j < moves[c].End; ++j)
-            classOf[j] = uint32_t(2 * c) + (apart && elements[switched[j].Element].Child < 0);
-    }
+    const std::vector<RowCrossings::Element>& elements = m_rows.Elements(row);
+    auto couple = [&](size_t j) { return elements[switched[j].Element].Child < 0; };
+    std::vector<bool> measured(switched.size(), false);
     std::vector<RowWindow> others, own;
-    for (uint32_t c = 0; c < classes; ++c) {
-        if (std::find(classOf.begin(), classOf.end(), c) == classOf.end()) continue;
+    for (size_t first = 0; first < switched.size(); ++first) {
+        if (measured[first]) continue;
+        auto alike = [&](size_t j) {
+            return MovedAlike(switched[j], couple(j), switched[first], couple(first));
+        };
         others.clear();
         for (size_t j = 0; j < switched.size(); ++j)
-            if (classOf[j] != c) AddSweep(row, switched[j].Element, others);
+            if (!alike(j)) AddSweep(row, switched[j].Element, others);
         MergeWindows(others);
-        for (size_t j = 0; j < switched.size(); ++j) {
-            if (classOf[j] != c) continue;
+        for (size_t j = first; j < switched.size(); ++j) {
+            if (!alike(j)) continue;
+            measured[j] = true;
             own.clear();
             AddSweep(row, switched[j].Element, own);
             gaps[switched[j].Element] = std::min(GapBetween(own, rest), GapBetween(own, others));

@@ -33,6 +33,14 @@ struct ElementMove {
     }
 };
 
+// Whether two elements cross alike before and after equal moves: always when the move takes
+// both ends alike; else only when both are segments or both couples (a couple's partners move
+// apart from a segment's upper end).
+inline bool MovedAlike(const ElementMove& a, bool aCouple, const ElementMove& b, bool bCouple)
+{
+    return a.SameMove(b) && (a.First == a.Second || aCouple == bCouple);
+}
+
 // Where an element (or a class of them) lies, in the previous record and in this one, before
 // and after a trial moves it.
 struct Whereabouts {
