@@ -146,8 +146,8 @@ int64_t PairSum::Between(size_t aBegin, size_t aEnd, size_t bBegin, size_t bEnd)
     int64_t sum = 0;
     for (size_t i = aBegin; i < aEnd; ++i)
         for (size_t j = bBegin; j < bEnd; ++j)
-            if ((!m_correction ||
-                 !MovedAlike(active[i].Switch, active[i].Couple, active[j].Switch, active[j].Couple)) &&
+            if ((!m_correction || !MovedAlike(active[i].Switch, active[i].Couple, active[j].Switch,
+                                              active[j].Couple)) &&
                 active[i].Place.Near(active[j].Place))
                 sum += Term(active[i], active[j]);
     return sum;
